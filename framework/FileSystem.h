@@ -1,0 +1,8 @@
+#pragma once
+// File-system checks used by dialogs and commands.
+
+bool fileExists(const char* name);  // can be opened for reading
+bool fileMatches(const char* pattern);  // a file (not a plain folder) matches
+bool folderExists(const char* path);  // "X:\" asks the drive type
+bool moveFile(const char* from, const char* to);
+bool deleteFile(const char* name);

@@ -1,0 +1,21 @@
+#pragma once
+// A file written beside its target and moved over it only when complete, so
+// that a failed save never destroys the previous file.
+#include "framework/DiskFile.h"
+
+class CReplacingFile : public CDiskFile {
+ public:
+  ~CReplacingFile() override;
+
+  // Creates the temporary file in the target's folder for writing.
+  bool create(const char* target, CFileError* error);
+  // Closes the temporary file and moves it over the target. On failure the
+  // temporary file is removed and the target stays as it was.
+  bool commit(CFileError* error);
+  // Closes and removes the temporary file.
+  void abandon();
+
+ private:
+  CText target_;
+  CText temporary_;
+};
