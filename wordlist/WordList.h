@@ -1,0 +1,31 @@
+#pragma once
+// WordList: the open word list with its header texts, file name and format.
+#include "framework/Text.h"
+#include "wordlist/PairList.h"
+
+// How a list is saved; 2 is not used.
+enum ListFormat : int {
+  kFormatNone = 0,
+  kFormatWordFile = 1,
+  kFormatText = 3,
+  kFormatOemText = 4,
+};
+
+struct WordList {
+  WordList() { reset(true); }
+
+  // Clears pairs, languages and author; the information becomes "Made: " and
+  // today's short date. forgetFile also clears the file name and the format.
+  void reset(bool forgetFile);
+  // Exchanges the header, file name and format with other and moves its pairs
+  // over; other is left with this list's old header and no pairs.
+  void take(WordList& other);
+
+  CText fileName;
+  CText firstLanguage;
+  CText secondLanguage;
+  CText information;
+  CText author;
+  CPairList pairs;
+  int format = kFormatNone;
+};
