@@ -8,7 +8,7 @@ int compareNoCase(const char* a, const char* b);
 
 // True when pattern occurs anywhere in text. "?" matches any one character and
 // "*" at least one character; each segment between stars is taken at its first
-// match from the left, without backtracking.
+// match from the left.
 bool patternFound(const char* text, const char* pattern);
 
 int findChar(const char* text, char c);  // first index or -1

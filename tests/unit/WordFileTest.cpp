@@ -1,0 +1,198 @@
+#include "wordlist/WordFile.h"
+
+#include "tests/unit/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+const std::string kFixed("\xFE\xFE" "97WDL\x12", 8);
+
+std::string header(const std::string& first = "English", const std::string& second = "Finnish",
+                   const std::string& author = "Teacher", const std::string& information = "Info\r\nmore") {
+  return kFixed + first + '\x03' + second + '\x03' + author + '\x03' + information + '\x03';
+}
+
+std::string pair(const std::string& first, const std::string& second, char mark) {
+  return first + '\x03' + second + '\x03' + mark + '\x03';
+}
+
+const InvalidLineQuestion kSkip = [] { return true; };
+
+}  // namespace
+
+class WordFileTest : public ::testing::Test {
+ protected:
+  FileResult openBytes(const std::string& bytes, int requested = kFormatNone) {
+    path_ = folder_.write("list.wdl", bytes);
+    return open(list_, path_.c_str(), requested, kSkip);
+  }
+
+  TempFolder folder_;
+  std::string path_;
+  WordList list_;
+};
+
+TEST_F(WordFileTest, ReadsHeaderPairsAndMarks) {
+  ASSERT_EQ(openBytes(header() + pair("house", "talo", 1) + pair("dog", "koira", 0) + pair("", "", 5) + "\x02"),
+            FileResult::Ok);
+  EXPECT_EQ(list_.firstLanguage, "English");
+  EXPECT_EQ(list_.secondLanguage, "Finnish");
+  EXPECT_EQ(list_.author, "Teacher");
+  EXPECT_EQ(list_.information, "Info\r\nmore");
+  EXPECT_EQ(list_.fileName, path_.c_str());
+  EXPECT_EQ(list_.format, kFormatWordFile);
+  ASSERT_EQ(list_.pairs.count(), 3);
+  EXPECT_EQ(list_.pairs.pairAt(0)->secondWord, "talo");
+  EXPECT_EQ(list_.pairs.markOf(0), 1);
+  EXPECT_EQ(list_.pairs.markOf(1), 0);
+  EXPECT_EQ(list_.pairs.markOf(2), 1);  // any non-zero mark byte marks
+  EXPECT_TRUE(list_.pairs.pairAt(2)->firstWord.empty());
+}
+
+TEST_F(WordFileTest, AcceptsOrRefusesDamagedFiles) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    FileResult result;
+    int pairs;
+  } cases[] = {
+      {"empty header", kFixed + "\x03\x03\x03\x03\x02", FileResult::Ok, 0},
+      {"no end marker", header() + pair("a", "b", 1), FileResult::Ok, 1},
+      {"bytes after the end marker", header() + "\x02garbage", FileResult::Ok, 0},
+      {"cut inside a word", header() + pair("a", "b", 1) + "ca", FileResult::Invalid, 0},
+      {"cut after the mark", header() + "a\x03" "b\x03\x01", FileResult::Invalid, 0},
+      {"end marker as mark", header() + "a\x03" "b\x03\x02\x03", FileResult::Invalid, 0},
+      {"end marker in a header", kFixed + "Eng\x02lish\x03\x03\x03\x03\x02", FileResult::Invalid, 0},
+      {"seven bytes", kFixed.substr(0, 7), FileResult::Invalid, 0},
+      {"empty", "", FileResult::Invalid, 0},
+      {"32000-byte word", header() + pair(std::string(32000, 'a'), "b", 1) + "\x02", FileResult::Ok, 1},
+      {"32001-byte word", header() + pair(std::string(32001, 'a'), "b", 1) + "\x02", FileResult::Invalid, 0},
+      {"damaged first bytes", "\xFE\xFD" + header().substr(2) + pair("a", "b", 0) + "\x02",
+       FileResult::UnknownFormat, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WordList fresh;
+    list_.take(fresh);
+    EXPECT_EQ(openBytes(c.bytes), c.result);
+    if (c.result == FileResult::Ok) EXPECT_EQ(list_.pairs.count(), c.pairs);
+  }
+}
+
+TEST_F(WordFileTest, AFailedOpenLeavesTheListUntouched) {
+  list_.author = "kept";
+  list_.pairs.append("a", "b", 1);
+  EXPECT_EQ(openBytes(header() + "x\x02y\x03"), FileResult::Invalid);
+  EXPECT_EQ(open(list_, folder_.path("missing.wdl").c_str(), kFormatNone, kSkip), FileResult::CannotOpen);
+  EXPECT_EQ(list_.author, "kept");
+  EXPECT_EQ(list_.pairs.count(), 1);
+}
+
+TEST_F(WordFileTest, ANulEndsATextButNotTheRecord) {
+  ASSERT_EQ(openBytes(header() + pair(std::string("ab\0cd", 5), "x", 1) + "\x02"), FileResult::Ok);
+  EXPECT_EQ(list_.pairs.pairAt(0)->firstWord, "ab");
+  EXPECT_EQ(list_.pairs.pairAt(0)->secondWord, "x");
+}
+
+TEST_F(WordFileTest, WritesTheLayoutByteForByte) {
+  list_.fileName = folder_.path("out.wdl").c_str();
+  list_.firstLanguage = "English";
+  list_.secondLanguage = "Dutch";
+  list_.author = "A";
+  list_.information = "I";
+  list_.pairs.append("house", "huis", 1);
+  list_.pairs.append("dog", "hond", 5);
+  list_.pairs.append("cat", "kat", 0);
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  EXPECT_EQ(TempFolder::read(list_.fileName.c_str()),
+            header("English", "Dutch", "A", "I") + pair("house", "huis", 1) + pair("dog", "hond", 1) +
+                pair("cat", "kat", 0) + "\x02");
+  EXPECT_EQ(list_.format, kFormatWordFile);
+}
+
+TEST_F(WordFileTest, ARoundTripKeepsEverything) {
+  std::string bytes = header() + pair("\xE4iti", "mother", 1) + pair("x", "y", 0) + "\x02";
+  ASSERT_EQ(openBytes(bytes), FileResult::Ok);
+  list_.fileName = folder_.path("copy.wdl").c_str();
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  EXPECT_EQ(TempFolder::read(list_.fileName.c_str()), bytes);
+}
+
+TEST_F(WordFileTest, AFailedSaveKeepsTheOldFile) {
+  std::string bytes = header() + pair("a", "b", 1) + "\x02";
+  std::string target = folder_.write("keep.wdl", bytes);
+  ASSERT_EQ(open(list_, target.c_str(), kFormatNone, kSkip), FileResult::Ok);
+  list_.pairs.append("new", "uusi", 1);
+  list_.fileName = folder_.path("no such folder/keep.wdl").c_str();
+  EXPECT_EQ(save(list_), FileResult::CannotCreate);
+  EXPECT_EQ(list_.format, kFormatWordFile);
+  ASSERT_EQ(chmod(folder_.path("").c_str(), 0500), 0);
+  list_.fileName = target.c_str();
+  if (geteuid() != 0) EXPECT_EQ(save(list_), FileResult::CannotCreate);
+  chmod(folder_.path("").c_str(), 0700);
+  EXPECT_EQ(TempFolder::read(target), bytes);
+}
+
+TEST_F(WordFileTest, QzlFilesReadAsWordLists) {
+  ASSERT_EQ(openBytes("\"Wdl11\",3\n\"English\",\"Finnish\",\"Me\",\"Old list\"\n"
+                      "\"house\",\"talo\",#TRUE#\n\"dog\",\"koira\",0\n\"cat\",\"kissa\",1\n"),
+            FileResult::Ok);
+  EXPECT_EQ(list_.format, kFormatWordFile);
+  EXPECT_EQ(list_.secondLanguage, "Finnish");
+  EXPECT_EQ(list_.information, "Old list");
+  ASSERT_EQ(list_.pairs.count(), 3);
+  EXPECT_EQ(list_.pairs.markOf(0), 1);
+  EXPECT_EQ(list_.pairs.markOf(1), 0);
+  EXPECT_EQ(list_.pairs.markOf(2), 1);
+  EXPECT_EQ(list_.pairs.pairAt(2)->secondWord, "kissa");
+  list_.fileName = folder_.path("saved.wdl").c_str();
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  EXPECT_TRUE(isWordFile(list_.fileName.c_str()));
+}
+
+TEST_F(WordFileTest, BadQzlFilesAreInvalid) {
+  const char* cases[] = {
+      "\"Wdl11\",x\n",
+      "\"Wdl11\",1\n\"a\",\"b\",\"c\",\"d\"\n\"\",\"talo\",1\n",
+      "\"Wdl11\",2\n\"a\",\"b\",\"c\",\"d\"\n\"house\",\"talo\",1\n",
+      "\"Wdl11\",1\n\"a\",\"b\",\"c\",\"d\"\n\"house\",\"talo\",#YES#\n",
+  };
+  for (const char* bytes : cases) {
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(openBytes(bytes), FileResult::Invalid);
+  }
+  FileInfo info;
+  EXPECT_EQ(readSummary(folder_.write("old.qzl", cases[0]).c_str(), &info), FileResult::OldFormat);
+}
+
+TEST_F(WordFileTest, TextBeginningWithTheFixedBytesIsAWordFile) {
+  EXPECT_EQ(openBytes(kFixed + "a\tb\r\n"), FileResult::Invalid);
+}
+
+TEST_F(WordFileTest, OemTextRequestOfAWordFileIsUnknown) {
+  EXPECT_EQ(openBytes(header() + pair("a", "b", 0) + "\x02", kFormatOemText), FileResult::UnknownFormat);
+}
+
+TEST_F(WordFileTest, SummaryCountsPairs) {
+  FileInfo info;
+  std::string path = folder_.write("s.wdl", header() + pair("a", "b", 1) + pair("c", "d", 0) + "\x02");
+  ASSERT_EQ(readSummary(path.c_str(), &info), FileResult::Ok);
+  EXPECT_EQ(info.firstLanguage, "English");
+  EXPECT_EQ(info.author, "Teacher");
+  EXPECT_EQ(info.wordCount, 2);
+  EXPECT_EQ(readSummary(folder_.write("short", kFixed.substr(0, 7)).c_str(), &info), FileResult::Invalid);
+  EXPECT_EQ(readSummary(folder_.write("text", "a\tb\r\nc\td\r\n").c_str(), &info), FileResult::UnknownFormat);
+  EXPECT_EQ(readSummary(folder_.path("none").c_str(), &info), FileResult::CannotOpen);
+  EXPECT_EQ(readSummary(folder_.write("long", header(std::string(10001, 'x')) + "\x02").c_str(), &info),
+            FileResult::Invalid);
+}
+
+TEST_F(WordFileTest, IsWordFileLooksAtTheFixedBytes) {
+  EXPECT_TRUE(isWordFile(folder_.write("a", kFixed).c_str()));
+  EXPECT_FALSE(isWordFile(folder_.write("b", kFixed.substr(0, 7)).c_str()));
+  EXPECT_FALSE(isWordFile(folder_.write("c", "plain text here").c_str()));
+  EXPECT_FALSE(isWordFile(folder_.path("missing").c_str()));
+}

@@ -1,0 +1,134 @@
+#include "wordlist/LanguageTable.h"
+#include "wordlist/WordList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void fill(CPairList& pairs, int count) {
+  for (int i = 0; i < count; ++i) {
+    CText word("w");
+    word.append(static_cast<long>(i));
+    pairs.append(word.c_str(), word.c_str(), static_cast<unsigned char>(i % 2));
+  }
+}
+
+}  // namespace
+
+TEST(WordList, ANewListIsEmptyWithTodaysDate) {
+  WordList list;
+  char date[81];
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+  EXPECT_EQ(list.pairs.count(), 0);
+  EXPECT_TRUE(list.firstLanguage.empty());
+  EXPECT_TRUE(list.author.empty());
+  EXPECT_EQ(list.information, (std::string("Made: ") + date).c_str());
+  EXPECT_EQ(list.format, kFormatNone);
+  EXPECT_TRUE(list.fileName.empty());
+}
+
+TEST(WordList, ResetKeepsTheFileUnlessToldToForget) {
+  WordList list;
+  list.fileName = "a.txt";
+  list.format = kFormatText;
+  list.author = "me";
+  list.pairs.append("a", "b", 1);
+  list.reset(false);
+  EXPECT_EQ(list.fileName, "a.txt");
+  EXPECT_EQ(list.format, kFormatText);
+  EXPECT_TRUE(list.author.empty());
+  EXPECT_EQ(list.pairs.count(), 0);
+  list.reset(true);
+  EXPECT_TRUE(list.fileName.empty());
+  EXPECT_EQ(list.format, kFormatNone);
+}
+
+TEST(WordList, TakeMovesPairsAndExchangesTheHeader) {
+  WordList target, source;
+  target.pairs.append("old", "vanha", 1);
+  source.fileName = "new.wdl";
+  source.firstLanguage = "English";
+  source.format = kFormatWordFile;
+  fill(source.pairs, 3);
+  target.take(source);
+  EXPECT_EQ(target.fileName, "new.wdl");
+  EXPECT_EQ(target.firstLanguage, "English");
+  EXPECT_EQ(target.format, kFormatWordFile);
+  EXPECT_EQ(target.pairs.count(), 3);
+  EXPECT_EQ(source.pairs.count(), 0);
+  EXPECT_EQ(source.pairs.head(), nullptr);
+  EXPECT_EQ(target.pairs.append("x", "y", 1), 3);
+}
+
+TEST(PairList, AppendGivesConsecutiveIdsAndClearResets) {
+  CPairList pairs;
+  EXPECT_EQ(pairs.append("a", "b", 1), 0);
+  EXPECT_EQ(pairs.append("c", "d", 0), 1);
+  EXPECT_EQ(pairs.count(), 2);
+  CText first, second;
+  EXPECT_TRUE(pairs.copyPair(1, &first, &second));
+  EXPECT_EQ(first, "c");
+  EXPECT_EQ(second, "d");
+  pairs.clear();
+  EXPECT_EQ(pairs.count(), 0);
+  EXPECT_EQ(pairs.append("e", "f", 1), 0);
+  EXPECT_EQ(pairs.head()->next, nullptr);
+}
+
+TEST(PairList, LookupsOutsideTheListFail) {
+  CPairList pairs;
+  fill(pairs, 3);
+  EXPECT_EQ(pairs.markOf(3), 0);
+  EXPECT_FALSE(pairs.setMark(3, 1));
+  EXPECT_FALSE(pairs.setMark(-1, 1));
+  EXPECT_EQ(pairs.pairAt(3), nullptr);
+  CText first, second;
+  EXPECT_FALSE(pairs.copyPair(7, &first, &second));
+  EXPECT_TRUE(pairs.setMark(2, 5));
+  EXPECT_EQ(pairs.markOf(2), 5);  // stored as passed
+}
+
+TEST(PairList, LookupsRestartFromTheHeadOnlyWhenGoingBack) {
+  CPairList pairs;
+  fill(pairs, 10);
+  ASSERT_NE(pairs.pairAt(7), nullptr);
+  EXPECT_EQ(pairs.pairAt(8)->id, 8);
+  EXPECT_EQ(pairs.pairAt(5)->id, 5);
+  EXPECT_EQ(pairs.pairAt(5)->firstWord, "w5");
+  EXPECT_EQ(pairs.pairAt(0)->id, 0);
+  EXPECT_EQ(pairs.pairAt(9)->id, 9);
+}
+
+TEST(PairList, CountsOnlyMarksOfExactlyOne) {
+  CPairList pairs;
+  pairs.append("a", "b", 1);
+  pairs.append("c", "d", 2);
+  pairs.append("e", "f", 0);
+  pairs.append("g", "h", 1);
+  EXPECT_EQ(pairs.countMarked(), 2);
+}
+
+TEST(PairList, FindMarkedSkipsUnmarkedAndFindsTheFirst) {
+  CPairList pairs;
+  pairs.append("House", "Talo", 0);
+  pairs.append("House", "TALO", 1);
+  pairs.append("house", "talo", 1);
+  pairs.append("Houses", "talot", 1);
+  EXPECT_EQ(pairs.findMarked("house", "talo"), 1);
+  EXPECT_EQ(pairs.findMarked("houses", "talot"), 3);
+  EXPECT_EQ(pairs.findMarked("hous", "talo"), -1);
+  pairs.setMark(1, 0);
+  pairs.setMark(2, 0);
+  EXPECT_EQ(pairs.findMarked("house", "talo"), -1);
+}
+
+TEST(LanguageTable, ReadsTheCountedNamesAndPhrases) {
+  LanguageTable table;
+  ASSERT_EQ(table.count(), 10);
+  EXPECT_EQ(table.name(0), "Finnish");
+  EXPECT_EQ(table.phrase(0), "in Finnish");
+  EXPECT_EQ(table.name(8), "Esthonian");
+  EXPECT_EQ(table.phrase(9), "in Portuguese");
+  EXPECT_EQ(table.find("ENGLISH"), 1);
+  EXPECT_EQ(table.find("Dutch"), -1);
+}
