@@ -1,0 +1,199 @@
+#include "framework/ThreeDStatic.h"
+
+#include <cstring>
+#include <new>
+#include <string>
+
+const char CThreeDStatic::kClassName[] = "ZTK3DSTATIC";
+
+namespace {
+
+const UINT kClassStyle = CS_DBLCLKS | CS_PARENTDC;
+
+COLORREF operandColor(const unsigned char* operand) {
+  return RGB(operand[0], operand[1], operand[2]);
+}
+
+HFONT operandFont(const unsigned char* operand) {
+  DWORD value = operand[0] | (operand[1] << 8) | (operand[2] << 16) |
+                (static_cast<DWORD>(operand[3]) << 24);
+  return reinterpret_cast<HFONT>(static_cast<UINT_PTR>(value));
+}
+
+}  // namespace
+
+bool CThreeDStatic::registerClass(HINSTANCE instance) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = kClassStyle;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+CThreeDStatic::CThreeDStatic(HWND window)
+    : window_(window), font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {}
+
+LRESULT CALLBACK CThreeDStatic::windowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  try {
+    if (message == WM_CREATE) return create(window, reinterpret_cast<CREATESTRUCTA*>(lParam));
+    auto* control = reinterpret_cast<CThreeDStatic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!control) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_DESTROY) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      delete control;
+      return 0;
+    }
+    return control->handle(message, wParam, lParam);
+  } catch (...) {
+    return message == WM_CREATE ? -1 : 0;
+  }
+}
+
+LRESULT CThreeDStatic::create(HWND window, const CREATESTRUCTA* create) {
+  auto* control = new (std::nothrow) CThreeDStatic(window);
+  if (!control) return -1;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+  control->setText(create->lpszName);
+  return 0;
+}
+
+LRESULT CThreeDStatic::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT:
+      setText(reinterpret_cast<const char*>(lParam));
+      repaint();
+      return 0;
+    case WM_GETTEXT:
+      return copyPlainText(reinterpret_cast<char*>(lParam), wParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(text_.plain().size());
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) repaint();
+      return 0;
+    case WM_SIZE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      repaint();
+      return 0;
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      return DefWindowProcA(window_, message, wParam, lParam);
+  }
+}
+
+// The system's own copy of the window text gets the characters without codes,
+// so that readers of the window text from outside see what the control shows.
+void CThreeDStatic::setText(const char* text) {
+  text_.assign(text);
+  DefWindowProcA(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.plain().c_str()));
+}
+
+LRESULT CThreeDStatic::copyPlainText(char* buffer, WPARAM size) const {
+  if (!buffer || size == 0) return 0;
+  std::string plain = text_.plain();
+  size_t count = plain.size() < size - 1 ? plain.size() : size - 1;
+  std::memcpy(buffer, plain.data(), count);
+  buffer[count] = 0;
+  return static_cast<LRESULT>(count);
+}
+
+void CThreeDStatic::repaint() { InvalidateRect(window_, nullptr, FALSE); }
+
+void CThreeDStatic::paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_, &ps);
+  if (!dc) return;
+  HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
+  HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+  HGDIOBJ oldBrush = SelectObject(dc, face);
+  HGDIOBJ oldPen = SelectObject(dc, light);
+  HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
+  RECT client;
+  GetClientRect(window_, &client);
+  drawFrame(dc, client, face, light, shadow);
+  drawText(dc, client);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(shadow);
+  DeleteObject(light);
+  DeleteObject(face);
+  EndPaint(window_, &ps);
+}
+
+void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light,
+                              HPEN shadow) const {
+  const RECT& r = client;
+  if (GetWindowLongA(window_, GWL_STYLE) & kSunken) {
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    SelectObject(dc, shadow);
+    Rectangle(dc, r.left, r.top, r.right - 1, r.bottom - 1);
+    SelectObject(dc, light);
+    MoveToEx(dc, r.right - 3, r.top + 1, nullptr);
+    LineTo(dc, r.left + 1, r.top + 1);
+    LineTo(dc, r.left + 1, r.bottom - 2);
+    SelectObject(dc, face);
+  } else {
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
+  }
+  if (GetFocus() == window_) {
+    RECT focus = {r.left + 1, r.top + 1, r.right - 2, r.bottom - 2};
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+// Draws runs of characters between the codes from left to right. A run that
+// crosses the right edge less 3 pixels is shortened to the characters that fit;
+// the first character that does not fit ends the painting.
+void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
+  const int limit = client.right - 3;
+  const RECT box = {client.left + 4, client.top + 2, client.right - 4, client.bottom - 2};
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SelectObject(dc, font_);
+  const std::string& bytes = text_.bytes();
+  const auto* text = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t size = bytes.size();
+  int left = box.left;
+  size_t i = 0;
+  while (i < size) {
+    size_t end = i;
+    while (end < size && CRichText::isCharacter(text[end])) ++end;
+    if (end > i) {
+      const char* run = bytes.data() + i;
+      int count = static_cast<int>(end - i);
+      SIZE extent = {};
+      GetTextExtentPoint32A(dc, run, count, &extent);
+      while (left + extent.cx > limit && count >= 2) {
+        --count;
+        GetTextExtentPoint32A(dc, run, count, &extent);
+      }
+      if (left + extent.cx > limit) return;
+      RECT place = {left, box.top, limit, box.bottom};
+      DrawTextA(dc, run, count, &place, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+      left += extent.cx;
+      i += count;
+      continue;
+    }
+    const unsigned char code = text[i];
+    const size_t operand = CRichText::operandSize(code);
+    if (i + 1 + operand > size) return;
+    if (code == CRichText::kTextColor) SetTextColor(dc, operandColor(text + i + 1));
+    if (code == CRichText::kBackColor) SetBkColor(dc, operandColor(text + i + 1));
+    if (code == CRichText::kFont) SelectObject(dc, operandFont(text + i + 1));
+    i += 1 + operand;
+  }
+}
