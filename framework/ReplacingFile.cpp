@@ -2,8 +2,28 @@
 
 CReplacingFile::~CReplacingFile() { abandon(); }
 
+namespace {
+
+// A target that could not be written in place (read-only, or held by another
+// program) must not be replaced either.
+bool targetWritable(const char* target, CFileError* error) {
+  HANDLE probe = CreateFileA(target, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    return true;
+  }
+  DWORD reason = GetLastError();
+  if (reason == ERROR_FILE_NOT_FOUND) return true;
+  if (error) error->setFromSystem(reason, target);
+  return false;
+}
+
+}  // namespace
+
 bool CReplacingFile::create(const char* target, CFileError* error) {
   abandon();
+  if (!targetWritable(target, error)) return false;
   target_ = target;
   int slash = target_.findLast('\\');
   if (target_.findLast('/') > slash) slash = target_.findLast('/');

@@ -1,4 +1,6 @@
 #pragma once
+#include "framework/Win32.h"
+
 // Results of opening and saving word lists; only the calling window turns
 // them into messages.
 enum class FileResult : unsigned char {
@@ -14,3 +16,7 @@ enum class FileResult : unsigned char {
 
 // The result's name as written above ("Invalid"), for logs and tools.
 const char* fileResultName(FileResult result);
+
+// The string id of the message the program shows for a failed result: the
+// open messages take the file name for their %s.
+UINT fileResultMessageId(FileResult result);

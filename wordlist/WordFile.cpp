@@ -98,6 +98,17 @@ const char* fileResultName(FileResult result) {
   return "Unknown";
 }
 
+UINT fileResultMessageId(FileResult result) {
+  switch (result) {
+    case FileResult::CannotOpen: return 21002;
+    case FileResult::UnknownFormat: return 21004;
+    case FileResult::NoMemory: return 21005;
+    case FileResult::CannotCreate: return 21006;
+    case FileResult::CannotWrite: return 21007;
+    default: return 21003;
+  }
+}
+
 FileResult open(WordList& list, const char* path, int requestedFormat,
                 const InvalidLineQuestion& question) {
   WordList fresh;
