@@ -1,0 +1,25 @@
+#include "framework/WinColorDialog.h"
+
+#include <cstring>
+
+CWinColorDialog::CWinColorDialog(COLORREF initial, DWORD flags) : chooseColor(), customColors(new COLORREF[16]) {
+  std::memset(customColors, 0xFF, 16 * sizeof(COLORREF));
+  chooseColor.lStructSize = sizeof chooseColor;
+  chooseColor.lpCustColors = customColors;
+  chooseColor.Flags = flags | CC_ENABLEHOOK;
+  chooseColor.lCustData = customData();
+  chooseColor.lpfnHook = hookProcedure;
+  if (initial != 0) {
+    chooseColor.rgbResult = initial;
+    chooseColor.Flags |= CC_RGBINIT;
+  }
+}
+
+CWinColorDialog::~CWinColorDialog() { delete[] customColors; }
+
+BOOL CWinColorDialog::run(HWND owner) {
+  chooseColor.hwndOwner = owner;
+  BOOL result = ChooseColorA(&chooseColor);
+  hwnd = nullptr;
+  return result;
+}

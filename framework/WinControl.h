@@ -1,0 +1,23 @@
+#pragma once
+// CWinControl: one child control. The wrapper holds the handle but does not
+// own the control; its parent destroys it.
+#include "framework/Text.h"
+
+class CWinControl {
+ public:
+  CWinControl() = default;
+  explicit CWinControl(HWND control) : hwnd(control) {}
+  virtual ~CWinControl() = default;
+
+  void attach(HWND control) { hwnd = control; }
+  // A child of parent with the given id. False when creation fails.
+  bool createControl(const char* className, const char* text, DWORD style, DWORD extendedStyle, HWND parent,
+                     const RECT& rect, int id);
+  // Removes, then adds style bits; with reposition, SetWindowPos applies them
+  // with flags plus no-size, no-move, no-z-order and no-activate.
+  void changeStyle(DWORD remove, DWORD add, bool reposition = false, UINT flags = 0);
+  void clientToScreen(RECT* rect) const;
+  void getText(CText& text) const;
+
+  HWND hwnd = nullptr;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// CWinDC: a device context. Made for a window it takes the window's DC and
+// gives it back when destroyed; made for no window it takes the screen DC
+// and does not give it back; made around an existing DC it releases nothing.
+#include "framework/WinPoint.h"
+
+class CWinDC {
+ public:
+  CWinDC() : CWinDC(static_cast<HWND>(nullptr)) {}
+  explicit CWinDC(HWND window);
+  explicit CWinDC(HDC dc) : dc(dc) {}
+  CWinDC(const CWinDC&) = delete;
+  CWinDC& operator=(const CWinDC&) = delete;
+  virtual ~CWinDC();
+
+  // Answers the object that was selected before.
+  virtual HGDIOBJ selectStockObject(int index);
+  virtual void attach(HDC handle);
+  // Both clear the DC handle; releaseTo() clears the flag, release() the window.
+  virtual int releaseTo(HWND window);
+  virtual int release();
+  virtual int save();
+  virtual BOOL restore(int saved);
+  virtual COLORREF setBkColor(COLORREF color);
+  virtual COLORREF setTextColor(COLORREF color);
+  virtual int setMapMode(int mode);
+  // The viewport and window operations answer the old origin or extent.
+  virtual CWinPoint setViewportOrg(int x, int y);
+  virtual CWinPoint offsetViewportOrg(int x, int y);
+  virtual CWinPoint setViewportExt(int x, int y);
+  virtual CWinPoint scaleViewportExt(int xNumerator, int xDenominator, int yNumerator, int yDenominator);
+  virtual CWinPoint setWindowExt(int x, int y);
+  virtual CWinPoint scaleWindowExt(int xNumerator, int xDenominator, int yNumerator, int yDenominator);
+  virtual int getClipBox(RECT* rect);
+  virtual BOOL ptVisible(int x, int y);
+  virtual BOOL rectVisible(const RECT* rect);
+  virtual BOOL textOut(int x, int y, const char* text, int count);
+  virtual BOOL extTextOut(int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
+                          const INT* widths);
+  // Answers the extent (width, height).
+  virtual CWinPoint tabbedTextOut(int x, int y, const char* text, int count, int tabCount, const INT* tabStops,
+                                  int tabOrigin);
+  virtual int drawText(const char* text, int count, RECT* rect, UINT format);
+  virtual BOOL grayString(HBRUSH brush, GRAYSTRINGPROC output, LPARAM data, int count, int x, int y, int width,
+                          int height);
+  virtual int escape(int code, int inputSize, const char* input, void* output);
+
+  // The size (width, height) of count characters of text.
+  CWinPoint getTextExtent(const char* text, int count) const;
+
+  HDC dc = nullptr;
+  HWND window = nullptr;
+  int flag = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// CWinDialog: a dialog from a template of the program's module, run modal or
+// as a modeless main window with its own message loop. The object is bound at
+// WM_INITDIALOG; IDOK and IDCANCEL end a modal dialog with 1 and 2 without
+// reaching onCommand().
+#include "framework/WinBase.h"
+
+class CWinDialog : public CWinBase {
+ public:
+  explicit CWinDialog(WORD templateId) : templateId(templateId) {}
+
+  // Answers 0: the dialog manager does the default processing.
+  LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Answers the EndDialog value (1 after IDOK, 2 after IDCANCEL), or -1 when
+  // the dialog cannot be made.
+  INT_PTR runModal(HWND owner);
+  // Creates the dialog and runs the message loop until the quit message. The
+  // loop never calls IsDialogMessage: keyboard navigation comes from the
+  // accelerator table acceleratorId (-1: none), aimed at the dialog. Answers
+  // the quit message's wParam, or 0 when the table or the dialog cannot be
+  // made. The dialog is left for the caller to destroy.
+  WPARAM runModeless(HWND owner, int acceleratorId);
+
+  WORD templateId;
+};

@@ -1,0 +1,50 @@
+#include "framework/WinFrame.h"
+
+#include "framework/WinApp.h"
+
+CWinFrame::~CWinFrame() {
+  if (accelerators) DestroyAcceleratorTable(accelerators);
+  if (menu) DestroyMenu(menu);
+}
+
+LRESULT CWinFrame::onCreate(CREATESTRUCTA* create) {
+  if (CWinBase::onCreate(create) == -1) return -1;
+  return onCreateWindow() ? 0 : -1;
+}
+
+bool CWinFrame::onCreateWindow() { return true; }
+
+bool CWinFrame::loadAccelerators(const char* name) {
+  accelerators = LoadAcceleratorsA(getInstanceHandle(), name);
+  return accelerators != nullptr;
+}
+
+int CWinFrame::createAndRun(const char* className, const char* title, DWORD style, const RECT* rect, HWND parent,
+                            const char* menuName, DWORD extendedStyle) {
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+  if (rect) {
+    x = rect->left;
+    y = rect->top;
+    width = rect->right - rect->left;
+    height = rect->bottom - rect->top;
+  }
+  if (menuName) menu = loadMenu(menuName);
+  HWND window = CreateWindowExA(extendedStyle, className, title, style, x, y, width, height, parent, menu,
+                                getInstanceHandle(), static_cast<CWinBase*>(this));
+  if (!window) return 0;
+  ShowWindow(window, SW_SHOWDEFAULT);
+  UpdateWindow(window);
+  runMessageLoop(window, accelerators);
+  return 1;
+}
+
+WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
+  MSG message;
+  // GetMessageA answers -1 on an error, which must end the loop as well.
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return message.wParam;
+}

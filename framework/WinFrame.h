@@ -1,0 +1,31 @@
+#pragma once
+// CWinFrame: a top-level framework window with its own menu, accelerators and
+// message loop. The frame owns the menu and accelerator table it loaded.
+#include "framework/WinBase.h"
+
+class CWinFrame : public CWinBase {
+ public:
+  CWinFrame() = default;
+  ~CWinFrame() override;
+
+  // Runs the default processing, then onCreateWindow(); a false hook answers
+  // -1, which aborts the creation.
+  LRESULT onCreate(CREATESTRUCTA* create) override;
+  // Default: true.
+  virtual bool onCreateWindow();
+
+  bool loadAccelerators(const char* name);
+  // Creates the window bound to this object (rect null: default position and
+  // size), shows it and runs the message loop with the frame's accelerators
+  // until the quit message. Answers 1, or 0 when the window cannot be made.
+  int createAndRun(const char* className, const char* title, DWORD style, const RECT* rect, HWND parent,
+                   const char* menuName, DWORD extendedStyle);
+
+  HACCEL accelerators = nullptr;
+  HMENU menu = nullptr;
+};
+
+// Runs GetMessageA until the quit message, offering each message to the
+// accelerator table (when there is one) aimed at window. Answers the quit
+// message's wParam.
+WPARAM runMessageLoop(HWND window, HACCEL accelerators);
