@@ -1,0 +1,61 @@
+// Runs every benchmark, then prints the registered ratios between them.
+#include "tests/bench/Ratios.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+class CollectingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration) seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e9 *
+                                                                              multiplierFor(run.time_unit);
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  std::map<std::string, double> seconds;
+
+ private:
+  static double multiplierFor(benchmark::TimeUnit unit) {
+    switch (unit) {
+      case benchmark::kSecond: return 1e9;
+      case benchmark::kMillisecond: return 1e6;
+      case benchmark::kMicrosecond: return 1e3;
+      default: return 1;
+    }
+  }
+};
+
+}  // namespace
+
+BenchRatio::BenchRatio(const char* label, const char* numerator, const char* denominator, double goal)
+    : label(label), numerator(numerator), denominator(denominator), goal(goal) {
+  benchRatios().push_back(this);
+}
+
+std::vector<BenchRatio*>& benchRatios() {
+  static std::vector<BenchRatio*> ratios;
+  return ratios;
+}
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  CollectingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  std::printf("\nRatios:\n");
+  for (const BenchRatio* ratio : benchRatios()) {
+    auto top = reporter.seconds.find(ratio->numerator);
+    auto bottom = reporter.seconds.find(ratio->denominator);
+    if (top == reporter.seconds.end() || bottom == reporter.seconds.end() || bottom->second <= 0) continue;
+    double value = top->second / bottom->second;
+    std::printf("  %-45s %6.2f", ratio->label.c_str(), value);
+    if (ratio->goal > 0) std::printf("   (goal <= %.2f: %s)", ratio->goal, value <= ratio->goal ? "met" : "MISSED");
+    std::printf("\n");
+  }
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,104 @@
+// Opening, saving and importing a word list of 1,000,000 pairs, against the
+// floor of reading or writing the same bytes.
+#include "tests/bench/Ratios.h"
+#include "wordlist/WordFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kPairs = 1000000;
+
+std::string benchPath(const char* name) { return std::string("/tmp/verbolt-bench-") + name; }
+
+// Writes the big word file and its text twin once per run.
+const std::string& bigWordFile() {
+  static std::string path = [] {
+    WordList list;
+    char first[32], second[32];
+    for (int i = 0; i < kPairs; ++i) {
+      std::snprintf(first, sizeof first, "word%07d", i);
+      std::snprintf(second, sizeof second, "sana%07d", i);
+      list.pairs.append(first, second, 1);
+    }
+    list.fileName = benchPath("big.wdl").c_str();
+    writeWordFile(list);
+    list.fileName = benchPath("big.txt").c_str();
+    writeText(list, false);
+    return benchPath("big.wdl");
+  }();
+  return path;
+}
+
+std::vector<char> readAll(const std::string& path) {
+  std::vector<char> bytes;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  std::fseek(file, 0, SEEK_END);
+  bytes.resize(std::ftell(file));
+  std::fseek(file, 0, SEEK_SET);
+  size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+  bytes.resize(got);
+  std::fclose(file);
+  return bytes;
+}
+
+void BM_ReadFloor(benchmark::State& state) {
+  const std::string& path = bigWordFile();
+  for (auto _ : state) {
+    std::vector<char> bytes = readAll(path);
+    long separators = 0;
+    for (char byte : bytes) separators += byte == 3;
+    benchmark::DoNotOptimize(separators);
+  }
+}
+
+void BM_Open(benchmark::State& state) {
+  const std::string& path = bigWordFile();
+  for (auto _ : state) {
+    WordList list;
+    if (open(list, path.c_str(), kFormatNone, [] { return true; }) != FileResult::Ok) state.SkipWithError("open");
+  }
+}
+
+void BM_ImportText(benchmark::State& state) {
+  bigWordFile();
+  std::string path = benchPath("big.txt");
+  for (auto _ : state) {
+    WordList list;
+    if (open(list, path.c_str(), kFormatNone, [] { return true; }) != FileResult::Ok) state.SkipWithError("import");
+  }
+}
+
+void BM_WriteFloor(benchmark::State& state) {
+  std::vector<char> bytes = readAll(bigWordFile());
+  std::string path = benchPath("floor.bin");
+  for (auto _ : state) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+}
+
+void BM_Save(benchmark::State& state) {
+  WordList list;
+  open(list, bigWordFile().c_str(), kFormatNone, [] { return true; });
+  list.fileName = benchPath("saved.wdl").c_str();
+  for (auto _ : state)
+    if (save(list) != FileResult::Ok) state.SkipWithError("save");
+}
+
+BENCHMARK(BM_ReadFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+BenchRatio openRatio("open 1,000,000 pairs / read floor", "BM_Open", "BM_ReadFloor", 3.0);
+BenchRatio importRatio("text import / read floor", "BM_ImportText", "BM_ReadFloor", 0);
+BenchRatio saveRatio("save 1,000,000 pairs / write floor", "BM_Save", "BM_WriteFloor", 3.0);
+
+}  // namespace

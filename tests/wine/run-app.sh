@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the quiz program of a Windows build tree under Wine.
+#   run-app.sh WIN32_BUILD_DIR [FILE]
+# On $DISPLAY the program runs until it is closed. Without a display it runs
+# on a private virtual one, and a screenshot of its first window is left in
+# build/screenshot.png. Until the tree has a quiz program, wdltool shows the
+# word list instead.
+set -euo pipefail
+tree=$1
+shift
+root=$(cd "$(dirname "$0")/../.." && pwd)
+file=${1:-$root/resources/samples/English-Finnish.wdl}
+state=$tree/wine-run
+program=$tree/quiz/Verbolt.exe
+screenshot=$(dirname "$tree")/screenshot.png
+
+if [ ! -f "$program" ]; then
+  echo "The quiz program is not built yet; showing the word list with wdltool instead."
+  "$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+  trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
+  "$root/tests/wine/wine-run.sh" "$state" "$tree/wdltool/wdltool.exe" info "$file"
+  exit
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+  export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  exec wine "$program" "$file"
+fi
+
+"$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
+DISPLAY=$(cat "$state/display")
+export DISPLAY
+"$root/tests/wine/wine-run.sh" "$state" "$program" "$file" &
+for _ in $(seq 1 600); do
+  xdotool search --name Verbolt >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool search --sync --onlyvisible --name Verbolt >/dev/null 2>&1 || true
+import -window root "$screenshot"
+echo "Verbolt is running on the virtual display $DISPLAY; screenshot: $screenshot"
+echo "Press Enter to close it."
+read -r _ || true
