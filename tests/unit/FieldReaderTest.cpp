@@ -48,7 +48,9 @@ TEST(FieldReader, ReadsValuesAndBooleans) {
     SCOPED_TRACE(c.bytes);
     ValueResult result = readValue(c.bytes);
     EXPECT_EQ(result.error, c.error);
-    if (c.error == 0 || c.value != -99) EXPECT_EQ(result.value, c.value);
+    if (c.error == 0 || c.value != -99) {
+      EXPECT_EQ(result.value, c.value);
+    }
   }
 }
 
