@@ -1,0 +1,8 @@
+#pragma once
+// RunEntry: one RUN line of the setup script, kept as written; RunCommand
+// reads it when it runs.
+#include "framework/Text.h"
+
+struct RunEntry {
+  CText text;
+};

@@ -1,0 +1,130 @@
+#include "installer/SetupScript.h"
+
+#include "installer/SetupEnvironment.h"
+#include "installer/SetupScriptParser.h"
+
+#include <string>
+
+namespace {
+
+int selectionShortcuts(const Selection& selection, bool chosenOnly) {
+  if (chosenOnly && selection.state == Selection::kNotChosen) return 0;
+  int count = selection.shortcutCountWithBlocks();
+  for (const Selection& sub : selection.subSelections) count += selectionShortcuts(sub, chosenOnly);
+  return count;
+}
+
+void removeTrailingBackslash(CText& text) {
+  if (!text.empty() && text.at(static_cast<int>(text.length()) - 1) == '\\')
+    text = text.left(static_cast<int>(text.length()) - 1);
+}
+
+}  // namespace
+
+SetupScript::SetupScript(SetupEnvironment& environment, const PayloadCatalog& payloads)
+    : environment_(environment), payloads_(payloads) {}
+
+bool SetupScript::parse(const char* text, unsigned size, ParseProgress* progress) {
+  if (!text || size <= 1) return false;
+  std::string buffer(text, size);
+  SetupScriptParser parser(*this, payloads_, buffer.c_str(), progress);
+  parser.parseMain();
+  return true;
+}
+
+const CText& SetupScript::ownTemporaryFolder() {
+  if (!temporaryFolder_.empty()) return temporaryFolder_;
+  CText base = environment_.temporaryFolder();
+  if (base.empty() || base.at(static_cast<int>(base.length()) - 1) != '\\') base.append('\\');
+  base.append("~ztkinst");
+  for (long number = 1;; ++number) {
+    CText candidate(base);
+    candidate.append(number);
+    if (!environment_.folderExists(candidate.c_str())) {
+      temporaryFolder_ = candidate;
+      return temporaryFolder_;
+    }
+  }
+}
+
+void SetupScript::appendMacro(CText& built, char macro) {
+  switch (macro) {
+    case 'd': built.append(destination); break;
+    case 'i': built.append(iconFolder); break;
+    case 'm': built.append(environment_.shortPath(destination.c_str())); break;
+    case 'p': built.append(environment_.programFilesFolder()); break;
+    case 's': built.append(environment_.systemFolder()); break;
+    case 't': built.append(environment_.desktopFolder()); break;
+    case 'w': built.append(environment_.windowsFolder()); break;
+    case '~': built.append(environment_.temporaryFolder()); break;
+  }
+  removeTrailingBackslash(built);
+}
+
+void SetupScript::expand(CText& text) {
+  CText built;
+  const char* p = text.c_str();
+  while (*p) {
+    if (*p != '%') {
+      built.append(*p++);
+      continue;
+    }
+    char macro = p[1];
+    if (macro >= 'A' && macro <= 'Z') macro = static_cast<char>(macro - 'A' + 'a');
+    if (macro == '~' && p[2] == '~') {
+      built.append(ownTemporaryFolder());
+      p += 3;
+    } else if (macro && std::string("dimpstw~").find(macro) != std::string::npos) {
+      appendMacro(built, macro);
+      p += 2;
+    } else {
+      built.append(*p++);
+    }
+  }
+  text.swap(built);
+}
+
+CText SetupScript::lookup(const char* name) const {
+  CText wanted(name);
+  if (wanted.compareNoCase("DESTINATIONPATH") == 0) return destination;
+  if (wanted.compareNoCase("ICONGROUP") == 0) return iconFolder;
+  if (wanted.compareNoCase("RESTART") == 0) return restartFlag ? "TRUE" : "FALSE";
+  for (const CheckOption& option : options) {
+    if (option.name.compareNoCase(name) == 0) return option.state == 1 ? "TRUE" : "FALSE";
+  }
+  return CText();
+}
+
+bool SetupScript::holds(const ConditionBlock& block) const {
+  bool equal = lookup(block.variable.c_str()).compareNoCase(block.comparedText.c_str()) == 0;
+  return equal == block.equalTest;
+}
+
+long SetupScript::computeRequiredSize() {
+  requiredSize = fileSize();
+  for (const Selection& selection : selections) requiredSize += selection.sizeForTotal();
+  return requiredSize;
+}
+
+long SetupScript::toggleSelection(Selection& selection) {
+  long change = selection.toggle();
+  requiredSize += change;
+  return change;
+}
+
+int SetupScript::shortcutCount(bool chosenOnly) const {
+  int count = shortcutCountWithBlocks();
+  for (const Selection& selection : selections) count += selectionShortcuts(selection, chosenOnly);
+  return count;
+}
+
+bool SetupScript::setOptionState(unsigned controlId, bool checked) {
+  if (controlId == 0) return false;
+  for (CheckOption& option : options) {
+    if (option.controlId == controlId) {
+      option.state = checked ? 1 : 0;
+      return true;
+    }
+  }
+  return false;
+}
