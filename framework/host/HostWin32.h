@@ -74,6 +74,30 @@ typedef uint16_t WCHAR;
 #define IDYES 6
 #define IDNO 7
 
+typedef DWORD COLORREF;
+typedef void* HFONT;
+
+#define RGB(r, g, b) ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
+#define GetRValue(rgb) ((BYTE)(rgb))
+#define GetGValue(rgb) ((BYTE)((rgb) >> 8))
+#define GetBValue(rgb) ((BYTE)((rgb) >> 16))
+
+#define LF_FACESIZE 32
+#define FW_NORMAL 400
+#define ANSI_CHARSET 0
+#define OUT_STRING_PRECIS 1
+#define CLIP_STROKE_PRECIS 2
+#define DRAFT_QUALITY 1
+#define VARIABLE_PITCH 2
+#define FF_SWISS 0x20
+
+struct LOGFONTA {
+  LONG lfHeight, lfWidth, lfEscapement, lfOrientation, lfWeight;
+  BYTE lfItalic, lfUnderline, lfStrikeOut, lfCharSet;
+  BYTE lfOutPrecision, lfClipPrecision, lfQuality, lfPitchAndFamily;
+  CHAR lfFaceName[LF_FACESIZE];
+};
+
 struct SECURITY_ATTRIBUTES {
   DWORD nLength;
   void* lpSecurityDescriptor;

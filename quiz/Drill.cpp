@@ -1,0 +1,242 @@
+#include "quiz/Drill.h"
+
+#include "quiz/DrillStrings.h"
+#include "quiz/RichTextCodes.h"
+
+namespace {
+
+CText lowered(const CText& text) {
+  CText copy(text);
+  copy.lower();
+  return copy;
+}
+
+}  // namespace
+
+Drill::Drill(WordList& list, Settings& settings, DrillEvents& events, RandomSource& random)
+    : list_(list), settings_(settings), events_(events), random_(random), marker_(settings) {}
+
+bool Drill::restart(DrillDisplay* display) {
+  reset();
+  return nextQuestion(display);
+}
+
+bool Drill::reshuffle(DrillDisplay* display) {
+  bool shuffled = shuffle();
+  return nextQuestion(display) && shuffled;
+}
+
+void Drill::reset() { state_.reset(); }
+
+bool Drill::shuffle() {
+  int marked = list_.pairs.countMarked();
+  state_.position = 0;
+  state_.currentId = 0;
+  if (!state_.allocateOrder(marked)) {
+    events_.showError(kStringNoMemory);
+    return false;
+  }
+  for (int i = 0; i < state_.count; ++i) state_.order[i] = -1;
+  random_.reseed();
+  if (state_.count <= kNarrowShuffleLimit) placeNarrow();
+  else placeWide();
+  return true;
+}
+
+// Each marked pair in list order takes a free slot found by drawing; a draw
+// reaches every slot of an order this short.
+void Drill::placeNarrow() {
+  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
+    if (pair->mark != 1) continue;
+    int slot;
+    do slot = random_.draw() % state_.count;
+    while (state_.order[slot] != -1);
+    state_.order[slot] = pair->id;
+  }
+}
+
+// Single draws cannot reach the slots beyond 32767, so longer orders are
+// shuffled in place with wide draws, which ends after one pass.
+void Drill::placeWide() {
+  int filled = 0;
+  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next)
+    if (pair->mark == 1) state_.order[filled++] = pair->id;
+  for (int i = state_.count - 1; i > 0; --i) {
+    int j = static_cast<int>(random_.drawWide() % static_cast<DWORD>(i + 1));
+    int id = state_.order[i];
+    state_.order[i] = state_.order[j];
+    state_.order[j] = id;
+  }
+}
+
+void Drill::takeFromOrder() { state_.currentId = state_.order[state_.position++]; }
+
+bool Drill::nextQuestion(DrillDisplay* display) {
+  bool ordered = state_.position < state_.count || shuffle();
+  if (state_.answeredCount < 0) state_.answeredCount = 0;
+  if (state_.count <= 0) {
+    state_.currentId = -1;
+    if (state_.answeredCount == 0) state_.previousId = 0;
+  } else if (!takeOtherThanPrevious()) {
+    ordered = false;
+  }
+  bool shown = refresh(display);
+  return shown && ordered;
+}
+
+// The same pair is never asked twice in a row unless it is the only one.
+bool Drill::takeOtherThanPrevious() {
+  takeFromOrder();
+  while (state_.count > 1 && state_.currentId == state_.previousId) {
+    if (state_.position >= state_.count && !shuffle()) {
+      state_.currentId = -1;
+      return false;
+    }
+    takeFromOrder();
+  }
+  return true;
+}
+
+bool Drill::fetch(int id, Words* words) {
+  CText first, second;
+  if (!list_.pairs.copyPair(id, &first, &second)) {
+    events_.showError(kStringCannotGetWords);
+    return false;
+  }
+  bool askSecond = settings_.askSecond();
+  words->question = askSecond ? second : first;
+  words->answer = askSecond ? first : second;
+  return true;
+}
+
+bool Drill::check(const char* typedText) {
+  if (state_.position == 0) return true;
+  Words current;
+  if (!fetch(state_.currentId, &current)) return false;
+  state_.lastAnswer.assign(typedText, kAnswerLimit);
+  state_.lastResult = judge(current, state_.lastAnswer);
+  if (state_.lastResult == Wrong) {
+    play(settings_.PlayFile2);
+  } else {
+    ++state_.rightCount;
+    play(settings_.PlayFile1);
+  }
+  ++state_.answeredCount;
+  applyAskPrevious();
+  askPrevious_ = !(settings_.statusOn(Settings::kSkipRightAnswers) && state_.lastResult == Right &&
+                   !settings_.helpUsed);
+  settings_.helpUsed = 0;
+  return true;
+}
+
+// Case is ignored; another marked pair with the same question word may
+// supply the answer.
+AnswerResult Drill::judge(const Words& current, const CText& typed) {
+  CText typedLow = lowered(typed);
+  if (typedLow.compare(lowered(current.answer).c_str()) == 0) return Right;
+  CText questionLow = lowered(current.question);
+  bool askSecond = settings_.askSecond();
+  int other = list_.pairs.findMarked(askSecond ? typedLow.c_str() : questionLow.c_str(),
+                                     askSecond ? questionLow.c_str() : typedLow.c_str());
+  if (other < 0) return Wrong;
+  state_.otherPairId = other;
+  return RightByOtherPair;
+}
+
+void Drill::play(const CText& fileName) {
+  if (!fileName.empty()) events_.playSound(fileName.c_str());
+}
+
+void Drill::applyAskPrevious() {
+  if (state_.answeredCount == 1 || askPrevious_) state_.previousId = state_.currentId;
+  else dropPrevious();
+}
+
+// The previous pair leaves the selection, and the order shrinks by one
+// entry so that it keeps matching the marked count. When a reshuffle came
+// between the two questions, the previous pair still waits later in the
+// order; that entry is the one removed, so that the pair is not asked again.
+void Drill::dropPrevious() {
+  list_.pairs.setMark(state_.previousId, 0);
+  int pending = -1;
+  for (int i = state_.position; i < state_.count && pending < 0; ++i)
+    if (state_.order[i] == state_.previousId) pending = i;
+  if (pending >= 0) {
+    state_.removeOrderEntry(pending);
+  } else {
+    state_.removeOrderEntry(state_.position - 1);
+    --state_.position;
+  }
+  state_.previousId = state_.currentId;
+}
+
+bool Drill::giveHelp(const char* typedText, CText* hint) {
+  if (state_.position == 0) return false;
+  Words current;
+  if (!fetch(state_.currentId, &current)) return false;
+  CText typed(typedText, kAnswerLimit);
+  hint->clear();
+  for (unsigned i = 0; i < current.answer.length(); ++i) {
+    char c = current.answer.at(static_cast<int>(i));
+    hint->append(c);
+    if (i >= typed.length() || typed.at(static_cast<int>(i)) != c) break;
+  }
+  settings_.helpUsed = 1;
+  return true;
+}
+
+void Drill::toggleAskPrevious() {
+  askPrevious_ = !askPrevious_;
+  settings_.setModified(true);
+}
+
+bool Drill::refresh(DrillDisplay* display) {
+  int pairCount = list_.pairs.count();
+  Words current, previous, other;
+  if (pairCount > 0 && state_.currentId >= 0 && !fetch(state_.currentId, &current)) return false;
+  if (pairCount > 0 && state_.previousId >= 0 && !fetch(state_.previousId, &previous)) return false;
+  bool byOther = state_.lastResult == RightByOtherPair && state_.answeredCount >= 1;
+  if (byOther && !fetch(state_.otherPairId, &other)) return false;
+
+  int markedCount = list_.pairs.countMarked();
+  fillResultLine(previous, &display->resultLine);
+  display->pointsLine.formatResource(kStringPoints, state_.rightCount, state_.answeredCount, markedCount,
+                                     pairCount);
+  fillQuestion(current, markedCount, display);
+  if (state_.answeredCount < 1)
+    marker_.build("", "", nullptr, &display->rightLine, &display->yourLine);
+  else
+    marker_.build(state_.lastAnswer.c_str(), previous.answer.c_str(), byOther ? other.answer.c_str() : nullptr,
+                  &display->rightLine, &display->yourLine);
+  return true;
+}
+
+void Drill::fillResultLine(const Words& previous, CText* line) const {
+  line->clear();
+  if (state_.lastResult == NoAnswer) return;
+  bool wrong = state_.lastResult == Wrong;
+  bool colors = settings_.statusOn(Settings::kUseColors);
+  if (colors) appendColorCode(line, kTextColorCode, wrong ? settings_.WrongColor : settings_.RightColor);
+  line->appendResource(wrong ? kStringWrong : kStringRight);
+  if (colors) appendColorCode(line, kTextColorCode, settings_.BaseColor);
+  appendFontCode(line, settings_.fontHandle);
+  line->append(" (");
+  line->append(previous.question);
+  line->append(")");
+}
+
+void Drill::fillQuestion(const Words& current, int markedCount, DrillDisplay* display) const {
+  if (markedCount == 0) {
+    display->questionWord.load(kStringNoSelectedWords);
+    display->questionLabel.clear();
+    return;
+  }
+  display->questionWord = current.question;
+  int language = languages_.find(answerLanguage().c_str());
+  if (language >= 0) display->questionLabel.formatResource(kStringWhatIsIn, languages_.phrase(language).c_str());
+  else display->questionLabel.load(kStringWhatIs);
+}
+
+const CText& Drill::answerLanguage() const {
+  return settings_.askSecond() ? list_.firstLanguage : list_.secondLanguage;
+}

@@ -1,0 +1,108 @@
+#pragma once
+// Settings: the stored settings of the quiz program and the run-time state its
+// windows share; a member of the application object. It also owns the
+// registry layout below the program's root path (string 28010), including the
+// values that single windows read and write themselves. The record builds
+// everywhere; loading, saving and the registry helpers are Windows only.
+#include "framework/Text.h"
+
+class Settings {
+ public:
+  // Status flags.
+  enum : DWORD { kAutoSave = 1, kSkipRightAnswers = 2, kUseColors = 4 };
+  // Run-time bits.
+  enum : BYTE { kAskSecond = 1, kModified = 2 };
+  enum { kMaxOtherIds = 40 };
+
+  // Keys below the root path and the values the windows keep themselves.
+  static constexpr const char* kSettingsKey = "\\Settings";
+  static constexpr const char* kColorsKey = "\\Colors";
+  static constexpr const char* kFindKey = "\\Find";
+  static constexpr const char* kRecentStringsKey = "\\Recent Strings";
+  static constexpr const char* kWordListKey = "\\WordList";
+  static constexpr const char* kMainWidth = "Main Width";        // \Settings
+  static constexpr const char* kTestWidth = "Test Width";        // \Settings
+  static constexpr const char* kCustomColors = "CustomColors";   // \Colors, 64 bytes
+  static constexpr const char* kFindDirection = "Direction";     // \Find
+  static constexpr const char* kFindWholeWord = "Whole Word";    // \Find
+  static constexpr const char* kFindMatchCase = "Match Case";    // \Find
+  static constexpr const char* kFindLeft = "Left";               // \Find
+  static constexpr const char* kFindTop = "Top";                 // \Find
+  static constexpr const char* kRecentFindFormat = "Find%d";     // \Recent Strings, 0 to 9
+  static constexpr const char* kColumnWidths = "Column Widths";  // \WordList, 8 bytes
+  static constexpr const char* kPosition = "Position";           // \WordList, 16 bytes
+  static constexpr const char* kToolbar = "Toolbar";             // \WordList
+  enum : DWORD { kDefaultMainWidth = 440, kDefaultTestWidth = 270, kDefaultToolbar = 15,
+                 kDefaultColumnWidth = 200 };
+
+  Settings();
+  Settings(const Settings&) = delete;
+  Settings& operator=(const Settings&) = delete;
+
+  // Autosave counter 0, help-used clear, direction: ask the second word,
+  // modified clear.
+  void resetRunTimeFlags();
+  static LOGFONTA defaultFont();
+
+  bool askSecond() const { return (runBits & kAskSecond) != 0; }
+  void setAskSecond(bool on);
+  bool modified() const { return (runBits & kModified) != 0; }
+  void setModified(bool on);
+  bool statusOn(DWORD flag) const { return (Status & flag) != 0; }
+
+#ifdef _WIN32
+  // Remembers rootPath (below HKEY_CURRENT_USER) for every later access,
+  // reads "\Settings" and "\Colors" over the defaults and creates the font
+  // handle. Missing keys and values leave defaults; a text value missing
+  // from an existing key reads as empty.
+  void load(const char* rootPath);
+  // Writes "\Settings" and "\Colors", creating them when missing, and
+  // deletes the font handle. Failures are skipped silently.
+  void save();
+
+  // Single values below the root path. The reads answer false and leave the
+  // destination unchanged when the key or value cannot be read (readText
+  // empties it); the writes create a missing key and answer false on failure.
+  bool readNumber(const char* key, const char* name, DWORD* value) const;
+  bool writeNumber(const char* key, const char* name, DWORD value) const;
+  bool readBytes(const char* key, const char* name, void* buffer, DWORD size) const;
+  bool writeBytes(const char* key, const char* name, const void* buffer, DWORD size) const;
+  bool readText(const char* key, const char* name, CText* text) const;
+  bool writeText(const char* key, const char* name, const char* text) const;
+  const CText& rootPath() const { return rootPath_; }
+#endif
+
+  DWORD Status = kAutoSave | kSkipRightAnswers | kUseColors;
+  LONG AutoSaveTime = 300;
+  LONG autoSaveCounter = 0;
+  CText PlayFile1;
+  CText PlayFile2;
+  CText FilePath;
+  DWORD instanceId = 0;     // set at start from the tick count AND 0xFFFF
+  DWORD messageNumber = 0;  // set at start: the number of "WDLMESSAGE"
+  BYTE helpUsed = 0;
+  BYTE testOpen = 0;
+  BYTE closing = 0;
+  DWORD otherIds[kMaxOtherIds] = {};
+  WORD otherIdCount = 0;
+  COLORREF BaseColor = 0x000000;  // 0x00BBGGRR
+  COLORREF RightColor = 0xFF0000;
+  COLORREF WrongColor = 0x0000FF;
+  COLORREF DiffColor = 0x0000FF;
+  COLORREF MissingColor = 0x800080;
+  COLORREF ExtraColor = 0xA00000;
+  LOGFONTA Font;
+  HFONT fontHandle = nullptr;  // made from Font when loading, deleted when saving
+  BYTE runBits = 0;
+
+ private:
+#ifdef _WIN32
+  CText keyPath(const char* key) const;
+  void loadSettingsKey();
+  void loadColorsKey();
+  void saveSettingsKey() const;
+  void saveColorsKey() const;
+
+  CText rootPath_;
+#endif
+};
