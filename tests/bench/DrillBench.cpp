@@ -1,0 +1,58 @@
+// Shuffling a drill of 1,000,000 marked pairs, and marking long answers,
+// whose cost should grow in step with their length.
+#include "quiz/AnswerMarker.h"
+#include "quiz/Drill.h"
+#include "tests/bench/Ratios.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+class SilentEvents : public DrillEvents {
+ public:
+  void playSound(const char*) override {}
+  void showError(UINT) override {}
+};
+
+WordList& markedList(int pairs) {
+  static WordList list;
+  if (list.pairs.count() != pairs) {
+    list.pairs.clear();
+    for (int i = 0; i < pairs; ++i) list.pairs.append("sana", "word", 1);
+  }
+  return list;
+}
+
+void BM_ShuffleMarkedPairs(benchmark::State& state) {
+  WordList& list = markedList(static_cast<int>(state.range(0)));
+  Settings settings;
+  SilentEvents events;
+  RandomSource random;
+  Drill drill(list, settings, events, random);
+  for (auto _ : state)
+    if (!drill.shuffle()) state.SkipWithError("shuffle");
+  state.counters["pairs"] = static_cast<double>(drill.state().count);
+}
+
+// Every character differs, so every one is marked on both lines.
+void BM_MarkAnswers(benchmark::State& state) {
+  std::string typed(static_cast<size_t>(state.range(0)), 'a');
+  std::string right(static_cast<size_t>(state.range(0)), 'b');
+  Settings settings;
+  AnswerMarker marker(settings);
+  CText rightLine, yourLine;
+  for (auto _ : state) {
+    marker.build(typed.c_str(), right.c_str(), nullptr, &rightLine, &yourLine);
+    benchmark::DoNotOptimize(yourLine.length());
+  }
+}
+
+BENCHMARK(BM_ShuffleMarkedPairs)->Arg(30000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkAnswers)->Arg(400)->Arg(4000)->Unit(benchmark::kMicrosecond);
+
+BenchRatio markRatio("marking 4,000 / 400 characters (linear: 10)", "BM_MarkAnswers/4000",
+                     "BM_MarkAnswers/400", 15.0);
+
+}  // namespace
