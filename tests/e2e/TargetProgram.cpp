@@ -1,0 +1,244 @@
+#include "tests/e2e/TargetProgram.h"
+
+#include "tests/e2e/CleanState.h"
+#include "tests/e2e/WindowAccess.h"
+
+namespace e2e {
+namespace {
+
+// Quotes an argument so that the C runtime's parser gives it back unchanged.
+std::string quoted(const std::string& argument) {
+  std::string result = "\"";
+  size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    result.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    result += c;
+  }
+  result.append(backslashes * 2, '\\');
+  return result + "\"";
+}
+
+struct Search {
+  const TargetProgram* program;
+  const WindowQuery* query;
+  HWND except;
+  HWND found;
+  bool (*matches)(HWND window, const Search& search);
+};
+
+BOOL CALLBACK visit(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (window == search->except || !search->matches(window, *search)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// Holds modifier keys down in the key state of another thread's input by
+// sharing that input for a while.
+class HeldModifiers {
+ public:
+  HeldModifiers(DWORD thread, unsigned modifiers) : thread_(thread) {
+    if (!modifiers) return;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    attached_ = AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != 0;
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    GetKeyboardState(state);
+    hold(state, modifiers & kShift, VK_SHIFT, VK_LSHIFT);
+    hold(state, modifiers & kControl, VK_CONTROL, VK_LCONTROL);
+    hold(state, modifiers & kAlt, VK_MENU, VK_LMENU);
+    SetKeyboardState(state);
+    changed_ = true;
+  }
+  ~HeldModifiers() {
+    if (changed_) SetKeyboardState(saved_);
+    if (attached_) AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+  }
+  HeldModifiers(const HeldModifiers&) = delete;
+  HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+ private:
+  static void hold(BYTE* state, bool down, int key, int left) {
+    if (!down) return;
+    state[key] |= 0x80;
+    state[left] |= 0x80;
+  }
+
+  DWORD thread_;
+  bool attached_ = false;
+  bool changed_ = false;
+  BYTE saved_[256] = {};
+};
+
+}  // namespace
+
+TargetProgram::~TargetProgram() {
+  if (running()) TerminateProcess(process_.hProcess, 255);
+  end();
+}
+
+bool TargetProgram::start(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& settingsKey, const std::string& workFolder) {
+  end();
+  if (!settingsKey.empty() && !removeRegistryTree(HKEY_CURRENT_USER, settingsKey)) {
+    failWithScreenshot("cannot remove the settings key " + settingsKey);
+    return false;
+  }
+  if (!makeEmptyFolder(workFolder)) {
+    failWithScreenshot("cannot make the empty work folder " + workFolder);
+    return false;
+  }
+  std::string commandLine = quoted(program);
+  for (const std::string& argument : arguments) commandLine += " " + quoted(argument);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      workFolder.c_str(), &startup, &process_)) {
+    failWithScreenshot("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
+    process_ = {};
+    return false;
+  }
+  return true;
+}
+
+bool TargetProgram::owns(HWND window) const {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return process_.hProcess && owner == process_.dwProcessId;
+}
+
+HWND TargetProgram::findWindow(const WindowQuery& query) const {
+  Search search = {this, &query, nullptr, nullptr, [](HWND window, const Search& s) {
+                     const WindowQuery& q = *s.query;
+                     return s.program->owns(window) && IsWindowVisible(window) &&
+                            (q.title.empty() || text(window) == q.title) &&
+                            (q.className.empty() || className(window) == q.className) &&
+                            (!q.owner || GetWindow(window, GW_OWNER) == q.owner);
+                   }};
+  EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND TargetProgram::waitForWindow(const WindowQuery& query, DWORD timeout) {
+  HWND found = nullptr;
+  std::string what = "a window of the program";
+  if (!query.title.empty()) what += " titled \"" + query.title + "\"";
+  if (!query.className.empty()) what += " of class \"" + query.className + "\"";
+  waitFor([&] { return (found = findWindow(query)) != nullptr || !running(); }, what, timeout);
+  if (!found && !running())
+    failWithScreenshot("the program ended while waiting for " + what);
+  return found;
+}
+
+HWND TargetProgram::waitForDialog(HWND except, DWORD timeout) {
+  WindowQuery query;
+  query.className = "#32770";
+  Search search = {this, &query, except, nullptr, [](HWND window, const Search& s) {
+                     return s.program->owns(window) && IsWindowVisible(window) &&
+                            className(window) == s.query->className;
+                   }};
+  waitFor(
+      [&] {
+        EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      "a dialog or message box of the program", timeout);
+  return search.found;
+}
+
+bool TargetProgram::waitForGone(HWND window, DWORD timeout) {
+  return waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); },
+                 "window \"" + text(window) + "\" to close", timeout);
+}
+
+HWND TargetProgram::focus() const {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void TargetProgram::postKey(HWND target, UINT message, UINT vk, bool up) {
+  LPARAM scan = MapVirtualKeyA(vk, 0) & 0xFF;
+  LPARAM flags = 1 | (scan << 16);
+  if (up) flags |= (1u << 30) | (1u << 31);
+  if (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) flags |= 1 << 29;
+  PostMessageA(target, message, vk, flags);
+}
+
+bool TargetProgram::pressKey(UINT vk, unsigned modifiers) {
+  HWND target = focus();
+  if (!target) {
+    failWithScreenshot("no window has the focus in the program to take key " + std::to_string(vk));
+    return false;
+  }
+  HeldModifiers held(process_.dwThreadId, modifiers);
+  const bool system = (modifiers & kAlt) != 0;
+  postKey(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, false);
+  postKey(target, system ? WM_SYSKEYUP : WM_KEYUP, vk, true);
+  return settle(2);
+}
+
+bool TargetProgram::typeText(const std::string& characters) {
+  HWND target = focus();
+  if (!target) {
+    failWithScreenshot("no window has the focus in the program to take \"" + characters + "\"");
+    return false;
+  }
+  for (char c : characters) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+  return settle(static_cast<int>(characters.size()));
+}
+
+// A message sent to a thread is handled when the thread next asks for a
+// message, before it takes a posted one; so count + 1 answered sends mean that
+// count posted messages have been taken and handed on. A window that goes
+// away meanwhile (a dialog the keys closed) counts as answered.
+bool TargetProgram::settle(int count) {
+  for (int i = 0; i <= count; ++i) {
+    HWND window = focus();
+    if (!window) window = findWindow(WindowQuery());
+    DWORD_PTR result = 0;
+    if (window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &result))
+      continue;
+    if (window && !IsWindow(window)) continue;
+    failWithScreenshot(running() ? "the program does not take its messages"
+                                 : "the program ended while taking keys");
+    return false;
+  }
+  return true;
+}
+
+int TargetProgram::close(HWND window, DWORD timeout) {
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return waitForExit(timeout);
+}
+
+int TargetProgram::waitForExit(DWORD timeout) {
+  if (!process_.hProcess) return -1;
+  if (!waitFor([&] { return !running(); }, "the program to end", timeout)) {
+    TerminateProcess(process_.hProcess, 255);
+    WaitForSingleObject(process_.hProcess, kSendTimeout);
+    return -1;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+bool TargetProgram::running() const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void TargetProgram::end() {
+  if (process_.hThread) CloseHandle(process_.hThread);
+  if (process_.hProcess) CloseHandle(process_.hProcess);
+  process_ = {};
+}
+
+}  // namespace e2e

@@ -1,0 +1,64 @@
+#include "tests/e2e/WindowAccess.h"
+
+#include <vector>
+
+namespace e2e {
+namespace {
+
+const int kMessageTextId = 0xFFFF;
+
+}  // namespace
+
+HWND control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+LRESULT sendNumbers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT fallback) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeout, &result))
+    return fallback;
+  return static_cast<LRESULT>(result);
+}
+
+std::string text(HWND window) {
+  LRESULT length = sendNumbers(window, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(length + 1);
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                           SMTO_ABORTIFHUNG, kSendTimeout, &copied))
+    return std::string();
+  return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+}
+
+bool setText(HWND window, const std::string& value) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()),
+                             SMTO_ABORTIFHUNG, kSendTimeout, &result) &&
+         result != 0;
+}
+
+std::string className(HWND window) {
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+bool postCommand(HWND window, int id, int code) {
+  return PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), 0) != 0;
+}
+
+bool sendCommand(HWND window, int id, int code) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(window, WM_COMMAND, MAKEWPARAM(id, code), 0, SMTO_ABORTIFHUNG,
+                             kSendTimeout, &result) != 0;
+}
+
+std::string messageBoxText(HWND box) { return text(control(box, kMessageTextId)); }
+
+bool pressButton(HWND dialog, int id) {
+  return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(control(dialog, id))) != 0;
+}
+
+LPARAM clientPoint(int x, int y) { return MAKELPARAM(x, y); }
+
+}  // namespace e2e
