@@ -61,8 +61,9 @@ class Settings {
   void save();
 
   // Single values below the root path. The reads answer false and leave the
-  // destination unchanged when the key or value cannot be read (readText
-  // empties it); the writes create a missing key and answer false on failure.
+  // destination unchanged when the key or the whole value cannot be read,
+  // except that readText empties the text when only the value is missing.
+  // The writes create a missing key and answer false on failure.
   bool readNumber(const char* key, const char* name, DWORD* value) const;
   bool writeNumber(const char* key, const char* name, DWORD value) const;
   bool readBytes(const char* key, const char* name, void* buffer, DWORD size) const;
