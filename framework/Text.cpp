@@ -48,7 +48,7 @@ bool CText::replace(const char* text, unsigned count) {
     buffer_ = fresh;
     capacity_ = count + kSlack;
   }
-  std::memmove(buffer_, text, count);
+  if (count) std::memmove(buffer_, text, count);
   buffer_[count] = 0;
   length_ = count;
   return true;

@@ -92,7 +92,8 @@ void SetupScriptParser::readSection(const char* body, Scope scope, EntryLists& l
                                     Selection* selection) {
   KeyLineReader reader(body);
   CText key, value;
-  while (reader.next(key, value) && !key.empty()) {
+  while (linesLeft_ > 0 && reader.next(key, value) && !key.empty()) {
+    --linesLeft_;
     Keyword keyword = keywordOf(key);
     if (readEntry(keyword, value, lists)) continue;
     if (scope == kInMain) {

@@ -2,6 +2,8 @@
 // SetupScriptParser: fills a SetupScript from the script text. Sections are
 // found through an index built once; a SELECTION or IF that leads back to a
 // section already being parsed gives an empty component or block there.
+// Sections named again and again multiply the lines read, so reading stops
+// after kMaxLines key lines in all.
 #include "installer/SectionIndex.h"
 
 #include <vector>
@@ -16,6 +18,8 @@ struct Selection;
 
 class SetupScriptParser {
  public:
+  static constexpr long kMaxLines = 100000;
+
   // text: NUL-terminated, kept alive by the caller while parsing; progress
   // may be null.
   SetupScriptParser(SetupScript& script, const PayloadCatalog& payloads, const char* text,
@@ -46,6 +50,7 @@ class SetupScriptParser {
   SectionIndex index_;
   ParseProgress* progress_;
   std::vector<const char*> active_;
+  long linesLeft_ = kMaxLines;
 };
 
 // A colour value: at most 8 characters of signed hexadecimal (blanks, sign

@@ -278,3 +278,26 @@ TEST(SetupScript, ReportsOneStepPerSelectionAndIfAndOneForMain) {
   EXPECT_EQ(progress.last, 4 + 2);
   EXPECT_EQ(progress.steps, 5);
 }
+
+namespace {
+
+long countSelections(const std::vector<Selection>& selections) {
+  long count = 0;
+  for (const Selection& selection : selections) count += 1 + countSelections(selection.subSelections);
+  return count;
+}
+
+}  // namespace
+
+TEST(SetupScript, StopsReadingWhenSectionsNamedAgainAndAgainMultiplyTheLines) {
+  std::string text = "[MAIN]\nTITLE=Fan\nSELECTION=S0\n";
+  for (int i = 0; i < 40; ++i) {
+    std::string next = "S" + std::to_string(i + 1);
+    text += "[S" + std::to_string(i) + "]\nSELECTION=" + next + "\nSELECTION=" + next + "\n";
+  }
+  ParsedScript parsed(text);
+  EXPECT_STREQ(parsed.script.title.c_str(), "Fan");
+  long count = countSelections(parsed.script.selections);
+  EXPECT_GT(count, SetupScriptParser::kMaxLines / 2);
+  EXPECT_LE(count, SetupScriptParser::kMaxLines);
+}
