@@ -149,6 +149,13 @@ WINE_TEST(modelessLoopTranslatesAcceleratorsAndTabs) {
 WINE_TEST(staticPaintsColouredRunsKeepsZeroOperandsAndCutsAtTheEdge) {
   Demo demo;
   if (!demo.start()) return;
+  // A width where a fourth "M" would fit before the right edge but not before
+  // the right edge less 3 pixels.
+  HWND narrow = control(demo.main, IDC_NARROW);
+  RECT narrowRect;
+  GetClientRect(narrow, &narrowRect);
+  SetWindowPos(narrow, nullptr, 0, 0, 4 + defaultFontWidth("MMMM") + 1, narrowRect.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   sendCommand(demo.main, IDM_RICH_TEXTS);
   CHECK_EQ(text(control(demo.main, IDC_RUNS)), "MMMMMMMM");
   CHECK_EQ(text(control(demo.main, IDC_ZERO)), "abcdxW");
@@ -169,8 +176,10 @@ WINE_TEST(staticPaintsColouredRunsKeepsZeroOperandsAndCutsAtTheEdge) {
   HWND zero = control(demo.main, IDC_ZERO);
   CHECK(waitFor([&] { return WindowCapture(zero).count(kRed) > 0; },
                 "the red characters after a colour code holding 0 bytes"));
+  // "cd" in the default font, then "xW" in the demo's 22-pixel font: taller red.
+  RECT zeroRed = WindowCapture(zero).bounds(kRed);
+  CHECK(zeroRed.bottom - zeroRed.top > red.bottom - red.top + 4);
 
-  HWND narrow = control(demo.main, IDC_NARROW);
   CHECK(waitFor([&] { return WindowCapture(narrow).count(kBlue) > 0; },
                 "the blue characters of the narrow control"));
   WindowCapture narrowPicture(narrow);
@@ -178,7 +187,7 @@ WINE_TEST(staticPaintsColouredRunsKeepsZeroOperandsAndCutsAtTheEdge) {
   int fitting = 0;
   while (4 + defaultFontWidth(std::string(fitting + 1, 'M')) <= narrowPicture.width() - 3) ++fitting;
   RECT blue = narrowPicture.bounds(kBlue);
-  CHECK(fitting >= 2);
+  CHECK_EQ(fitting, 3);
   CHECK(blue.right <= 4 + defaultFontWidth(std::string(fitting, 'M')));
   CHECK(blue.right > 4 + defaultFontWidth(std::string(fitting - 1, 'M')));
   demo.finish();
