@@ -39,6 +39,11 @@ start() {
     echo "creating Wine prefix $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
   fi
+  # Without a window manager, managed windows take seconds to close; nothing
+  # here needs the window manager, so windows stay unmanaged.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  fi
   wineserver -w
   echo "display $DISPLAY, prefix $WINEPREFIX"
 }
