@@ -197,6 +197,18 @@ WINE_TEST(buttonSendsItsNotificationsAndTheClick) {
   Demo demo;
   if (!demo.start()) return;
   HWND button = control(demo.main, IDC_BUTTON);
+  HWND defaultButton = control(demo.main, IDC_DEFAULT_BUTTON);
+  CHECK_EQ(sendNumbers(demo.main, DM_GETDEFID, 0, 0), MAKELONG(IDC_DEFAULT_BUTTON, DC_HASDEFID));
+  CHECK_EQ(sendNumbers(defaultButton, CThreeDButton::kIsDefault, 0, 0), 1);
+  // The default button has the dark outer frame; the other starts with the
+  // highlight line of its raised border.
+  CHECK(waitFor(
+      [&] {
+        WindowCapture left(defaultButton), right(button);
+        return left.pixel(0, left.height() / 2) == GetSysColor(COLOR_3DDKSHADOW) &&
+               right.pixel(0, right.height() / 2) == GetSysColor(COLOR_BTNHIGHLIGHT);
+      },
+      "the default button's dark frame"));
   PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, clientPoint(5, 5));
   PostMessageA(button, WM_LBUTTONUP, 0, clientPoint(5, 5));
   CHECK(demo.logHas("120:15;120:12;120:0;120:13;"));

@@ -10,6 +10,7 @@
 #define IDC_ZERO 111
 #define IDC_NARROW 112
 #define IDC_BUTTON 120
+#define IDC_DEFAULT_BUTTON 121
 #define IDC_MODAL_EDIT 201
 #define IDC_MODAL_OTHER 203
 #define IDC_LOG 900

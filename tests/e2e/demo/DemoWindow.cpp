@@ -37,7 +37,7 @@ LRESULT DemoWindow::onInitDialog(HWND) {
 }
 
 LRESULT DemoWindow::onCommand(UINT id, UINT code, HWND) {
-  if (id == IDC_LOG || id == IDC_FIRST || id == IDC_SECOND) return 0;
+  if (id == IDC_LOG || id == IDC_FIRST || id == IDC_SECOND || id == IDC_DEFAULT_BUTTON) return 0;
   log().addCommand("", id, code);
   switch (id) {
     case IDM_NEXT: moveFocus(false); break;
