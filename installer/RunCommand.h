@@ -4,6 +4,7 @@
 #include "framework/Text.h"
 
 class SetupScript;
+class ValueCursor;
 
 struct RunCommand {
   enum Kind { kOpen, kMessageBox, kExec, kDelete, kRemoveDirectory, kMakeDirectory, kCopy };
@@ -36,5 +37,4 @@ struct RunCommand {
 // Reads one argument of a command at the cursor position: a quoted text with
 // backslash escapes, or a variable name whose value is looked up. The result
 // has its macros expanded.
-class ValueCursor;
 CText readRunArgument(ValueCursor& cursor, SetupScript& script);

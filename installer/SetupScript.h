@@ -69,6 +69,4 @@ class SetupScript : public EntryLists {
   SetupEnvironment& environment_;
   const PayloadCatalog& payloads_;
   CText temporaryFolder_;  // the "%~~" folder, found on first use
-
-  friend class SetupScriptParser;
 };
