@@ -1,0 +1,313 @@
+// Draws and synthesises the quiz program's binary resources, so that they are
+// our own and can be made again. The outputs are committed; run the `media`
+// target (or MediaGen RESOURCES_DIR) after changing this file.
+//   english/Verbolt.ico  icon 1: a speech bubble, 32 x 32 and 16 x 16
+//   english/Play.bmp     play button of the wave preview, 16 x 16, 16 colours
+//   english/Stop.bmp     stop button of the wave preview, 16 x 16, 16 colours
+//   english/Probe.wav    one silent sample, the preview's end probe
+//   sounds/Right.wav     rising chime for a right answer
+//   sounds/Wrong.wav     low buzz for a wrong answer
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const double kPi = 3.14159265358979323846;
+const int kSampleRate = 22050;
+
+void put16(Bytes* out, unsigned value) {
+  out->push_back(value & 0xFF);
+  out->push_back((value >> 8) & 0xFF);
+}
+
+void put32(Bytes* out, std::uint32_t value) {
+  put16(out, value & 0xFFFF);
+  put16(out, value >> 16);
+}
+
+void putText(Bytes* out, const char* text) {
+  while (*text) out->push_back(static_cast<std::uint8_t>(*text++));
+}
+
+bool writeFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!file) std::fprintf(stderr, "MediaGen: cannot write %s\n", path.c_str());
+  return static_cast<bool>(file);
+}
+
+// A mono PCM wave file at kSampleRate around the given sample bytes.
+Bytes waveFile(unsigned bitsPerSample, const Bytes& samples) {
+  unsigned blockAlign = bitsPerSample / 8;
+  Bytes out;
+  putText(&out, "RIFF");
+  size_t padding = samples.size() % 2;
+  put32(&out, static_cast<std::uint32_t>(36 + samples.size() + padding));
+  putText(&out, "WAVEfmt ");
+  put32(&out, 16);
+  put16(&out, 1);
+  put16(&out, 1);
+  put32(&out, kSampleRate);
+  put32(&out, kSampleRate * blockAlign);
+  put16(&out, blockAlign);
+  put16(&out, bitsPerSample);
+  putText(&out, "data");
+  put32(&out, static_cast<std::uint32_t>(samples.size()));
+  out.insert(out.end(), samples.begin(), samples.end());
+  if (padding) out.push_back(0);
+  return out;
+}
+
+// Scales the signal to the given peak and stores it as 16-bit samples.
+Bytes pcm16(const std::vector<double>& signal, double peak) {
+  double largest = 0;
+  for (double value : signal) largest = std::max(largest, std::fabs(value));
+  double scale = largest > 0 ? peak * 32767 / largest : 0;
+  Bytes out;
+  for (double value : signal) put16(&out, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value * scale))));
+  return out;
+}
+
+std::vector<double> synthesise(double seconds, const std::function<double(double)>& signal) {
+  std::vector<double> samples(static_cast<size_t>(seconds * kSampleRate));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = signal(static_cast<double>(i) / kSampleRate);
+  return samples;
+}
+
+// Ramps the first and last moments so that the sound starts and ends without a click.
+double edges(double t, double length, double attack, double release) {
+  return std::min({1.0, t / attack, (length - t) / release});
+}
+
+// Three bell-like notes of an A major chord, each starting a little later.
+Bytes rightSound() {
+  const double length = 0.6;
+  const double notes[] = {880.0, 1108.73, 1318.51};
+  auto signal = [&](double t) {
+    double sum = 0;
+    for (int i = 0; i < 3; ++i) {
+      double local = t - 0.09 * i;
+      if (local < 0) continue;
+      double tone = std::sin(2 * kPi * notes[i] * local) + 0.3 * std::sin(4 * kPi * notes[i] * local);
+      sum += tone * std::min(1.0, local / 0.005) * std::exp(-local / 0.12);
+    }
+    return sum * edges(t, length, 0.002, 0.03);
+  };
+  return waveFile(16, pcm16(synthesise(length, signal), 0.7));
+}
+
+// A band-limited sawtooth that sinks from 98 to 87 Hz.
+Bytes wrongSound() {
+  const double length = 0.4;
+  auto signal = [&](double t) {
+    double phase = 2 * kPi * (98.0 * t - 13.75 * t * t);
+    double sum = 0;
+    for (int k = 1; k <= 8; ++k) sum += std::sin(k * phase) / k;
+    return sum * edges(t, length, 0.01, 0.08);
+  };
+  return waveFile(16, pcm16(synthesise(length, signal), 0.6));
+}
+
+Bytes probeSound() { return waveFile(8, Bytes{0x80}); }
+
+struct Rgb {
+  double red, green, blue;
+};
+
+// One icon image: colours and which pixels are opaque, top row first.
+struct IconImage {
+  int size;
+  std::vector<Rgb> colours;
+  std::vector<bool> opaque;
+};
+
+// The bubble in a 32-unit square: a rounded rectangle with a tail at the lower left.
+bool inBubble(double x, double y) {
+  const double left = 2, top = 3, right = 30, bottom = 22, radius = 6;
+  double cx = std::clamp(x, left + radius, right - radius);
+  double cy = std::clamp(y, top + radius, bottom - radius);
+  bool body = x >= left && x <= right && y >= top && y <= bottom &&
+              (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+  auto side = [&](double ax, double ay, double bx, double by) { return (bx - ax) * (y - ay) - (by - ay) * (x - ax); };
+  bool tail = side(8, 20, 16, 20) >= 0 && side(16, 20, 5, 30) >= 0 && side(5, 30, 8, 20) >= 0;
+  return body || tail;
+}
+
+// What one point of the picture shows: outline near the edge, two text lines inside.
+Rgb bubbleColour(double x, double y, double outline) {
+  const Rgb kOutline{0, 0, 128}, kFill{255, 250, 205}, kQuestion{0, 0, 224}, kAnswer{208, 0, 0};
+  for (int i = 0; i < 8; ++i) {
+    double angle = i * kPi / 4;
+    if (!inBubble(x + outline * std::cos(angle), y + outline * std::sin(angle))) return kOutline;
+  }
+  if (y >= 8 && y < 12 && x >= 6 && x < 26) return kQuestion;
+  if (y >= 14 && y < 18 && x >= 6 && x < 20) return kAnswer;
+  return kFill;
+}
+
+// Samples each pixel 4 x 4 times; a pixel at least half covered is opaque.
+IconImage bubbleIcon(int size) {
+  const int kSub = 4;
+  double unit = 32.0 / size;
+  IconImage image{size, {}, {}};
+  for (int row = 0; row < size; ++row)
+    for (int column = 0; column < size; ++column) {
+      Rgb sum{0, 0, 0};
+      int inside = 0;
+      for (int sy = 0; sy < kSub; ++sy)
+        for (int sx = 0; sx < kSub; ++sx) {
+          double x = (column + (sx + 0.5) / kSub) * unit, y = (row + (sy + 0.5) / kSub) * unit;
+          if (!inBubble(x, y)) continue;
+          Rgb colour = bubbleColour(x, y, std::max(1.5, unit));
+          sum = {sum.red + colour.red, sum.green + colour.green, sum.blue + colour.blue};
+          ++inside;
+        }
+      bool opaque = inside * 2 >= kSub * kSub;
+      image.opaque.push_back(opaque);
+      image.colours.push_back(opaque ? Rgb{sum.red / inside, sum.green / inside, sum.blue / inside} : Rgb{0, 0, 0});
+    }
+  return image;
+}
+
+unsigned rowBytes(int width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
+
+void putInfoHeader(Bytes* out, int width, int height, int bitsPerPixel, unsigned imageSize, unsigned colours) {
+  put32(out, 40);
+  put32(out, width);
+  put32(out, height);
+  put16(out, 1);
+  put16(out, bitsPerPixel);
+  put32(out, 0);
+  put32(out, imageSize);
+  put32(out, 0);
+  put32(out, 0);
+  put32(out, colours);
+  put32(out, 0);
+}
+
+// A 24-bit colour image with its transparency mask, as an icon file stores it.
+Bytes iconImageBytes(const IconImage& image) {
+  int size = image.size;
+  unsigned colourRow = rowBytes(size, 24), maskRow = rowBytes(size, 1);
+  Bytes out;
+  putInfoHeader(&out, size, size * 2, 24, (colourRow + maskRow) * size, 0);
+  for (int row = size - 1; row >= 0; --row) {
+    for (int column = 0; column < size; ++column) {
+      const Rgb& colour = image.colours[row * size + column];
+      out.push_back(static_cast<std::uint8_t>(std::lround(colour.blue)));
+      out.push_back(static_cast<std::uint8_t>(std::lround(colour.green)));
+      out.push_back(static_cast<std::uint8_t>(std::lround(colour.red)));
+    }
+    out.resize(out.size() + colourRow - size * 3);
+  }
+  for (int row = size - 1; row >= 0; --row) {
+    Bytes mask(maskRow, 0);
+    for (int column = 0; column < size; ++column)
+      if (!image.opaque[row * size + column]) mask[column / 8] |= 0x80 >> (column % 8);
+    out.insert(out.end(), mask.begin(), mask.end());
+  }
+  return out;
+}
+
+Bytes iconFile(const std::vector<IconImage>& images) {
+  Bytes out;
+  put16(&out, 0);
+  put16(&out, 1);
+  put16(&out, static_cast<unsigned>(images.size()));
+  std::vector<Bytes> bodies;
+  for (const IconImage& image : images) bodies.push_back(iconImageBytes(image));
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (size_t i = 0; i < images.size(); ++i) {
+    out.push_back(static_cast<std::uint8_t>(images[i].size));
+    out.push_back(static_cast<std::uint8_t>(images[i].size));
+    put16(&out, 0);
+    put16(&out, 1);
+    put16(&out, 24);
+    put32(&out, static_cast<std::uint32_t>(bodies[i].size()));
+    put32(&out, offset);
+    offset += static_cast<std::uint32_t>(bodies[i].size());
+  }
+  for (const Bytes& body : bodies) out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+// The standard 16-colour palette; light grey (index 7) is the button face, which
+// loading with LR_LOADMAP3DCOLORS replaces by the system's face colour.
+enum PaletteIndex : std::uint8_t { kBlack = 0, kMaroon = 1, kGreen = 2, kFace = 7, kRed = 9, kLime = 10 };
+const std::uint8_t kPalette[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                      {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                      {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
+                                      {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+const int kButtonSize = 16;
+
+// A shape on the button face: filled, with a darker edge where a neighbour is outside.
+std::vector<std::uint8_t> buttonPicture(const std::function<bool(double, double)>& inside, std::uint8_t edge,
+                                        std::uint8_t fill) {
+  auto at = [&](int column, int row) { return inside(column + 0.5, row + 0.5); };
+  std::vector<std::uint8_t> pixels;
+  for (int row = 0; row < kButtonSize; ++row)
+    for (int column = 0; column < kButtonSize; ++column) {
+      if (!at(column, row)) pixels.push_back(kFace);
+      else if (!at(column - 1, row) || !at(column + 1, row) || !at(column, row - 1) || !at(column, row + 1))
+        pixels.push_back(edge);
+      else pixels.push_back(fill);
+    }
+  return pixels;
+}
+
+std::vector<std::uint8_t> playPicture() {
+  auto inside = [](double x, double y) { return x >= 5 && x - 5 <= 1.6 * (5.5 - std::fabs(y - 8)); };
+  return buttonPicture(inside, kGreen, kLime);
+}
+
+std::vector<std::uint8_t> stopPicture() {
+  auto inside = [](double x, double y) { return x >= 4 && x <= 12 && y >= 4 && y <= 12; };
+  return buttonPicture(inside, kMaroon, kRed);
+}
+
+Bytes bitmapFile(const std::vector<std::uint8_t>& pixels) {
+  unsigned row = rowBytes(kButtonSize, 4), imageSize = row * kButtonSize, dataOffset = 14 + 40 + 64;
+  Bytes out;
+  putText(&out, "BM");
+  put32(&out, dataOffset + imageSize);
+  put32(&out, 0);
+  put32(&out, dataOffset);
+  putInfoHeader(&out, kButtonSize, kButtonSize, 4, imageSize, 16);
+  for (const auto& colour : kPalette) {
+    out.push_back(colour[2]);
+    out.push_back(colour[1]);
+    out.push_back(colour[0]);
+    out.push_back(0);
+  }
+  for (int y = kButtonSize - 1; y >= 0; --y) {
+    Bytes line(row, 0);
+    for (int x = 0; x < kButtonSize; ++x) line[x / 2] |= pixels[y * kButtonSize + x] << (x % 2 ? 0 : 4);
+    out.insert(out.end(), line.begin(), line.end());
+  }
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: MediaGen RESOURCES_DIR\n");
+    return 2;
+  }
+  std::string root = std::string(argv[1]) + "/";
+  bool ok = writeFile(root + "english/Verbolt.ico", iconFile({bubbleIcon(32), bubbleIcon(16)}));
+  ok = writeFile(root + "english/Play.bmp", bitmapFile(playPicture())) && ok;
+  ok = writeFile(root + "english/Stop.bmp", bitmapFile(stopPicture())) && ok;
+  ok = writeFile(root + "english/Probe.wav", probeSound()) && ok;
+  ok = writeFile(root + "sounds/Right.wav", rightSound()) && ok;
+  ok = writeFile(root + "sounds/Wrong.wav", wrongSound()) && ok;
+  return ok ? 0 : 1;
+}
