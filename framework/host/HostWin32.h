@@ -20,6 +20,12 @@ typedef char CHAR;
 typedef const char* LPCSTR;
 typedef char* LPSTR;
 typedef uint16_t WCHAR;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+
+#define LOWORD(value) ((WORD)((uintptr_t)(value)&0xFFFF))
+#define HIWORD(value) ((WORD)(((uintptr_t)(value) >> 16) & 0xFFFF))
+#define MAKEWPARAM(low, high) ((WPARAM)(DWORD)(((WORD)(low)) | ((DWORD)((WORD)(high))) << 16))
 
 #define TRUE 1
 #define FALSE 0

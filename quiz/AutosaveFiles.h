@@ -1,0 +1,18 @@
+#pragma once
+// Names and timing of the autosave files: each running instance writes its
+// list every AutoSaveTime seconds to "wdlAutoSave" + its id + ".wdl".
+#include "quiz/Settings.h"
+
+// folder (without a trailing backslash) + "\wdlAutoSave" + id + ".wdl".
+CText autosavePath(const char* folder, DWORD id);
+
+// The search pattern for every autosave file in folder.
+CText autosavePattern(const char* folder);
+
+// The id in an autosave file's name: the number after its first 11
+// characters, up to the first "."; 0 when there are no digits.
+DWORD autosaveIdOf(const char* fileName);
+
+// One tick of the three-second autosave timer. True when the list is to be
+// written now; the counter then starts again from 0.
+bool autosaveTick(Settings& settings);
