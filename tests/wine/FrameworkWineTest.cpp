@@ -625,11 +625,13 @@ namespace {
 
 class WaitingWorker : public CAppThread {
  public:
-  WaitingWorker(HANDLE release, bool* destroyed) : release_(release), destroyed_(destroyed) {}
+  WaitingWorker(HANDLE release, bool* destroyed, HANDLE started = nullptr)
+      : release_(release), destroyed_(destroyed), started_(started) {}
   ~WaitingWorker() override {
     if (destroyed_) *destroyed_ = true;
   }
   int instanceInit() override {
+    if (started_) SetEvent(started_);
     WaitForSingleObject(release_, INFINITE);
     return 0;
   }
@@ -638,6 +640,7 @@ class WaitingWorker : public CAppThread {
  private:
   HANDLE release_;
   bool* destroyed_;
+  HANDLE started_;
 };
 
 }  // namespace
@@ -661,10 +664,14 @@ WINE_TEST(workerIsRunningOnlyWhileItsWorkRuns) {
 
 WINE_TEST(terminatedAutoDeleteWorkerIsDestroyed) {
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   bool destroyed = false;
-  WaitingWorker* worker = new WaitingWorker(release, &destroyed);
+  WaitingWorker* worker = new WaitingWorker(release, &destroyed, started);
   worker->autoDelete = TRUE;
   CHECK(worker->start());
+  // A thread ended while the system still starts it may leave the process's
+  // locks taken; end it only once it is inside its work.
+  CHECK_EQ(WaitForSingleObject(started, 5000), WAIT_OBJECT_0);
   HANDLE thread = nullptr;
   DuplicateHandle(GetCurrentProcess(), worker->threadHandle, GetCurrentProcess(), &thread, 0, FALSE,
                   DUPLICATE_SAME_ACCESS);
@@ -675,6 +682,7 @@ WINE_TEST(terminatedAutoDeleteWorkerIsDestroyed) {
   GetExitCodeThread(thread, &code);
   CHECK_EQ(code, 9u);
   CloseHandle(thread);
+  CloseHandle(started);
   CloseHandle(release);
 }
 
