@@ -6,7 +6,7 @@
 # build/screenshot.png. Until the tree has a quiz program, wdltool shows the
 # word list instead.
 set -euo pipefail
-tree=$1
+tree=$(cd "$1" && pwd)
 shift
 root=$(cd "$(dirname "$0")/../.." && pwd)
 file=${1:-$root/resources/samples/English-Finnish.wdl}
@@ -33,12 +33,12 @@ trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
 DISPLAY=$(cat "$state/display")
 export DISPLAY
 "$root/tests/wine/wine-run.sh" "$state" "$program" "$file" &
-for _ in $(seq 1 600); do
-  xdotool search --name Verbolt >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool search --sync --onlyvisible --name Verbolt >/dev/null 2>&1 || true
-import -window root "$screenshot"
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "Verbolt'97" | head -n1 || true)
+if [ -n "$window" ]; then
+  import -window "$window" "$screenshot"
+else
+  import -window root "$screenshot"
+fi
 echo "Verbolt is running on the virtual display $DISPLAY; screenshot: $screenshot"
 echo "Press Enter to close it."
 read -r _ || true

@@ -7,7 +7,7 @@
 # wineserver that belong to STATE_DIR.
 set -euo pipefail
 action=$1
-state=$2
+state=$(mkdir -p "$2" && cd "$2" && pwd)
 mkdir -p "$state"
 export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"

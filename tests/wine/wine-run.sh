@@ -3,7 +3,7 @@
 # its exit code on.
 #   wine-run.sh STATE_DIR PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
-state=$1
+state=$(cd "$1" && pwd)
 shift
 export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
