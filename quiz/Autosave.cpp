@@ -1,0 +1,70 @@
+#include "quiz/Autosave.h"
+
+#include "framework/WinFileFinder.h"
+#include "quiz/AutosaveFiles.h"
+#include "wordlist/WordFile.h"
+
+#include <shlobj.h>
+
+Autosave::Autosave(Settings& settings, const InstanceList& instances, const char* programFolder,
+                   const char* appFolderName)
+    : settings_(settings), instances_(instances), programFolder_(programFolder), folder_(programFolder) {
+  if (!folderWritable(programFolder)) {
+    char localData[MAX_PATH];
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, localData))) {
+      folder_ = localData;
+      folder_.append("\\");
+      folder_.append(appFolderName);
+      CreateDirectoryA(folder_.c_str(), nullptr);
+    }
+  }
+  ownPath_ = autosavePath(folder_.c_str(), settings.instanceId);
+}
+
+bool Autosave::folderWritable(const char* folder) {
+  CText probe(folder);
+  probe.append("\\~wdlprobe.tmp");
+  HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+void Autosave::tick(WordList& document) {
+  if (!autosaveTick(settings_)) return;
+  DeleteFileA(ownPath_.c_str());
+  CText fileName(document.fileName);
+  int format = document.format;
+  document.fileName = ownPath_;
+  writeWordFile(document);
+  document.fileName.swap(fileName);
+  document.format = format;
+}
+
+std::vector<CText> Autosave::folders() const {
+  std::vector<CText> result{programFolder_};
+  if (folder_.compareNoCase(programFolder_.c_str()) != 0) result.push_back(folder_);
+  return result;
+}
+
+CText Autosave::chooseLeftOver(const Offer& offer) const {
+  for (const CText& folder : folders()) {
+    CWinFileFinder finder;
+    for (bool found = finder.findFirst(autosavePattern(folder.c_str()).c_str()); found; found = finder.findNext()) {
+      DWORD id = autosaveIdOf(finder.name());
+      if (id == settings_.instanceId || instances_.isOther(id)) continue;
+      CText path = finder.fullPath();
+      FILETIME raw, local;
+      SYSTEMTIME created;
+      finder.creationTime(&raw);
+      FileTimeToLocalFileTime(&raw, &local);
+      FileTimeToSystemTime(&local, &created);
+      if (offer(created)) return path;
+      DeleteFileA(path.c_str());
+    }
+  }
+  return CText();
+}
+
+void Autosave::deleteOwnFile() const { DeleteFileA(ownPath_.c_str()); }

@@ -1,0 +1,50 @@
+#pragma once
+// Autosave: writes the open list every AutoSaveTime seconds to the
+// instance's own autosave file, and finds the files that instances which
+// ended without closing left behind. The files go to the program's folder;
+// when that folder cannot be written (a program installed where users may
+// not write), to a folder named after the program in the user's local
+// application data. Left-over files are looked for in both.
+#include "quiz/InstanceList.h"
+#include "quiz/Settings.h"
+#include "wordlist/WordList.h"
+
+#include <functional>
+#include <vector>
+
+class Autosave {
+ public:
+  // Asked for each left-over file with its creation time (local time);
+  // answers true to restore it.
+  using Offer = std::function<bool(const SYSTEMTIME& created)>;
+
+  // programFolder without a trailing backslash; appFolderName names the
+  // fallback folder. Borrows settings and instances.
+  Autosave(Settings& settings, const InstanceList& instances, const char* programFolder,
+           const char* appFolderName);
+
+  // One tick of the three-second timer: writes document when due. The
+  // document's file name and format are put back afterwards; a failed write
+  // shows nothing.
+  void tick(WordList& document);
+
+  // Offers the left-over files of instances that are not running, in the
+  // order the system lists them. A declined file is deleted. Answers the path
+  // of the file to restore, or an empty text.
+  CText chooseLeftOver(const Offer& offer) const;
+
+  // Deletes the instance's own file; silent when there is none.
+  void deleteOwnFile() const;
+
+  const CText& ownPath() const { return ownPath_; }
+
+ private:
+  static bool folderWritable(const char* folder);
+  std::vector<CText> folders() const;
+
+  Settings& settings_;
+  const InstanceList& instances_;
+  CText programFolder_;
+  CText folder_;
+  CText ownPath_;
+};

@@ -1,0 +1,476 @@
+#include "quiz/QuizWindow.h"
+
+#include "framework/StringFunctions.h"
+#include "quiz/CommandLine.h"
+#include "quiz/QuizFileDialog.h"
+#include "resources/QuizResourceIds.h"
+#include "wordlist/WordFile.h"
+
+#include <climits>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+const UINT kAutosavePeriod = 3000;
+const UINT kRestoreDelay = 1000;
+const int kInitialHeight = 282;
+const int kMinimumWidth = 268;
+const int kClientHeight = 238;
+const int kKeep = INT_MIN;
+const int kSeparatorId = 0xFFFF;
+const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
+
+// Commands whose windows the program does not have yet.
+const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_WORDLIST, IDM_QUIZ_ADD_WORDS,
+                                 IDM_QUIZ_COMBINE_FILES, IDM_QUIZ_TESTS, IDM_QUIZ_SETTINGS,
+                                 IDM_QUIZ_ABOUT, IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
+                                 IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
+
+// The last part of the registry path (string 28010) names the program's
+// folders, "Verbolt'97" or "Kielivisa'97".
+CText programFolderName() {
+  CText path;
+  path.load(QuizString::kRegistryPath);
+  return path.mid(path.findLast('\\') + 1, static_cast<int>(path.length()) - path.findLast('\\') - 1);
+}
+
+// path with every component replaced by its long name, as far as the
+// components can be found.
+CText longPathName(const char* path) {
+  char full[MAX_PATH];
+  DWORD length = GetFullPathNameA(path, MAX_PATH, full, nullptr);
+  CText source(length > 0 && length < MAX_PATH ? full : path);
+  int start = source.find('\\');
+  if (start < 0) return source;
+  CText result = source.left(start);
+  while (start >= 0 && static_cast<unsigned>(start) < source.length()) {
+    int next = findCharAfter(source.c_str(), '\\', start);
+    int end = next < 0 ? static_cast<int>(source.length()) : next;
+    CText component = source.mid(start + 1, end - start - 1);
+    WIN32_FIND_DATAA data;
+    CText candidate = result + '\\';
+    candidate.append(component);
+    HANDLE find = component.empty() ? INVALID_HANDLE_VALUE : FindFirstFileA(candidate.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+      result.append(source.c_str() + start);
+      return result;
+    }
+    FindClose(find);
+    result.append('\\');
+    result.append(data.cFileName);
+    start = next;
+  }
+  return result;
+}
+
+}  // namespace
+
+QuizWindow::QuizWindow(QuizApp& app)
+    : CWinDialog(IDD_QUIZ),
+      app_(app),
+      settings_(app.settings),
+      document_(*app.document),
+      instances_(app.settings),
+      drill_(*app.document, app.settings, *this, random_),
+      autosave_(app.settings, instances_, app.programFolder().c_str(), programFolderName().c_str()) {}
+
+LRESULT QuizWindow::onInitDialog(HWND) {
+  broadcast(instances_.hello(), reinterpret_cast<LPARAM>(hwnd));
+  if (!SetTimer(hwnd, QuizTimer::kAutosave, kAutosavePeriod, nullptr))
+    message(QuizString::kCannotSetTimer, MB_OK | MB_ICONERROR);
+  SetTimer(hwnd, QuizTimer::kRestore, kRestoreDelay, nullptr);
+  CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND,
+                   settings_.askSecond() ? IDC_QUIZ_SECOND_TO_FIRST : IDC_QUIZ_FIRST_TO_SECOND);
+  DWORD width = Settings::kDefaultMainWidth;
+  settings_.readNumber(Settings::kSettingsKey, Settings::kMainWidth, &width);
+  SetWindowPos(hwnd, nullptr, 0, 0, static_cast<int>(width), kInitialHeight, SWP_NOMOVE | SWP_NOZORDER);
+  loadCommandLine();
+  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, BST_CHECKED);
+  DragAcceptFiles(hwnd, TRUE);
+  HICON icon = loadIcon(IDI_VERBOLT);
+  SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SetClassLongPtrA(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  greyUnbuiltCommands();
+  applyUserFont();
+  refreshDirectionCaptions();
+  refreshTitle();
+  restartDrill();
+  return FALSE;
+}
+
+LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
+  switch (id) {
+    case IDC_QUIZ_CHECK: check(); break;
+    case IDC_QUIZ_GIVE_HELP: giveHelp(); break;
+    case IDC_QUIZ_SECOND_TO_FIRST:
+    case IDC_QUIZ_FIRST_TO_SECOND: chooseDirection(id); break;
+    case IDC_QUIZ_ASK_PREVIOUS: toggleAskPrevious(); break;
+    case IDC_QUIZ_ANSWER:
+      if (code == EN_SETFOCUS) SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, EM_SETSEL, 0, -1);
+      break;
+    case IDM_QUIZ_NEW: newList(); break;
+    case IDC_QUIZ_OPEN: openList(); break;
+    case IDC_QUIZ_SAVE:
+      saveList();
+      refreshTitle();
+      setDefaultButton(IDC_QUIZ_CHECK);
+      focusAnswer();
+      break;
+    case IDM_QUIZ_SAVE_AS: saveListAs(); break;
+    case IDC_QUIZ_CLOSE: closeWindow(); break;
+    case IDM_NEXT_TAB_STOP:
+    case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
+  }
+  return 0;
+}
+
+LRESULT QuizWindow::onClose() {
+  closeWindow();
+  return TRUE;
+}
+
+LRESULT QuizWindow::onDestroy() {
+  DragAcceptFiles(hwnd, FALSE);
+  if (!settings_.closing) {
+    settings_.closing = 1;
+    finishClosing();
+  }
+  PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT QuizWindow::onTimer(UINT_PTR id) {
+  if (id == QuizTimer::kAutosave) {
+    autosave_.tick(document_);
+  } else if (id == QuizTimer::kRestore) {
+    KillTimer(hwnd, QuizTimer::kRestore);
+    restoreLeftOver();
+  }
+  return 0;
+}
+
+LRESULT QuizWindow::onSize(UINT type, int width, int) {
+  if (type == SIZE_MINIMIZED) return 0;
+  const int buttons[] = {IDC_QUIZ_CHECK, IDC_QUIZ_GIVE_HELP, IDC_QUIZ_CHARACTER,
+                         IDC_QUIZ_OPEN, IDC_QUIZ_SAVE, IDC_QUIZ_CLOSE};
+  for (int i = 0; i < 6; ++i) placeControl(buttons[i], width - 135, 10 + 33 * i, kKeep, kKeep);
+  const int lines[] = {IDC_QUIZ_QUESTION_LABEL, IDC_QUIZ_RESULT, IDC_QUIZ_RIGHT_ANSWER, IDC_QUIZ_YOUR_ANSWER};
+  for (int id : lines) placeControl(id, kKeep, kKeep, width - 160, 23);
+  placeControl(IDC_QUIZ_QUESTION_WORD, kKeep, kKeep, width - 160, 26);
+  placeControl(IDC_QUIZ_POINTS, kKeep, kKeep, width - 160, 18);
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, width - 160, kKeep);
+  placeControl(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (width - 132) / 2, 21);
+  placeControl(IDC_QUIZ_FIRST_TO_SECOND, (width - 125) / 2, 215, (width - 132) / 2, 21);
+  placeControl(IDC_QUIZ_ASK_PREVIOUS, width - 120, 215, kKeep, kKeep);
+  placeControl(kSeparatorId, kKeep, kKeep, width - 10, 2);
+  InvalidateRect(hwnd, nullptr, TRUE);
+  return 0;
+}
+
+LRESULT QuizWindow::onDropFiles(HDROP drop) {
+  char path[MAX_PATH] = "";
+  DragQueryFileA(drop, 0, path, MAX_PATH);
+  DragFinish(drop);
+  if (refusedDuringTest() || !savePrompt()) return 0;
+  load(path, kFormatNone);
+  restartDrill();
+  refreshTitle();
+  return 0;
+}
+
+LRESULT QuizWindow::defaultProcedure(UINT messageId, WPARAM wParam, LPARAM lParam) {
+  if (messageId == WM_GETMINMAXINFO) {
+    MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+    int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
+                 2 * GetSystemMetrics(SM_CYDLGFRAME) + kClientHeight;
+    limits->ptMinTrackSize.x = kMinimumWidth;
+    limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
+    return TRUE;
+  }
+  if (settings_.messageNumber != 0 && messageId == settings_.messageNumber) {
+    InstanceList::Reply reply = instances_.receive(wParam, lParam, hwnd, app_.getInstance());
+    if (reply.to) PostMessageA(reply.to, settings_.messageNumber, reply.wParam, reply.lParam);
+    return TRUE;
+  }
+  return CWinDialog::defaultProcedure(messageId, wParam, lParam);
+}
+
+void QuizWindow::playSound(const char* fileName) {
+  PlaySoundA(fileName, nullptr, SND_ASYNC | SND_FILENAME | SND_NOWAIT);
+}
+
+void QuizWindow::showError(UINT messageId) { message(messageId, MB_OK | MB_ICONERROR); }
+
+void QuizWindow::check() {
+  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  char typed[kAnswerReadLimit];
+  GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
+  drill_.check(typed);
+  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
+  nextQuestion();
+  SetCursor(previous);
+}
+
+void QuizWindow::giveHelp() {
+  char typed[kAnswerReadLimit];
+  GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
+  CText hint;
+  if (!drill_.giveHelp(typed, &hint)) return;
+  SetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, hint.c_str());
+  focusAnswer();
+  SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, EM_SETSEL, hint.length(), hint.length());
+  setDefaultButton(IDC_QUIZ_CHECK);
+}
+
+void QuizWindow::chooseDirection(UINT button) {
+  if (IsDlgButtonChecked(hwnd, button) == BST_CHECKED) drill_.setDirection(button == IDC_QUIZ_SECOND_TO_FIRST);
+  reshuffle();
+}
+
+void QuizWindow::toggleAskPrevious() {
+  drill_.toggleAskPrevious();
+  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
+  focusAnswer();
+}
+
+void QuizWindow::newList() {
+  if (refusedDuringTest() || !savePrompt()) return;
+  document_.reset(true);
+  settings_.resetRunTimeFlags();
+  CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND, IDC_QUIZ_SECOND_TO_FIRST);
+  refreshTitle();
+  refreshDirectionCaptions();
+  restartDrill();
+}
+
+void QuizWindow::openList() {
+  if (refusedDuringTest() || !savePrompt()) return;
+  CText path(document_.fileName);
+  int type = document_.format;
+  if (chooseFile(QuizString::kOpenFileTitle, true, QuizFileDialog::kAnyFiles, &path, &type)) {
+    load(path.c_str(), type);
+    restartDrill();
+  }
+  refreshTitle();
+  setDefaultButton(IDC_QUIZ_CHECK);
+}
+
+bool QuizWindow::saveList() {
+  if (document_.fileName.empty()) {
+    CText path;
+    int type = document_.format;
+    if (!chooseFile(QuizString::kSaveFileTitle, false, QuizFileDialog::kListFiles, &path, &type)) return false;
+    document_.fileName = path;
+    document_.format = type;
+  }
+  FileResult result = save(document_);
+  if (result != FileResult::Ok) {
+    message(fileResultMessageId(result), MB_OK | MB_ICONERROR);
+    return false;
+  }
+  settings_.autoSaveCounter = 0;
+  SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
+  settings_.setModified(false);
+  return true;
+}
+
+void QuizWindow::saveListAs() {
+  CText path(document_.fileName);
+  int type = document_.format;
+  if (!chooseFile(QuizString::kSaveFileTitle, false, QuizFileDialog::kListFiles, &path, &type)) return;
+  document_.fileName = path;
+  document_.format = type;
+  saveList();
+  refreshTitle();
+}
+
+void QuizWindow::focusNextTabStop(bool previous) {
+  SendMessageA(hwnd, WM_NEXTDLGCTL, previous ? 1 : 0, FALSE);
+}
+
+bool QuizWindow::closeWindow() {
+  if (settings_.closing) return true;
+  if (!savePrompt()) return false;
+  settings_.closing = 1;
+  finishClosing();
+  DestroyWindow(hwnd);
+  return true;
+}
+
+void QuizWindow::finishClosing() {
+  broadcast(instances_.goodbye(), 0);
+  RECT outer;
+  GetWindowRect(hwnd, &outer);
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(outer.right - outer.left));
+  autosave_.deleteOwnFile();
+  KillTimer(hwnd, QuizTimer::kAutosave);
+}
+
+bool QuizWindow::savePrompt() {
+  if (!settings_.modified()) return true;
+  CText text, caption;
+  if (document_.fileName.empty()) text.load(QuizString::kSaveChangesUntitled);
+  else text.formatResource(QuizString::kSaveChangesNamed, document_.fileName.c_str());
+  caption.load(QuizString::kSaveCaption);
+  switch (MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: return saveList();
+    case IDNO: return true;
+    default: return false;
+  }
+}
+
+bool QuizWindow::chooseFile(UINT titleId, bool open, int choice, CText* path, int* type) {
+  CText title;
+  title.load(titleId);
+  QuizFileDialog dialog(settings_);
+  return dialog.run(hwnd, title.c_str(), open, choice, path, type);
+}
+
+bool QuizWindow::load(const char* path, int type) {
+  FileResult result = open(document_, path, type, [this] {
+    CText text, caption;
+    text.load(QuizString::kInvalidTextLine);
+    caption.load(QuizString::kErrorCaption);
+    return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
+  });
+  if (result != FileResult::Ok) {
+    message(fileResultMessageId(result), MB_OK | MB_ICONERROR, path);
+    return false;
+  }
+  refreshDirectionCaptions();
+  settings_.setModified(false);
+  settings_.autoSaveCounter = 0;
+  return true;
+}
+
+void QuizWindow::loadCommandLine() {
+  CText argument = firstArgument(app_.commandLine);
+  if (argument.empty()) return;
+  load(longPathName(argument.c_str()).c_str(), kFormatWordFile);
+}
+
+void QuizWindow::restoreLeftOver() {
+  CText path = autosave_.chooseLeftOver([this](const SYSTEMTIME& created) { return offerRestore(created); });
+  if (path.empty()) return;
+  CText title;
+  title.load(QuizString::kTitleRestored);
+  setText(title.c_str());
+  load(path.c_str(), kFormatWordFile);
+  document_.fileName.clear();
+  DeleteFileA(path.c_str());
+  refreshDirectionCaptions();
+  restartDrill();
+  settings_.setModified(false);
+}
+
+bool QuizWindow::offerRestore(const SYSTEMTIME& created) {
+  CText text, caption;
+  text.formatResource(QuizString::kRestoreQuestion, created.wDay, created.wMonth, created.wYear, created.wHour,
+                      created.wMinute);
+  caption.load(QuizString::kRestoreCaption);
+  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void QuizWindow::show(bool ok, const DrillDisplay& display) {
+  if (!ok) return;
+  SetDlgItemTextA(hwnd, IDC_QUIZ_RESULT, display.resultLine.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_POINTS, display.pointsLine.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_QUESTION_LABEL, display.questionLabel.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_QUESTION_WORD, display.questionWord.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_RIGHT_ANSWER, display.rightLine.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_YOUR_ANSWER, display.yourLine.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, "");
+  focusAnswer();
+}
+
+void QuizWindow::restartDrill() {
+  DrillDisplay display;
+  show(drill_.restart(&display), display);
+}
+
+void QuizWindow::nextQuestion() {
+  DrillDisplay display;
+  show(drill_.nextQuestion(&display), display);
+}
+
+void QuizWindow::reshuffle() {
+  DrillDisplay display;
+  show(drill_.reshuffle(&display), display);
+}
+
+void QuizWindow::refreshTitle() {
+  CText title;
+  if (document_.fileName.empty()) {
+    title.load(QuizString::kUntitled);
+  } else {
+    char fileTitle[MAX_PATH];
+    if (GetFileTitleA(document_.fileName.c_str(), fileTitle, sizeof fileTitle) == 0) title = fileTitle;
+    else title = document_.fileName;
+  }
+  title.appendResource(QuizString::kTitleSuffix);
+  setText(title.c_str());
+}
+
+void QuizWindow::refreshDirectionCaptions() {
+  CText secondFirst(document_.secondLanguage);
+  secondFirst.append(" - ");
+  secondFirst.append(document_.firstLanguage);
+  CText firstSecond(document_.firstLanguage);
+  firstSecond.append(" - ");
+  firstSecond.append(document_.secondLanguage);
+  SetDlgItemTextA(hwnd, IDC_QUIZ_SECOND_TO_FIRST, secondFirst.c_str());
+  SetDlgItemTextA(hwnd, IDC_QUIZ_FIRST_TO_SECOND, firstSecond.c_str());
+}
+
+void QuizWindow::applyUserFont() {
+  WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
+  SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
+  SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
+  int height = (settings_.Font.lfHeight < 0 ? -settings_.Font.lfHeight : settings_.Font.lfHeight) + 12;
+  if (settings_.Font.lfHeight == 0 || height < 23) height = 23;
+  if (height > 36) height = 36;
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, height);
+}
+
+void QuizWindow::setDefaultButton(UINT id) { SendMessageA(hwnd, DM_SETDEFID, id, 0); }
+
+void QuizWindow::focusAnswer() { SetFocus(GetDlgItem(hwnd, IDC_QUIZ_ANSWER)); }
+
+bool QuizWindow::refusedDuringTest() {
+  if (!settings_.testOpen) return false;
+  message(QuizString::kRefusedDuringTest, MB_OK | MB_ICONERROR);
+  return true;
+}
+
+int QuizWindow::message(UINT textId, UINT style, const char* argument) {
+  CText text, caption;
+  text.formatResource(textId, argument ? argument : "");
+  caption.load(QuizString::kErrorCaption);
+  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), style);
+}
+
+void QuizWindow::broadcast(WPARAM wParam, LPARAM lParam) {
+  PostMessageA(HWND_BROADCAST, settings_.messageNumber, wParam, lParam);
+}
+
+void QuizWindow::greyUnbuiltCommands() {
+  HMENU menu = GetMenu(hwnd);
+  for (UINT id : kUnbuiltCommands) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+  EnableWindow(GetDlgItem(hwnd, IDC_QUIZ_CHARACTER), FALSE);
+  DrawMenuBar(hwnd);
+}
+
+// Moves and sizes control id in client pixels; kKeep keeps a value.
+void QuizWindow::placeControl(int id, int x, int y, int width, int height) {
+  HWND control = GetDlgItem(hwnd, id);
+  if (!control) return;
+  RECT place;
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+  MoveWindow(control, x == kKeep ? place.left : x, y == kKeep ? place.top : y,
+             width == kKeep ? place.right - place.left : width, height == kKeep ? place.bottom - place.top : height,
+             TRUE);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// QuizWindow: the program's main window, a modeless dialog with its own
+// message loop. It owns the drill, shows it, and carries the File, Tools and
+// About commands; every other window is opened from here. The document and
+// the settings belong to the application object.
+#include "framework/WinDialog.h"
+#include "quiz/Autosave.h"
+#include "quiz/Drill.h"
+#include "quiz/InstanceList.h"
+#include "quiz/QuizApp.h"
+
+class QuizWindow : public CWinDialog, private DrillEvents {
+ public:
+  explicit QuizWindow(QuizApp& app);
+
+  LRESULT onInitDialog(HWND focus) override;
+  LRESULT onCommand(UINT id, UINT code, HWND control) override;
+  LRESULT onClose() override;
+  LRESULT onDestroy() override;
+  LRESULT onTimer(UINT_PTR id) override;
+  LRESULT onSize(UINT type, int width, int height) override;
+  LRESULT onDropFiles(HDROP drop) override;
+  // The instance protocol's registered message and the size limits.
+  LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void playSound(const char* fileName) override;
+  void showError(UINT messageId) override;
+
+  // Commands.
+  void check();
+  void giveHelp();
+  void chooseDirection(UINT button);
+  void toggleAskPrevious();
+  void newList();
+  void openList();
+  bool saveList();
+  void saveListAs();
+  void focusNextTabStop(bool previous);
+
+  // The closing sequence; false when the user cancelled it.
+  bool closeWindow();
+  void finishClosing();
+
+  // Asks whether to save a changed list; false when the user cancelled.
+  bool savePrompt();
+  // Lets the user pick a file; false when nothing was chosen.
+  bool chooseFile(UINT titleId, bool open, int choice, CText* path, int* type);
+  // Reads path into the document; the error is shown on failure.
+  bool load(const char* path, int type);
+  void loadCommandLine();
+  void restoreLeftOver();
+  bool offerRestore(const SYSTEMTIME& created);
+
+  void show(bool ok, const DrillDisplay& display);
+  void restartDrill();
+  void nextQuestion();
+  void reshuffle();
+  void refreshTitle();
+  void refreshDirectionCaptions();
+  void applyUserFont();
+  void setDefaultButton(UINT id);
+  void focusAnswer();
+  bool refusedDuringTest();
+  int message(UINT textId, UINT style, const char* argument = nullptr);
+  void broadcast(WPARAM wParam, LPARAM lParam);
+  void greyUnbuiltCommands();
+  void placeControl(int id, int x, int y, int width, int height);
+
+  QuizApp& app_;
+  Settings& settings_;
+  WordList& document_;
+  InstanceList instances_;
+  RandomSource random_;
+  Drill drill_;
+  Autosave autosave_;
+};
