@@ -1,0 +1,909 @@
+// End-to-end tests of the quiz program: a copy of Verbolt.exe runs in its own
+// process and folder with its settings key removed, and is driven only
+// through its message loop, its dialogs and window messages.
+#include <windows.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/CleanState.h"
+#include "tests/e2e/TargetProgram.h"
+#include "tests/e2e/WindowAccess.h"
+#include "tests/e2e/WindowCapture.h"
+#include "tests/wine/WineTest.h"
+
+using namespace e2e;
+
+namespace {
+
+const char kSettingsKey[] = "Software\\Quorvel\\Verbolt'97";
+const char kTitleSuffix[] = " - Verbolt'97";
+
+// The main window's controls and commands, and the controls of the system's
+// file dialog (file types cmb1, file name cmb13 or edt1).
+enum {
+  kQuestionLabel = 110, kQuestionWord = 111, kAnswerBox = 112, kResultLine = 113,
+  kRightLine = 114, kYourLine = 115, kPointsLine = 116, kCheck = 1000, kOpen = 104, kSave = 105,
+  kSecondToFirst = 107, kFirstToSecond = 108, kAskPrevious = 109, kSaveAs = 120, kNew = 121,
+  kFileTypes = 0x470, kFileNameCombo = 0x47C, kFileNameEdit = 0x480
+};
+
+// The default answer-marking colours as COLORREF values.
+const COLORREF kWrongRed = RGB(0xFF, 0, 0);          // WrongColor and DiffColor 0x0000FF
+const COLORREF kRightBlue = RGB(0, 0, 0xFF);         // RightColor 0xFF0000
+const COLORREF kMissingPurple = RGB(0x80, 0, 0x80);  // MissingColor 0x800080
+const COLORREF kExtraBlue = RGB(0, 0, 0xA0);         // ExtraColor 0xA00000
+
+std::string besideThisProgram(const std::string& name) {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+// The build gives the program's host path; Wine shows the host's root as Z:.
+std::string verboltProgram() {
+  std::string path = VERBOLT_EXE;
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+// Makes the test's folder anew with a fresh copy of Verbolt.exe in its bin
+// folder; answers that program folder, or an empty text after a failure.
+std::string programFolder(const std::string& test) {
+  std::string bin = besideThisProgram("verbolt e2e\\" + test + "\\bin");
+  if (!makeEmptyFolder(besideThisProgram("verbolt e2e\\" + test)) || !makeEmptyFolder(bin) ||
+      !CopyFileA(verboltProgram().c_str(), (bin + "\\Verbolt.exe").c_str(), FALSE)) {
+    failWithScreenshot("cannot copy " + verboltProgram() + " to " + bin);
+    return std::string();
+  }
+  return bin;
+}
+
+std::string parentOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+bool writeBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+// The file's bytes; empty when it cannot be read.
+std::string readBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) bytes.clear();
+  CloseHandle(file);
+  return bytes;
+}
+
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Names of the autosave files in folder, in the order the system lists them.
+std::vector<std::string> autosaveFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\wdlAutoSave*.wdl").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+
+struct Pair {
+  std::string first, second;
+  bool marked;
+};
+
+struct ListFile {
+  std::string firstLanguage, secondLanguage, author, information;
+  std::vector<Pair> pairs;
+
+  // The word file: fixed bytes, header texts and pair records ended by 0x03,
+  // the end marker 0x02.
+  std::string wordFile() const {
+    std::string bytes("\xFE\xFE" "97WDL" "\x12");
+    for (const std::string* text : {&firstLanguage, &secondLanguage, &author, &information}) bytes += *text + '\x03';
+    for (const Pair& pair : pairs) {
+      bytes += pair.first + '\x03' + pair.second + '\x03';
+      bytes += pair.marked ? '\x01' : '\x00';
+      bytes += '\x03';
+    }
+    return bytes + '\x02';
+  }
+
+  // A text file: every pair, marked or not, as first word, tab, second word.
+  std::string textFile() const {
+    std::string text;
+    for (const Pair& pair : pairs) text += pair.first + "\t" + pair.second + "\r\n";
+    return text;
+  }
+
+  // The answer in the starting direction (the second word is asked): the
+  // first word of the first marked pair asked with question.
+  std::string answerTo(const std::string& question) const {
+    for (const Pair& pair : pairs)
+      if (pair.marked && pair.second == question) return pair.first;
+    failWithScreenshot("the question \"" + question + "\" is no marked pair's word");
+    return std::string();
+  }
+
+  bool asks(const std::string& question) const {
+    for (const Pair& pair : pairs)
+      if (pair.marked && pair.second == question) return true;
+    return false;
+  }
+};
+
+const ListFile kDrillList = {"English", "Finnish", "Tester", "Drill list\r\nfor the end-to-end test",
+                             {{"cat", "kissa", true}, {"dog", "koira", true}, {"water", "vesi", true},
+                              {"bread", "leipa", true}, {"window", "ikkuna", true}, {"fish", "kala", false}}};
+
+// Two marked pairs and an unmarked one share the question word.
+const ListFile kSharedQuestionList = {"English", "Finnish", "", "",
+                                      {{"house", "talo", true}, {"building", "talo", true}, {"home", "talo", false}}};
+
+const ListFile kEmptyList = {"", "", "", "", {}};
+
+// Writes list as a word file, making its folder when needed.
+bool writeList(const std::string& path, const ListFile& list) {
+  CreateDirectoryA(parentOf(path).c_str(), nullptr);
+  return writeBytes(path, list.wordFile());
+}
+
+
+// A value's bytes below the settings key; *type is REG_NONE when it is absent.
+std::string registryValue(const std::string& key, const char* name, DWORD* type) {
+  *type = REG_NONE;
+  HKEY opened;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    return std::string();
+  char data[4096];
+  DWORD size = sizeof data;
+  std::string value;
+  if (RegQueryValueExA(opened, name, nullptr, type, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS)
+    value.assign(data, size);
+  else
+    *type = REG_NONE;
+  RegCloseKey(opened);
+  return value;
+}
+
+std::string numberBytes(DWORD number) { return std::string(reinterpret_cast<const char*>(&number), sizeof number); }
+
+void checkNumber(const std::string& key, const char* name, DWORD expected) {
+  winetest::setContext(key + "\\" + name);
+  DWORD type;
+  std::string value = registryValue(key, name, &type);
+  CHECK_EQ(type, static_cast<DWORD>(REG_DWORD));
+  CHECK(value == numberBytes(expected));
+}
+
+void checkText(const std::string& key, const char* name, const std::string& expected) {
+  winetest::setContext(key + "\\" + name);
+  DWORD type;
+  std::string value = registryValue(key, name, &type);
+  CHECK_EQ(type, static_cast<DWORD>(REG_SZ));
+  CHECK_EQ(value, expected + '\0');
+}
+
+bool setAutoSaveTime(DWORD seconds) {
+  HKEY key;
+  if (!removeRegistryTree(HKEY_CURRENT_USER, kSettingsKey) ||
+      RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + "\\Settings").c_str(), 0, nullptr, 0,
+                      KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  bool set = RegSetValueExA(key, "AutoSaveTime", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seconds),
+                            sizeof seconds) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return set;
+}
+
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string upperFirst(std::string word) {
+  word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+  return word;
+}
+
+struct WindowSearch {
+  DWORD process;
+  const std::function<bool(HWND)>* matches;
+  HWND found;
+};
+
+BOOL CALLBACK visitWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process || !IsWindowVisible(window) || !(*search->matches)(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// A visible top-level window of process that matches.
+HWND windowOf(DWORD process, const std::function<bool(HWND)>& matches) {
+  WindowSearch search = {process, &matches, nullptr};
+  EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// One Verbolt process with its main window.
+struct Quiz {
+  TargetProgram program;
+  HWND main = nullptr;
+
+  // Starts bin\Verbolt.exe in work (emptied) with the settings key removed
+  // unless keepSettings, and waits for the main window with the focus in the
+  // answer box.
+  bool start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments,
+             bool keepSettings = false) {
+    setScreenshotPrefix("verbolt_e2e_test");
+    if (bin.empty() || !program.start(bin + "\\Verbolt.exe", arguments, keepSettings ? "" : kSettingsKey, work))
+      return false;
+    waitFor(
+        [&] {
+          main = windowOf(program.processId(), [](HWND w) { return GetMenu(w) && endsWith(text(w), kTitleSuffix); });
+          return main != nullptr || !program.running();
+        },
+        "the main window titled \"... - Verbolt'97\"");
+    return main && focusIn(main, kAnswerBox);
+  }
+
+  HWND item(int id) const { return control(main, id); }
+  std::string line(int id) const { return text(item(id)); }
+  bool checked(int id) const { return sendNumbers(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  bool focusIn(HWND dialog, int id) {
+    return waitFor([&] { return program.focus() == control(dialog, id); },
+                   "the focus on control " + std::to_string(id));
+  }
+
+  // Waits for control id of the main window to read expected; a timeout
+  // also reports what it reads.
+  bool shows(int id, const std::string& expected) {
+    if (waitFor([&] { return line(id) == expected; },
+                "control " + std::to_string(id) + " to read \"" + expected + "\""))
+      return true;
+    CHECK_EQ(line(id), expected);
+    return false;
+  }
+
+  // Types into the empty answer box and presses Enter.
+  bool answer(const std::string& typed) {
+    if (!focusIn(main, kAnswerBox)) return false;
+    CHECK_EQ(line(kAnswerBox), "");
+    return program.typeText(typed) && program.pressKey(VK_RETURN);
+  }
+
+  // The modal window of the program other than the main window.
+  HWND dialog() { return program.waitForDialog(main); }
+
+  // A message box or dialog of the program that is open now, without waiting.
+  HWND openDialog() const {
+    HWND except = main;
+    return windowOf(program.processId(), [except](HWND w) { return w != except && className(w) == "#32770"; });
+  }
+
+  // Posts WM_CLOSE and waits for the save prompt.
+  HWND closeToPrompt() {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND prompt = dialog();
+    if (prompt) CHECK_EQ(text(prompt), "Save?");
+    return prompt;
+  }
+
+  void kill() {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, program.processId());
+    if (process) {
+      TerminateProcess(process, 1);
+      CloseHandle(process);
+    }
+    CHECK_EQ(program.waitForExit(), 1);
+  }
+};
+
+int colourCount(HWND window, COLORREF colour) { return WindowCapture(window).count(colour); }
+
+bool showsColour(HWND window, COLORREF colour, const std::string& what) {
+  return waitFor([&] { return colourCount(window, colour) > 0; }, what);
+}
+
+bool lacksColour(HWND window, COLORREF colour, const std::string& what) {
+  return waitFor([&] { return colourCount(window, colour) == 0; }, what);
+}
+
+// The system's open or save dialog that the program shows: checks its title,
+// selects the file type entry filterIndex (-1 keeps the preselected one),
+// enters path as the file name and presses OK. *preselected: the entry
+// selected when the dialog opened.
+bool chooseFile(Quiz& quiz, const std::string& title, int filterIndex, const std::string& path,
+                LRESULT* preselected = nullptr) {
+  HWND dialog = quiz.dialog();
+  if (!dialog) return false;
+  CHECK_EQ(text(dialog), title);
+  HWND types = control(dialog, kFileTypes);
+  if (preselected) *preselected = sendNumbers(types, CB_GETCURSEL, 0, 0, -1);
+  if (filterIndex >= 0) {
+    CHECK_EQ(sendNumbers(types, CB_SETCURSEL, filterIndex, 0, -1), filterIndex);
+    // A choice from the drop-down list ends with both notifications; the
+    // system's dialog acts on the second.
+    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+      sendNumbers(dialog, WM_COMMAND, MAKEWPARAM(kFileTypes, code), reinterpret_cast<LPARAM>(types));
+  }
+  HWND name = control(dialog, kFileNameCombo) ? control(dialog, kFileNameCombo) : control(dialog, kFileNameEdit);
+  CHECK(setText(name, path));
+  pressButton(dialog, IDOK);
+  return quiz.program.waitForGone(dialog);
+}
+
+std::string todaysInformation() {
+  char date[81] = "";
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+  return std::string("Made: ") + date;
+}
+
+}  // namespace
+
+
+WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
+  std::string bin = programFolder("command line");
+  std::string root = parentOf(bin);
+  std::string path = root + "\\my lists\\English Finnish.wdl";
+  if (bin.empty() || !writeList(path, kDrillList)) return;
+  Quiz quiz;
+  if (!quiz.start(bin, root + "\\work", {path})) return;
+
+  CHECK_EQ(text(quiz.main), "English Finnish.wdl - Verbolt'97");
+  // The second word is asked at first, so the answer is in the first language.
+  CHECK_EQ(quiz.line(kQuestionLabel), "What is in English");
+  CHECK(kDrillList.asks(quiz.line(kQuestionWord)));
+  CHECK_EQ(quiz.line(kPointsLine), "Points 0 / 0 Selected 5 / 6");
+  CHECK_EQ(quiz.line(kResultLine), "");
+  CHECK_EQ(quiz.line(kRightLine), "Right Answer: ");
+  CHECK_EQ(quiz.line(kYourLine), "Your Answer: ");
+  CHECK_EQ(quiz.line(kSecondToFirst), "Finnish - English");
+  CHECK_EQ(quiz.line(kFirstToSecond), "English - Finnish");
+  CHECK(quiz.checked(kSecondToFirst));
+  CHECK(!quiz.checked(kFirstToSecond));
+  CHECK(quiz.checked(kAskPrevious));
+
+  // Tab and Shift+Tab reach the window as commands that move the focus.
+  CHECK(quiz.program.pressKey(VK_TAB));
+  CHECK(quiz.focusIn(quiz.main, kCheck));
+  CHECK(quiz.program.pressKey(VK_TAB, kShift));
+  CHECK(quiz.focusIn(quiz.main, kAnswerBox));
+
+  // The other direction asks the first word in the second language.
+  sendNumbers(quiz.item(kFirstToSecond), BM_CLICK, 0, 0);
+  CHECK(quiz.shows(kQuestionLabel, "What is in Finnish"));
+  CHECK(quiz.checked(kFirstToSecond));
+  std::string question = quiz.line(kQuestionWord);
+  std::string expected;
+  for (const Pair& pair : kDrillList.pairs)
+    if (pair.marked && pair.first == question) expected = pair.second;
+  CHECK(!expected.empty());
+  if (!quiz.answer(expected)) return;
+  CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+  CHECK(quiz.shows(kRightLine, "Right Answer: " + expected));
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+
+  checkNumber("\\Settings", "Status", 7);
+  checkNumber("\\Settings", "AutoSaveTime", 300);
+  checkText("\\Settings", "PlayFile1", "Right.wav");
+  checkText("\\Settings", "PlayFile2", "Wrong.wav");
+  checkText("\\Settings", "FilePath", "");
+  checkNumber("\\Settings", "Main Width", 440);
+  winetest::setContext("\\Settings\\Font");
+  DWORD type;
+  std::string font = registryValue("\\Settings", "Font", &type);
+  CHECK_EQ(type, static_cast<DWORD>(REG_BINARY));
+  CHECK_EQ(font.size(), sizeof(LOGFONTA));
+  if (font.size() == sizeof(LOGFONTA)) {
+    const LOGFONTA* stored = reinterpret_cast<const LOGFONTA*>(font.data());
+    CHECK_EQ(stored->lfHeight, -11);
+    CHECK_EQ(stored->lfWeight, 400);
+    CHECK_EQ(stored->lfPitchAndFamily, 34);
+    CHECK_EQ(stored->lfFaceName, "MS Sans Serif");
+  }
+  const struct {
+    const char* name;
+    DWORD colour;
+  } colours[] = {{"BaseColor", 0x000000}, {"RightColor", 0xFF0000}, {"WrongColor", 0x0000FF},
+                 {"DiffColor", 0x0000FF}, {"MissingColor", 0x800080}, {"ExtraColor", 0xA00000}};
+  for (const auto& c : colours) checkNumber("\\Colors", c.name, c.colour);
+}
+
+// Each argument form names the same file; the save prompt shows the path the
+// program made of it: absolute, every component by its long name.
+WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
+  std::string bin = programFolder("long names");
+  std::string root = parentOf(bin);
+  std::string path = root + "\\my lists\\English Finnish.wdl";
+  if (bin.empty() || !writeList(path, kDrillList)) return;
+  char shortPath[MAX_PATH] = "";
+  GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+  CHECK(std::string(shortPath) != path);
+  const char* const arguments[] = {path.c_str(), shortPath, "..\\my lists\\English Finnish.wdl"};
+  for (const char* argument : arguments) {
+    winetest::setContext(argument);
+    Quiz quiz;
+    if (!quiz.start(bin, root + "\\work", {argument})) return;
+    CHECK_EQ(text(quiz.main), "English Finnish.wdl - Verbolt'97");
+    // Alt+K toggles Ask Previous, which marks the list changed.
+    CHECK(quiz.program.pressKey('K', kAlt));
+    CHECK(!quiz.checked(kAskPrevious));
+    HWND prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    CHECK_EQ(messageBoxText(prompt), "Save changes to file " + path + "?");
+    pressButton(prompt, IDNO);
+    CHECK_EQ(quiz.program.waitForExit(), 0);
+  }
+}
+
+
+// A file that cannot be opened is reported at start; the list stays untitled.
+WINE_TEST(commandLineFileThatCannotBeOpenedIsReported) {
+  std::string bin = programFolder("missing file");
+  if (bin.empty()) return;
+  std::string root = parentOf(bin);
+  const struct {
+    std::string path, bytes, message;
+  } cases[] = {{root + "\\no such.wdl", "", "File not found."},
+               {root + "\\short.wdl", "\xFE\xFE" "97", "Invalid file."}};
+  for (const auto& c : cases) {
+    winetest::setContext(c.path);
+    if (!c.bytes.empty()) CHECK(writeBytes(c.path, c.bytes));
+    Quiz quiz;
+    if (!quiz.program.start(bin + "\\Verbolt.exe", {c.path}, kSettingsKey, root + "\\work")) return;
+    HWND box = quiz.program.waitForDialog();
+    if (!box) return;
+    CHECK_EQ(text(box), "Error:");
+    CHECK_EQ(messageBoxText(box), "Error to open file " + c.path + ": \n" + c.message);
+    pressButton(box, IDOK);
+    HWND main = quiz.program.waitForWindow({"untitled - Verbolt'97", "", nullptr});
+    if (!main) return;
+    CHECK_EQ(text(control(main, kQuestionWord)), "No selected words in wordlist.");
+    CHECK_EQ(quiz.program.close(main), 0);
+  }
+}
+
+WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
+  std::string bin = programFolder("drill");
+  std::string path = parentOf(bin) + "\\lists\\drill.wdl";
+  if (bin.empty() || !writeList(path, kDrillList)) return;
+  Quiz quiz;
+  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  HWND result = quiz.item(kResultLine), right = quiz.item(kRightLine), yours = quiz.item(kYourLine);
+
+  // Right, without help: Ask Previous is unchecked, so the pair leaves the
+  // drill at the next check.
+  std::string question = quiz.line(kQuestionWord), expected = kDrillList.answerTo(question);
+  winetest::setContext("right: " + question);
+  if (!quiz.answer(expected)) return;
+  CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+  CHECK(quiz.shows(kPointsLine, "Points 1 / 1 Selected 5 / 6"));
+  CHECK(quiz.shows(kRightLine, "Right Answer: " + expected));
+  CHECK(quiz.shows(kYourLine, "Your Answer: " + expected));
+  CHECK(!quiz.checked(kAskPrevious));
+  CHECK(showsColour(result, kRightBlue, "\"Right!\" in RightColor"));
+  CHECK_EQ(colourCount(result, kWrongRed), 0);
+  CHECK_EQ(colourCount(right, kWrongRed) + colourCount(yours, kWrongRed), 0);
+  CHECK(quiz.line(kQuestionWord) != question);
+
+  // Wrong: one changed character, marked on both lines.
+  question = quiz.line(kQuestionWord);
+  expected = kDrillList.answerTo(question);
+  std::string typed = expected;
+  typed[1] = typed[1] == 'x' ? 'y' : 'x';
+  winetest::setContext("wrong: " + question);
+  if (!quiz.answer(typed)) return;
+  CHECK(quiz.shows(kResultLine, "Wrong! (" + question + ")"));
+  CHECK(quiz.shows(kPointsLine, "Points 1 / 2 Selected 4 / 6"));
+  CHECK(quiz.shows(kRightLine, "Right Answer: " + expected));
+  CHECK(quiz.shows(kYourLine, "Your Answer: " + typed));
+  CHECK(quiz.checked(kAskPrevious));
+  CHECK(showsColour(result, kWrongRed, "\"Wrong!\" in WrongColor"));
+  CHECK(lacksColour(result, kRightBlue, "no RightColor in the result line"));
+  CHECK(showsColour(right, kWrongRed, "the changed character of the right line in DiffColor"));
+  CHECK(showsColour(yours, kWrongRed, "the changed character of your line in DiffColor"));
+  RECT marked = WindowCapture(yours).bounds(kWrongRed);
+  CHECK(marked.right - marked.left < 12);
+
+  // Right in other case: judged right, the case difference still marked.
+  question = quiz.line(kQuestionWord);
+  expected = kDrillList.answerTo(question);
+  winetest::setContext("other case: " + question);
+  if (!quiz.answer(upperFirst(expected))) return;
+  CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+  CHECK(quiz.shows(kPointsLine, "Points 2 / 3 Selected 4 / 6"));
+  CHECK(quiz.shows(kYourLine, "Your Answer: " + upperFirst(expected)));
+  CHECK(!quiz.checked(kAskPrevious));
+  CHECK(showsColour(right, kWrongRed, "the lower-case first letter of the right line in DiffColor"));
+  CHECK(showsColour(yours, kWrongRed, "the upper-case first letter of your line in DiffColor"));
+
+  // Give Help (Alt+G) shows the answer up to the first differing character.
+  question = quiz.line(kQuestionWord);
+  expected = kDrillList.answerTo(question);
+  const struct {
+    std::string typed, hint;
+  } hints[] = {{expected.substr(0, 1) + "q" + expected.substr(2), expected.substr(0, 2)},
+               {upperFirst(expected.substr(0, 3)), expected.substr(0, 1)},
+               {"", expected.substr(0, 1)},
+               {expected + "zz", expected}};
+  for (const auto& h : hints) {
+    winetest::setContext("help for \"" + h.typed + "\": " + question);
+    CHECK(setText(quiz.item(kAnswerBox), ""));
+    CHECK(quiz.program.typeText(h.typed));
+    CHECK(quiz.program.pressKey('G', kAlt));
+    CHECK(quiz.shows(kAnswerBox, h.hint));
+    CHECK(quiz.focusIn(quiz.main, kAnswerBox));
+  }
+  // Right with help: Ask Previous stays checked, and the pair answered
+  // before leaves the drill.
+  CHECK(setText(quiz.item(kAnswerBox), ""));
+  if (!quiz.answer(expected)) return;
+  CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+  CHECK(quiz.shows(kPointsLine, "Points 3 / 4 Selected 3 / 6"));
+  CHECK(quiz.checked(kAskPrevious));
+
+  // An extra end is in ExtraColor on your line only.
+  question = quiz.line(kQuestionWord);
+  expected = kDrillList.answerTo(question);
+  winetest::setContext("extra: " + question);
+  if (!quiz.answer(expected + "s")) return;
+  CHECK(quiz.shows(kResultLine, "Wrong! (" + question + ")"));
+  CHECK(quiz.shows(kPointsLine, "Points 3 / 5 Selected 3 / 6"));
+  CHECK(showsColour(yours, kExtraBlue, "the extra end of your line in ExtraColor"));
+  CHECK(lacksColour(right, kWrongRed, "no DiffColor left on the right line"));
+  CHECK_EQ(colourCount(right, kExtraBlue), 0);
+
+  // A doubled character is in MissingColor on your line only.
+  question = quiz.line(kQuestionWord);
+  expected = kDrillList.answerTo(question);
+  typed = expected.substr(0, 2) + expected[1] + expected.substr(2);
+  winetest::setContext("doubled: " + question);
+  if (!quiz.answer(typed)) return;
+  CHECK(quiz.shows(kYourLine, "Your Answer: " + typed));
+  CHECK(quiz.shows(kPointsLine, "Points 3 / 6 Selected 3 / 6"));
+  CHECK(showsColour(yours, kMissingPurple, "the doubled character of your line in MissingColor"));
+  CHECK(lacksColour(yours, kExtraBlue, "no ExtraColor left on your line"));
+  CHECK_EQ(colourCount(right, kMissingPurple), 0);
+  winetest::setContext("");
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+}
+
+// Every answer right without help: each check drops the pair answered
+// before, until no pair is selected; then Check and Give Help do nothing.
+WINE_TEST(rightAnswersEmptyTheDrill) {
+  std::string bin = programFolder("all right");
+  std::string path = parentOf(bin) + "\\lists\\three.wdl";
+  ListFile three = kDrillList;
+  three.pairs.resize(3);
+  if (bin.empty() || !writeList(path, three)) return;
+  Quiz quiz;
+  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  const char* const points[] = {"Points 1 / 1 Selected 3 / 3", "Points 2 / 2 Selected 2 / 3",
+                                "Points 3 / 3 Selected 1 / 3", "Points 4 / 4 Selected 0 / 3"};
+  for (const char* expected : points) {
+    std::string question = quiz.line(kQuestionWord);
+    winetest::setContext(question);
+    if (!quiz.answer(three.answerTo(question))) return;
+    CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+    CHECK(quiz.shows(kPointsLine, expected));
+    CHECK(!quiz.checked(kAskPrevious));
+  }
+  winetest::setContext("");
+  CHECK(quiz.shows(kQuestionWord, "No selected words in wordlist."));
+  CHECK_EQ(quiz.line(kQuestionLabel), "");
+  if (!quiz.focusIn(quiz.main, kAnswerBox) || !quiz.program.typeText("cat")) return;
+  CHECK(quiz.program.pressKey('G', kAlt));
+  CHECK_EQ(quiz.line(kAnswerBox), "cat");
+  CHECK(quiz.program.pressKey(VK_RETURN));
+  CHECK(quiz.shows(kAnswerBox, ""));
+  CHECK_EQ(quiz.line(kPointsLine), "Points 4 / 4 Selected 0 / 3");
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+}
+
+WINE_TEST(answerOfAnotherMarkedPairWithTheSameQuestionIsRight) {
+  std::string bin = programFolder("shared question");
+  std::string path = parentOf(bin) + "\\lists\\talo.wdl";
+  if (bin.empty() || !writeList(path, kSharedQuestionList)) return;
+  Quiz quiz;
+  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  CHECK_EQ(quiz.line(kQuestionWord), "talo");
+  CHECK_EQ(quiz.line(kPointsLine), "Points 0 / 0 Selected 2 / 3");
+
+  // An empty answer shows which pair was asked, all of it in ExtraColor; the
+  // other pair comes next, since no pair is asked twice in a row.
+  if (!quiz.answer("")) return;
+  CHECK(quiz.shows(kResultLine, "Wrong! (talo)"));
+  std::string first = quiz.line(kRightLine).substr(std::string("Right Answer: ").size());
+  CHECK(first == "house" || first == "building");
+  std::string second = first == "house" ? "building" : "house";
+  CHECK(showsColour(quiz.item(kRightLine), kExtraBlue, "the right text in ExtraColor after an empty answer"));
+
+  if (!quiz.answer(first)) return;
+  CHECK(quiz.shows(kResultLine, "Right! (talo)"));
+  CHECK(quiz.shows(kPointsLine, "Points 1 / 2 Selected 2 / 3"));
+  CHECK(quiz.shows(kRightLine, "Right Answer: " + second + " / " + first));
+  CHECK(quiz.shows(kYourLine, "Your Answer: " + first));
+  // Only a plain Right unchecks Ask Previous.
+  CHECK(quiz.checked(kAskPrevious));
+  CHECK(lacksColour(quiz.item(kRightLine), kExtraBlue, "an unmarked right line"));
+  CHECK_EQ(colourCount(quiz.item(kRightLine), kWrongRed), 0);
+
+  // The unmarked pair with the same question word does not count. Alt+C
+  // checks like Enter.
+  if (!quiz.focusIn(quiz.main, kAnswerBox) || !quiz.program.typeText("home")) return;
+  CHECK(quiz.program.pressKey('C', kAlt));
+  CHECK(quiz.shows(kResultLine, "Wrong! (talo)"));
+  CHECK(quiz.shows(kPointsLine, "Points 1 / 3 Selected 2 / 3"));
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+}
+
+
+WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
+  std::string bin = programFolder("file commands");
+  std::string lists = parentOf(bin) + "\\lists";
+  std::string path = lists + "\\drill.wdl";
+  if (bin.empty() || !writeList(path, kDrillList)) return;
+  Quiz quiz;
+  if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+  CHECK_EQ(text(quiz.main), "untitled - Verbolt'97");
+  CHECK_EQ(quiz.line(kQuestionWord), "No selected words in wordlist.");
+  CHECK_EQ(quiz.line(kQuestionLabel), "");
+
+  winetest::setContext("open");
+  postCommand(quiz.main, kOpen);
+  if (!chooseFile(quiz, "Open File:", -1, path)) return;
+  CHECK_EQ(text(quiz.main), "drill.wdl - Verbolt'97");
+  CHECK(quiz.shows(kPointsLine, "Points 0 / 0 Selected 5 / 6"));
+  CHECK(kDrillList.asks(quiz.line(kQuestionWord)));
+
+  winetest::setContext("save as text");
+  postCommand(quiz.main, kSaveAs);
+  LRESULT preselected = -1;
+  if (!chooseFile(quiz, "Save File:", 1, lists + "\\drill.txt", &preselected)) return;
+  CHECK_EQ(preselected, 0);
+  CHECK(waitFor([&] { return readBytes(lists + "\\drill.txt") == kDrillList.textFile(); }, "drill.txt as text"));
+  CHECK_EQ(text(quiz.main), "drill.txt - Verbolt'97");
+
+  // A text document preselects the text entry; the first entry makes it a
+  // word file again, header and marks included.
+  winetest::setContext("save as word file");
+  postCommand(quiz.main, kSaveAs);
+  if (!chooseFile(quiz, "Save File:", 0, lists + "\\copy.wdl", &preselected)) return;
+  CHECK_EQ(preselected, 1);
+  CHECK(waitFor([&] { return readBytes(lists + "\\copy.wdl") == kDrillList.wordFile(); }, "copy.wdl as word file"));
+  CHECK_EQ(text(quiz.main), "copy.wdl - Verbolt'97");
+
+  winetest::setContext("save");
+  CHECK(DeleteFileA((lists + "\\copy.wdl").c_str()));
+  CHECK(sendCommand(quiz.main, kSave));
+  CHECK_EQ(readBytes(lists + "\\copy.wdl"), kDrillList.wordFile());
+  CHECK(quiz.openDialog() == nullptr);
+  CHECK_EQ(sendNumbers(quiz.main, DM_GETDEFID, 0, 0), MAKELONG(kCheck, DC_HASDEFID));
+  CHECK(quiz.focusIn(quiz.main, kAnswerBox));
+
+  // A text file opened as text: every pair marked, no language names.
+  winetest::setContext("open text");
+  postCommand(quiz.main, kOpen);
+  if (!chooseFile(quiz, "Open File:", 1, lists + "\\drill.txt")) return;
+  CHECK_EQ(text(quiz.main), "drill.txt - Verbolt'97");
+  CHECK(quiz.shows(kPointsLine, "Points 0 / 0 Selected 6 / 6"));
+  CHECK_EQ(quiz.line(kQuestionLabel), "What is");
+  CHECK_EQ(quiz.line(kSecondToFirst), " - ");
+
+  winetest::setContext("new");
+  CHECK(sendCommand(quiz.main, kNew));
+  CHECK_EQ(text(quiz.main), "untitled - Verbolt'97");
+  CHECK_EQ(quiz.line(kQuestionWord), "No selected words in wordlist.");
+  CHECK_EQ(quiz.line(kPointsLine), "Points 0 / 0 Selected 0 / 0");
+  CHECK_EQ(quiz.line(kSecondToFirst), " - ");
+  CHECK(quiz.checked(kSecondToFirst));
+
+  // Saving an untitled list asks for the name first.
+  winetest::setContext("save untitled");
+  postCommand(quiz.main, kSave);
+  if (!chooseFile(quiz, "Save File:", -1, lists + "\\new.wdl")) return;
+  ListFile fresh = kEmptyList;
+  fresh.information = todaysInformation();
+  CHECK(waitFor([&] { return readBytes(lists + "\\new.wdl") == fresh.wordFile(); }, "new.wdl as an empty word file"));
+  CHECK_EQ(text(quiz.main), "new.wdl - Verbolt'97");
+  winetest::setContext("");
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+}
+
+WINE_TEST(closingAChangedListAsksToSave) {
+  std::string bin = programFolder("save prompt");
+  std::string path = parentOf(bin) + "\\lists\\drill.wdl";
+  if (bin.empty() || !writeList(path, kDrillList)) return;
+
+  winetest::setContext("cancel, then no");
+  {
+    Quiz quiz;
+    if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+    // Closing an unchanged list asks nothing; Ask Previous marks it changed.
+    CHECK(quiz.program.pressKey('K', kAlt));
+    HWND prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    CHECK_EQ(messageBoxText(prompt), "Save changes to file " + path + "?");
+    pressButton(prompt, IDCANCEL);
+    CHECK(quiz.program.waitForGone(prompt));
+    CHECK(quiz.program.settle());
+    CHECK(IsWindow(quiz.main));
+    CHECK(quiz.program.running());
+    prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    CHECK(writeBytes(path, kEmptyList.wordFile()));
+    pressButton(prompt, IDNO);
+    CHECK_EQ(quiz.program.waitForExit(), 0);
+    CHECK_EQ(readBytes(path), kEmptyList.wordFile());
+  }
+
+  winetest::setContext("yes");
+  {
+    Quiz quiz;
+    if (!writeList(path, kDrillList) || !quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+    CHECK(quiz.program.pressKey('K', kAlt));
+    CHECK(writeBytes(path, kEmptyList.wordFile()));
+    HWND prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    pressButton(prompt, IDYES);
+    CHECK_EQ(quiz.program.waitForExit(), 0);
+    CHECK_EQ(readBytes(path), kDrillList.wordFile());
+  }
+
+  // Yes on an untitled list asks for a name; cancelling that keeps the
+  // program running.
+  winetest::setContext("untitled");
+  {
+    Quiz quiz;
+    if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+    CHECK(quiz.program.pressKey('K', kAlt));
+    HWND prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    CHECK_EQ(messageBoxText(prompt), "Save changes to file?");
+    pressButton(prompt, IDYES);
+    CHECK(quiz.program.waitForGone(prompt));
+    HWND fileDialog = quiz.dialog();
+    if (!fileDialog) return;
+    CHECK_EQ(text(fileDialog), "Save File:");
+    pressButton(fileDialog, IDCANCEL);
+    CHECK(quiz.program.waitForGone(fileDialog));
+    CHECK(quiz.program.settle());
+    CHECK(IsWindow(quiz.main));
+    CHECK(quiz.openDialog() == nullptr);
+    prompt = quiz.closeToPrompt();
+    if (!prompt) return;
+    pressButton(prompt, IDNO);
+    CHECK_EQ(quiz.program.waitForExit(), 0);
+  }
+}
+
+
+WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
+  std::string bin = programFolder("autosave");
+  std::string root = parentOf(bin);
+  std::string path = root + "\\lists\\drill.wdl";
+  if (bin.empty() || !writeList(path, kDrillList) || !setAutoSaveTime(3)) return;
+
+  // With AutoSaveTime 3 the counter goes 0, 3 and the second tick writes.
+  winetest::setContext("first instance");
+  Quiz first;
+  if (!first.start(bin, root + "\\work1", {path}, true)) return;
+  DWORD started = GetTickCount();
+  if (!waitFor([&] { return autosaveFiles(bin).size() == 1; }, "the first instance's autosave file", 15000)) return;
+  CHECK(GetTickCount() - started >= 4500);
+  std::string firstFile = autosaveFiles(bin)[0];
+  CHECK(firstFile.size() > 15);
+  CHECK(std::strtoul(firstFile.c_str() + 11, nullptr, 10) <= 0xFFFF);
+  CHECK(waitFor([&] { return readBytes(bin + "\\" + firstFile) == kDrillList.wordFile(); },
+                "the autosave file holding the list"));
+
+  // A second instance knows the first one and leaves its file alone. Its
+  // text document is autosaved as a word file and still saved as text.
+  winetest::setContext("second instance");
+  std::string textPath = root + "\\lists\\drill.txt";
+  CHECK(writeBytes(textPath, kDrillList.textFile()));
+  Quiz second;
+  if (!second.start(bin, root + "\\work2", {textPath}, true)) return;
+  if (!waitFor([&] { return autosaveFiles(bin).size() == 2; }, "the second instance's autosave file", 15000)) return;
+  CHECK(second.openDialog() == nullptr);
+  CHECK(fileExists(bin + "\\" + firstFile));
+  std::string secondFile = autosaveFiles(bin)[0] == firstFile ? autosaveFiles(bin)[1] : autosaveFiles(bin)[0];
+  ListFile asRead = {"", "", "", todaysInformation(), kDrillList.pairs};
+  for (Pair& pair : asRead.pairs) pair.marked = true;
+  CHECK(waitFor([&] { return readBytes(bin + "\\" + secondFile) == asRead.wordFile(); },
+                "the text document's autosave file as a word file"));
+  CHECK(DeleteFileA(textPath.c_str()));
+  CHECK(sendCommand(second.main, kSave));
+  CHECK_EQ(readBytes(textPath), kDrillList.textFile());
+  CHECK_EQ(text(second.main), "drill.txt - Verbolt'97");
+  CHECK_EQ(second.program.close(second.main), 0);
+  CHECK(autosaveFiles(bin) == std::vector<std::string>{firstFile});
+
+  // A killed instance leaves its file, and the next start offers it.
+  first.kill();
+  CHECK(autosaveFiles(bin) == std::vector<std::string>{firstFile});
+  WIN32_FILE_ATTRIBUTE_DATA attributes;
+  CHECK(GetFileAttributesExA((bin + "\\" + firstFile).c_str(), GetFileExInfoStandard, &attributes));
+  FILETIME local;
+  SYSTEMTIME created;
+  FileTimeToLocalFileTime(&attributes.ftCreationTime, &local);
+  FileTimeToSystemTime(&local, &created);
+  char expected[200];
+  wsprintfA(expected, "Autosavefile was found. Date: %d.%d.%d Time: %d.%d. Do you want restore it?", created.wDay,
+            created.wMonth, created.wYear, created.wHour, created.wMinute);
+
+  winetest::setContext("restoring instance");
+  Quiz third;
+  if (!third.start(bin, root + "\\work3", {}, true)) return;
+  HWND offer = third.dialog();
+  if (!offer) return;
+  CHECK_EQ(text(offer), "AutoSave");
+  CHECK_EQ(messageBoxText(offer), expected);
+  pressButton(offer, IDYES);
+  CHECK(third.program.waitForGone(offer));
+  CHECK(waitFor([&] { return text(third.main) == "restored file - Verbolt'97"; }, "the restored title"));
+  CHECK(third.shows(kPointsLine, "Points 0 / 0 Selected 5 / 6"));
+  CHECK(kDrillList.asks(third.line(kQuestionWord)));
+  CHECK_EQ(third.line(kSecondToFirst), "Finnish - English");
+  CHECK(!fileExists(bin + "\\" + firstFile));
+  // The restored list is unchanged and untitled: closing asks nothing.
+  CHECK_EQ(third.program.close(third.main), 0);
+  CHECK(autosaveFiles(bin).empty());
+
+  // A restored file that cannot be read is reported and deleted all the same.
+  winetest::setContext("unreadable");
+  CHECK(writeBytes(bin + "\\wdlAutoSave9.wdl", "\xFE\xFE"));
+  Quiz unreadable;
+  if (!unreadable.start(bin, root + "\\work5", {}, true)) return;
+  offer = unreadable.dialog();
+  if (!offer) return;
+  pressButton(offer, IDYES);
+  HWND error = unreadable.program.waitForDialog(offer);
+  if (!error || error == unreadable.main) return;
+  CHECK_EQ(text(error), "Error:");
+  CHECK_EQ(messageBoxText(error), "Error to open file " + bin + "\\wdlAutoSave9.wdl: \nInvalid file.");
+  pressButton(error, IDOK);
+  CHECK(unreadable.program.waitForGone(error));
+  CHECK(waitFor([&] { return autosaveFiles(bin).empty(); }, "the unreadable autosave file to be deleted"));
+  CHECK_EQ(text(unreadable.main), "restored file - Verbolt'97");
+  CHECK_EQ(unreadable.program.close(unreadable.main), 0);
+
+  // A declined file is deleted and the list stays untitled and empty.
+  winetest::setContext("declined");
+  CHECK(writeList(bin + "\\wdlAutoSave7.wdl", kSharedQuestionList));
+  Quiz fourth;
+  if (!fourth.start(bin, root + "\\work4", {}, true)) return;
+  offer = fourth.dialog();
+  if (!offer) return;
+  CHECK_EQ(text(offer), "AutoSave");
+  pressButton(offer, IDNO);
+  CHECK(fourth.program.waitForGone(offer));
+  CHECK(waitFor([&] { return autosaveFiles(bin).empty(); }, "the declined autosave file to be deleted"));
+  CHECK(fourth.program.settle());
+  CHECK(fourth.openDialog() == nullptr);
+  CHECK_EQ(text(fourth.main), "untitled - Verbolt'97");
+  CHECK_EQ(fourth.line(kPointsLine), "Points 0 / 0 Selected 0 / 0");
+  CHECK_EQ(fourth.program.close(fourth.main), 0);
+}
