@@ -868,7 +868,15 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK(kDrillList.asks(third.line(kQuestionWord)));
   CHECK_EQ(third.line(kSecondToFirst), "Finnish - English");
   CHECK(!fileExists(bin + "\\" + firstFile));
-  // The restored list is unchanged and untitled: closing asks nothing.
+  // The restored list is untitled: Save asks for a name and refreshes the
+  // title. Unchanged, it is closed without a question.
+  postCommand(third.main, kSave);
+  HWND saveDialog = third.dialog();
+  if (!saveDialog) return;
+  CHECK_EQ(text(saveDialog), "Save File:");
+  pressButton(saveDialog, IDCANCEL);
+  CHECK(third.program.waitForGone(saveDialog));
+  CHECK(waitFor([&] { return text(third.main) == "untitled - Verbolt'97"; }, "the refreshed title"));
   CHECK_EQ(third.program.close(third.main), 0);
   CHECK(autosaveFiles(bin).empty());
 
@@ -906,4 +914,65 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK_EQ(text(fourth.main), "untitled - Verbolt'97");
   CHECK_EQ(fourth.line(kPointsLine), "Points 0 / 0 Selected 0 / 0");
   CHECK_EQ(fourth.program.close(fourth.main), 0);
+
+  // After a declined file the next one is offered; one restore per start.
+  winetest::setContext("three left over");
+  for (const char* name : {"\\wdlAutoSave6.wdl", "\\wdlAutoSave7.wdl", "\\wdlAutoSave8.wdl"})
+    CHECK(writeList(bin + name, kSharedQuestionList));
+  Quiz fifth;
+  if (!fifth.start(bin, root + "\\work6", {}, true)) return;
+  offer = fifth.dialog();
+  if (!offer) return;
+  pressButton(offer, IDNO);
+  CHECK(fifth.program.waitForGone(offer));
+  CHECK(waitFor([&] { return autosaveFiles(bin).size() == 2; }, "the declined file to be deleted"));
+  offer = fifth.dialog();
+  if (!offer) return;
+  CHECK_EQ(text(offer), "AutoSave");
+  pressButton(offer, IDYES);
+  CHECK(fifth.program.waitForGone(offer));
+  CHECK(fifth.shows(kPointsLine, "Points 0 / 0 Selected 2 / 3"));
+  CHECK(fifth.program.settle());
+  CHECK(fifth.openDialog() == nullptr);
+  CHECK_EQ(autosaveFiles(bin).size(), 1u);
+  CHECK_EQ(fifth.program.close(fifth.main), 0);
+}
+
+// The width is limited, kept at exit and used at the next start; the height
+// is fixed.
+WINE_TEST(mainWindowWidthIsLimitedAndKept) {
+  std::string bin = programFolder("width");
+  if (bin.empty()) return;
+  std::string work = parentOf(bin) + "\\work";
+  Quiz quiz;
+  if (!quiz.start(bin, work, {})) return;
+  RECT outer;
+  GetWindowRect(quiz.main, &outer);
+  CHECK_EQ(outer.right - outer.left, 440);
+  const int height = outer.bottom - outer.top;
+  const struct {
+    int asked, width;
+  } cases[] = {{100, 268}, {500, 500}};
+  for (const auto& c : cases) {
+    winetest::setContext("width " + std::to_string(c.asked));
+    SetWindowPos(quiz.main, nullptr, 0, 0, c.asked, height + 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CHECK(quiz.program.settle());
+    GetWindowRect(quiz.main, &outer);
+    CHECK_EQ(outer.right - outer.left, c.width);
+    CHECK_EQ(outer.bottom - outer.top, height);
+    // The buttons follow the right edge.
+    RECT client, button;
+    GetClientRect(quiz.main, &client);
+    GetWindowRect(quiz.item(kCheck), &button);
+    MapWindowPoints(nullptr, quiz.main, reinterpret_cast<POINT*>(&button), 2);
+    CHECK_EQ(button.left, client.right - 135);
+  }
+  winetest::setContext("");
+  CHECK_EQ(quiz.program.close(quiz.main), 0);
+  checkNumber("\\Settings", "Main Width", 500);
+  Quiz again;
+  if (!again.start(bin, work, {}, true)) return;
+  GetWindowRect(again.main, &outer);
+  CHECK_EQ(outer.right - outer.left, 500);
+  CHECK_EQ(again.program.close(again.main), 0);
 }
