@@ -24,14 +24,7 @@ void line(HDC dc, int x1, int y1, int x2, int y2) {
 }  // namespace
 
 bool CThreeDButton::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = kClassStyle;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
+  return CSelfDrawnControl<CThreeDButton>::registerClass(instance, kClassName, kClassStyle);
 }
 
 CThreeDButton::CThreeDButton(HWND window)
@@ -41,23 +34,7 @@ CThreeDButton::CThreeDButton(HWND window)
               GetSysColor(COLOR_3DLIGHT), RGB(0x40, 0x40, 0x40),
               GetSysColor(COLOR_BTNHIGHLIGHT)} {}
 
-LRESULT CALLBACK CThreeDButton::windowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  try {
-    if (message == WM_CREATE) return create(window, reinterpret_cast<CREATESTRUCTA*>(lParam));
-    auto* control = reinterpret_cast<CThreeDButton*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!control) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_DESTROY) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      KillTimer(window, kHotTimer);
-      delete control;
-      return 0;
-    }
-    return control->handle(message, wParam, lParam);
-  } catch (...) {
-    return message == WM_CREATE ? -1 : 0;
-  }
-}
+CThreeDButton::~CThreeDButton() { KillTimer(window_, kHotTimer); }
 
 LRESULT CThreeDButton::create(HWND window, const CREATESTRUCTA* create) {
   auto* control = new (std::nothrow) CThreeDButton(window);

@@ -7,6 +7,7 @@
 // The object is the control's state block: the window procedure creates it at
 // WM_CREATE, reaches it through GWLP_USERDATA and deletes it at WM_DESTROY.
 // Bitmaps stay owned by the caller and must outlive the control's use of them.
+#include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
 
 #include <string>
@@ -62,9 +63,11 @@ class CThreeDButton {
   static bool registerClass(HINSTANCE instance);
 
  private:
-  explicit CThreeDButton(HWND window);
+  friend class CSelfDrawnControl<CThreeDButton>;
 
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  explicit CThreeDButton(HWND window);
+  ~CThreeDButton();
+
   static LRESULT create(HWND window, const CREATESTRUCTA* create);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handlePrivate(UINT message, WPARAM wParam, LPARAM lParam);

@@ -23,35 +23,11 @@ HFONT operandFont(const unsigned char* operand) {
 }  // namespace
 
 bool CThreeDStatic::registerClass(HINSTANCE instance) {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = kClassStyle;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
+  return CSelfDrawnControl<CThreeDStatic>::registerClass(instance, kClassName, kClassStyle);
 }
 
 CThreeDStatic::CThreeDStatic(HWND window)
     : window_(window), font_(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {}
-
-LRESULT CALLBACK CThreeDStatic::windowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  try {
-    if (message == WM_CREATE) return create(window, reinterpret_cast<CREATESTRUCTA*>(lParam));
-    auto* control = reinterpret_cast<CThreeDStatic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!control) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_DESTROY) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      delete control;
-      return 0;
-    }
-    return control->handle(message, wParam, lParam);
-  } catch (...) {
-    return message == WM_CREATE ? -1 : 0;
-  }
-}
 
 LRESULT CThreeDStatic::create(HWND window, const CREATESTRUCTA* create) {
   auto* control = new (std::nothrow) CThreeDStatic(window);

@@ -8,6 +8,7 @@
 // The object is the control's state block: the window procedure creates it at
 // WM_CREATE, reaches it through GWLP_USERDATA and deletes it at WM_DESTROY.
 #include "framework/RichText.h"
+#include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
 
 class CThreeDStatic {
@@ -19,9 +20,10 @@ class CThreeDStatic {
   static bool registerClass(HINSTANCE instance);
 
  private:
+  friend class CSelfDrawnControl<CThreeDStatic>;
+
   explicit CThreeDStatic(HWND window);
 
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT create(HWND window, const CREATESTRUCTA* create);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void setText(const char* text);
