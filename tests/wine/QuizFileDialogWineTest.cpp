@@ -6,6 +6,7 @@
 #include "quiz/QuizFileDialog.h"
 #include "quiz/Settings.h"
 #include "resources/QuizResourceIds.h"
+#include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
 #include "wordlist/WordList.h"
 
@@ -24,22 +25,10 @@ const DWORD kTimeout = 20000;
 const char kOpenTitle[] = "Open File:";
 const char kSaveTitle[] = "Save File:";
 
-std::string windowText(HWND window) {
-  char text[512] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string className(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 bool sameText(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 BOOL CALLBACK collectDialog(HWND window, LPARAM list) {
-  if (className(window) == "#32770" && IsWindowVisible(window))
+  if (e2e::className(window) == "#32770" && IsWindowVisible(window))
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
@@ -74,7 +63,7 @@ struct ChildSearch {
 
 BOOL CALLBACK findChild(HWND child, LPARAM search) {
   ChildSearch* s = reinterpret_cast<ChildSearch*>(search);
-  if (className(child) != s->className) return TRUE;
+  if (e2e::className(child) != s->className) return TRUE;
   if (s->id != 0 && !GetDlgItem(child, s->id)) return TRUE;
   s->found = child;
   return FALSE;
@@ -271,7 +260,7 @@ Script::Step look(Seen* seen) {
   return [seen] {
     HWND dialog = fileDialog();
     if (!dialog) return false;
-    seen->title = windowText(dialog);
+    seen->title = e2e::text(dialog);
     seen->owned = GetWindow(dialog, GW_OWNER) == owner();
     seen->filterCount = static_cast<int>(SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0));
     seen->firstFilter = filterText(dialog, 0);
@@ -509,7 +498,7 @@ Script::Step findPanel(PreviewSeen* seen) {
     HWND panel = dialog ? previewPanel(dialog) : nullptr;
     if (!panel) return false;
     seen->panel = panel;
-    seen->label = windowText(descendant(panel, "Static"));
+    seen->label = e2e::text(descendant(panel, "Static"));
     seen->buttonsStartDisabled = !enabled(panel, IDC_PREVIEW_PLAY) && !enabled(panel, IDC_PREVIEW_STOP);
     seen->playImage = buttonImage(panel, IDC_PREVIEW_PLAY);
     seen->stopImage = buttonImage(panel, IDC_PREVIEW_STOP);

@@ -3,6 +3,7 @@
 // preview panel, icon, bitmaps, the probe wave and the string table.
 #include "framework/ThreeDControls.h"
 #include "resources/QuizResourceIds.h"
+#include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
 
 #include <string>
@@ -11,18 +12,6 @@
 namespace {
 
 HINSTANCE module() { return GetModuleHandleA(nullptr); }
-
-std::string className(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string windowText(HWND window) {
-  char text[256] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
 
 std::string loadText(UINT id) {
   char text[512] = "";
@@ -74,8 +63,8 @@ WINE_TEST(quizDialogHasEveryControl) {
     HWND item = GetDlgItem(dialog, control.id);
     CHECK(item != nullptr);
     if (!item) continue;
-    CHECK(lstrcmpiA(className(item).c_str(), control.className) == 0);
-    CHECK_EQ(windowText(item), control.text);
+    CHECK(lstrcmpiA(e2e::className(item).c_str(), control.className) == 0);
+    CHECK_EQ(e2e::text(item), control.text);
     if (control.kind >= 0) CHECK_EQ(GetWindowLongA(item, GWL_STYLE) & BS_TYPEMASK, control.kind);
   }
   winetest::setContext("");
@@ -85,7 +74,7 @@ WINE_TEST(quizDialogHasEveryControl) {
 WINE_TEST(quizDialogStylesAndPlaces) {
   HWND dialog = createQuizDialog();
   if (!dialog) return;
-  CHECK_EQ(windowText(dialog), "untitled - Verbolt'97");
+  CHECK_EQ(e2e::text(dialog), "untitled - Verbolt'97");
   LONG style = GetWindowLongA(dialog, GWL_STYLE);
   CHECK((style & WS_MINIMIZEBOX) != 0);
   CHECK((style & WS_THICKFRAME) != 0);
@@ -177,7 +166,7 @@ WINE_TEST(wavePreviewPanelHasItsButtons) {
   if (panel) {
     CHECK((GetWindowLongA(panel, GWL_STYLE) & WS_CHILD) != 0);
     HWND label = GetWindow(panel, GW_CHILD);
-    CHECK_EQ(windowText(label), "Preview:");
+    CHECK_EQ(e2e::text(label), "Preview:");
     for (int id : {IDC_PREVIEW_PLAY, IDC_PREVIEW_STOP}) {
       winetest::setContext("button " + std::to_string(id));
       HWND button = GetDlgItem(panel, id);
