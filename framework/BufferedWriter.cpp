@@ -8,23 +8,22 @@ const unsigned kChunk = 64 * 1024;
 
 }  // namespace
 
-CBufferedWriter::CBufferedWriter(CDiskFile* file, CFileError* error) : file_(file), error_(error) {
-  buffer_.reserve(kChunk);
-}
+CBufferedWriter::CBufferedWriter(CDiskFile* file, CFileError* error)
+    : file_(file), error_(error), buffer_(new char[kChunk]) {}
 
 void CBufferedWriter::write(const void* data, unsigned count) {
   if (!ok_) return;
-  if (buffer_.size() + count > kChunk && !flush()) return;
+  if (used_ + count > kChunk && !flush()) return;
   if (count >= kChunk) {
     ok_ = file_->write(data, count, error_);
     return;
   }
-  const char* bytes = static_cast<const char*>(data);
-  buffer_.insert(buffer_.end(), bytes, bytes + count);
+  std::memcpy(buffer_.get() + used_, data, count);
+  used_ += count;
 }
 
 bool CBufferedWriter::flush() {
-  if (ok_ && !buffer_.empty()) ok_ = file_->write(buffer_.data(), static_cast<DWORD>(buffer_.size()), error_);
-  buffer_.clear();
+  if (ok_ && used_ > 0) ok_ = file_->write(buffer_.get(), used_, error_);
+  used_ = 0;
   return ok_;
 }

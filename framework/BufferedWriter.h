@@ -3,7 +3,7 @@
 // write is kept: later writes do nothing and ok() stays false.
 #include "framework/DiskFile.h"
 
-#include <vector>
+#include <memory>
 
 class CBufferedWriter {
  public:
@@ -19,6 +19,7 @@ class CBufferedWriter {
  private:
   CDiskFile* file_;
   CFileError* error_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
+  unsigned used_ = 0;
   bool ok_ = true;
 };

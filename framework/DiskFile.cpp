@@ -23,6 +23,7 @@ DWORD shareOf(unsigned flags) {
 }
 
 DWORD dispositionOf(unsigned flags) {
+  if (flags & CDiskFile::kCreateNew) return CREATE_NEW;
   if (!(flags & CDiskFile::kCreate)) return OPEN_EXISTING;
   return flags & CDiskFile::kNoTruncate ? OPEN_ALWAYS : CREATE_ALWAYS;
 }

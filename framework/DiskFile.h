@@ -13,6 +13,7 @@ class CDiskFile {
     kShareExclusive = 0x10, kShareDenyWrite = 0x20, kShareDenyRead = 0x30, kShareDenyNone = 0x40,
     kNoInherit = 0x80,
     kCreate = 0x1000, kNoTruncate = 0x2000,
+    kCreateNew = 0x4000,  // creates a file that does not exist yet, else fails
   };
 
   CDiskFile() = default;

@@ -7,10 +7,12 @@ class CReplacingFile : public CDiskFile {
  public:
   ~CReplacingFile() override;
 
-  // Creates the temporary file in the target's folder for writing.
+  // Creates the temporary file in the target's folder for writing, under a
+  // name that no other file has. Fails for a read-only target.
   bool create(const char* target, CFileError* error);
-  // Closes the temporary file and moves it over the target. On failure the
-  // temporary file is removed and the target stays as it was.
+  // Closes the temporary file and moves it over the target, which keeps its
+  // attributes. On failure the temporary file is removed and the target stays
+  // as it was.
   bool commit(CFileError* error);
   // Closes and removes the temporary file.
   void abandon();
@@ -18,4 +20,5 @@ class CReplacingFile : public CDiskFile {
  private:
   CText target_;
   CText temporary_;
+  DWORD attributes_ = INVALID_FILE_ATTRIBUTES;  // the target's, when it exists
 };

@@ -44,7 +44,10 @@ int fail(FileResult result, const char* path) {
   return 1;
 }
 
-void put(const CText& text) { std::fwrite(text.c_str(), 1, text.length(), stdout); }
+template <class Text>
+void put(const Text& text) {
+  std::fwrite(text.c_str(), 1, text.length(), stdout);
+}
 
 // Opens path as the quiz program does, skipping invalid text lines.
 FileResult openList(WordList& list, const char* path, bool oem) {

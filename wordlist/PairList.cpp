@@ -2,31 +2,72 @@
 
 #include "framework/Win32.h"
 
+#include <cstring>
 #include <new>
 
-CPairList::~CPairList() { clear(); }
-
-int CPairList::append(const char* firstWord, const char* secondWord, unsigned char mark) {
-  WordPair* pair = new (std::nothrow) WordPair;
-  if (!pair) return -1;
-  pair->firstWord = firstWord;
-  pair->secondWord = secondWord;
-  pair->id = count_++;
+WordPair* CPairList::newPair(unsigned char mark) {
+  void* memory = store_.allocate(sizeof(WordPair), alignof(WordPair));
+  if (!memory) return nullptr;
+  WordPair* pair = new (memory) WordPair;
   pair->mark = mark;
+  return pair;
+}
+
+void CPairList::link(WordPair* pair) {
+  pair->id = count_++;
   if (last_) last_->next = pair;
   else head_ = pair;
   last_ = pair;
+}
+
+int CPairList::append(const char* firstWord, const char* secondWord, unsigned char mark) {
+  if (!firstWord) firstWord = "";
+  if (!secondWord) secondWord = "";
+  size_t firstLength = std::strlen(firstWord), secondLength = std::strlen(secondWord);
+  const char* first = store_.copy(firstWord, firstLength);
+  const char* second = first ? store_.copy(secondWord, secondLength) : nullptr;
+  if (!second) return -1;
+  return appendInPlace(first, static_cast<unsigned>(firstLength), second,
+                       static_cast<unsigned>(secondLength), mark);
+}
+
+int CPairList::appendInPlace(const char* firstWord, unsigned firstLength, const char* secondWord,
+                             unsigned secondLength, unsigned char mark) {
+  WordPair* pair = newPair(mark);
+  if (!pair) return -1;
+  pair->firstWord.text_ = firstWord;
+  pair->firstWord.length_ = firstLength;
+  pair->secondWord.text_ = secondWord;
+  pair->secondWord.length_ = secondLength;
+  link(pair);
   return pair->id;
 }
 
-void CPairList::clear() {
-  while (head_) {
-    WordPair* next = head_->next;
-    delete head_;
-    head_ = next;
-  }
+bool CPairList::adoptBlock(std::unique_ptr<char[]> block) { return store_.adopt(std::move(block)); }
+
+bool CPairList::setWords(WordPair* pair, const char* firstWord, const char* secondWord) {
+  size_t firstLength = std::strlen(firstWord), secondLength = std::strlen(secondWord);
+  const char* first = store_.copy(firstWord, firstLength);
+  const char* second = first ? store_.copy(secondWord, secondLength) : nullptr;
+  if (!second) return false;
+  pair->firstWord.text_ = first;
+  pair->firstWord.length_ = static_cast<unsigned>(firstLength);
+  pair->secondWord.text_ = second;
+  pair->secondWord.length_ = static_cast<unsigned>(secondLength);
+  return true;
+}
+
+void CPairList::relink(const std::vector<WordPair*>& order) {
   count_ = 0;
-  cursor_ = last_ = nullptr;
+  head_ = cursor_ = last_ = nullptr;
+  for (WordPair* pair : order) link(pair);
+  if (last_) last_->next = nullptr;
+}
+
+void CPairList::clear() {
+  store_.clear();
+  count_ = 0;
+  head_ = cursor_ = last_ = nullptr;
 }
 
 WordPair* CPairList::pairAt(int id) {
@@ -52,8 +93,8 @@ bool CPairList::setMark(int id, unsigned char value) {
 bool CPairList::copyPair(int id, CText* firstWord, CText* secondWord) {
   WordPair* pair = pairAt(id);
   if (!pair) return false;
-  *firstWord = pair->firstWord;
-  *secondWord = pair->secondWord;
+  *firstWord = pair->firstWord.c_str();
+  *secondWord = pair->secondWord.c_str();
   return true;
 }
 
@@ -68,10 +109,10 @@ int CPairList::findMarked(const char* key1, const char* key2) const {
   CText key(key1);
   for (WordPair* pair = head_; pair; pair = pair->next) {
     if (pair->mark == 0 || pair->firstWord.length() != key.length()) continue;
-    CText first(pair->firstWord);
+    CText first(pair->firstWord.c_str());
     first.lower();
     if (first.compare(key1) != 0) continue;
-    CText second(pair->secondWord);
+    CText second(pair->secondWord.c_str());
     second.lower();
     if (second.compare(key2) == 0) return pair->id;
   }
@@ -81,6 +122,7 @@ int CPairList::findMarked(const char* key1, const char* key2) const {
 void CPairList::takeFrom(CPairList& other) {
   if (&other == this) return;
   clear();
+  store_.swap(other.store_);
   count_ = other.count_;
   head_ = other.head_;
   cursor_ = other.cursor_;

@@ -1,20 +1,38 @@
 #pragma once
-// CPairList: the linked list of word pairs. Pairs are only ever appended or
-// the whole list is cleared, so ids are 0..count-1 in list order. The list
-// owns its nodes. Lookups by id continue from the last pair reached, so walking
-// the ids in order costs one step per pair.
+// CPairList: the linked list of word pairs. Pairs are appended, or the whole
+// list is cleared or given a new order, so ids are 0..count-1 in list order.
+// The list owns its nodes and their words, kept in its word store. Lookups by
+// id continue from the last pair reached, so walking the ids in order costs
+// one step per pair.
+#include "framework/Text.h"
 #include "wordlist/WordPair.h"
+#include "wordlist/WordStore.h"
+
+#include <memory>
+#include <vector>
 
 class CPairList {
  public:
   CPairList() = default;
   CPairList(const CPairList&) = delete;
   CPairList& operator=(const CPairList&) = delete;
-  ~CPairList();
 
   // Copies both words into a new last pair with id = count; answers its id,
   // or -1 when memory cannot be had (nothing is linked then).
   int append(const char* firstWord, const char* secondWord, unsigned char mark);
+  // Appends a pair whose words already lie, each ended by a 0, in a block
+  // given to adoptBlock; the words are used in place. Answers as append.
+  int appendInPlace(const char* firstWord, unsigned firstLength, const char* secondWord,
+                    unsigned secondLength, unsigned char mark);
+  // The list keeps block until it is cleared; false (and the block freed)
+  // when memory cannot be had.
+  bool adoptBlock(std::unique_ptr<char[]> block);
+  // Gives pair (a node of this list) copies of two new words; false when
+  // memory cannot be had, and the pair keeps its words.
+  bool setWords(WordPair* pair, const char* firstWord, const char* secondWord);
+  // Makes order (nodes of this list, each at most once) the whole list in
+  // that order, numbered from 0. Nodes left out are dropped.
+  void relink(const std::vector<WordPair*>& order);
   void clear();
   int count() const { return count_; }
 
@@ -31,10 +49,15 @@ class CPairList {
   void takeFrom(CPairList& other);
 
   WordPair* head() const { return head_; }
+  WordPair* last() const { return last_; }
 
  private:
+  WordPair* newPair(unsigned char mark);
+  void link(WordPair* pair);
+
   int count_ = 0;
   WordPair* head_ = nullptr;
   WordPair* cursor_ = nullptr;
   WordPair* last_ = nullptr;  // so that appending does not walk the list
+  CWordStore store_;
 };

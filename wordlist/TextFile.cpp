@@ -11,6 +11,9 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+// The word file ends its texts with these bytes and cannot store them in a
+// word, so they never enter one.
+bool isWordFileMarker(char c) { return c == 0x02 || c == 0x03; }
 
 // Splits text into lines of two words; see TextFile.h for the line rule.
 class TextLineReader {
@@ -28,6 +31,8 @@ class TextLineReader {
         if (!valid() && !question_()) return FileResult::UnknownFormat;
         takeLine();
         p = skipBlanks(p);
+      } else if (isWordFileMarker(*p)) {
+        ++p;
       } else {
         (separatorSeen_ ? second_ : first_).push_back(*p++);
       }
@@ -66,12 +71,12 @@ class TextLineReader {
   bool appendFailed_ = false;
 };
 
-void writeWord(CBufferedWriter& writer, const CText& word, bool oem) {
+void writeWord(CBufferedWriter& writer, const PairWord& word, bool oem) {
   if (!oem) {
-    writer.write(word);
+    writer.write(word.c_str(), word.length());
     return;
   }
-  CText converted(word);
+  CText converted(word.c_str());
   converted.toOem();
   writer.write(converted);
 }

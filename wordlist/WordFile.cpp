@@ -38,14 +38,31 @@ bool readHeader(const char*& position, unsigned limit, CText* first, CText* seco
          readField(position, limit, author) && readField(position, limit, information);
 }
 
-FileResult readPairs(const char* position, CPairList& pairs) {
-  pairs.clear();
-  CText first, second;
+// Reads one word up to its 0x03 in place: the 0x03 becomes the word's ending
+// 0, and a 0 inside ends the word as it does for every text. Same failures as
+// readField.
+bool readWordInPlace(char*& position, const char** word, unsigned* length) {
+  char* start = position;
+  while (*position != kTextEnd) {
+    if (*position == kEndMarker) return false;
+    ++position;
+  }
+  if (static_cast<unsigned>(position - start) > kMaxText) return false;
+  *position++ = 0;
+  *word = start;
+  *length = static_cast<unsigned>(std::strlen(start));
+  return true;
+}
+
+// The pairs' words stay in the file's bytes, which the list keeps.
+FileResult readPairs(char* position, CPairList& pairs) {
+  const char *first, *second;
+  unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readField(position, kMaxText, &first) || !readField(position, kMaxText, &second))
+    if (!readWordInPlace(position, &first, &firstLength) || !readWordInPlace(position, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
-    if (pairs.append(first.c_str(), second.c_str(), position[0] != 0 ? 1 : 0) < 0)
+    if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
       return FileResult::NoMemory;
     position += 2;
   }
@@ -57,19 +74,40 @@ FileResult readWordFile(WordList& list, CDiskFile& file) {
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
   contents.bytes[contents.size] = kEndMarker;
-  const char* position = contents.bytes.get() + sizeof kFixedBytes;
-  if (!readHeader(position, kMaxText, &list.firstLanguage, &list.secondLanguage, &list.author,
+  char* position = contents.bytes.get() + sizeof kFixedBytes;
+  const char* header = position;
+  if (!readHeader(header, kMaxText, &list.firstLanguage, &list.secondLanguage, &list.author,
                   &list.information))
     return FileResult::Invalid;
+  position += header - position;
+  list.pairs.clear();
+  if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
   result = readPairs(position, list.pairs);
   if (result == FileResult::Ok) list.format = kFormatWordFile;
   return result;
+}
+
+// A text of fewer than 8 bytes, as the text writer makes for an empty list or
+// one short pair: no control byte below a tab, and not the start of a word
+// file cut short.
+bool isShortText(const char* bytes, DWORD size) {
+  if (size > 0 && std::memcmp(bytes, kFixedBytes, size) == 0) return false;
+  for (DWORD i = 0; i < size; ++i)
+    if (static_cast<unsigned char>(bytes[i]) < '\t') return false;
+  return true;
 }
 
 FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question) {
   CDiskFile file;
   if (!file.open(list.fileName.c_str(), kReadFlags, nullptr)) return FileResult::CannotOpen;
   char first[8];
+  DWORD size = file.length();
+  if (size < sizeof first) {
+    if (size > 0 && file.read(first, size, nullptr) != size) return FileResult::Invalid;
+    if (!isShortText(first, size)) return FileResult::Invalid;
+    file.close();
+    return readText(list, false, question);
+  }
   if (file.read(first, sizeof first, nullptr) != sizeof first) return FileResult::Invalid;
   if (std::memcmp(first, kQzlTag, sizeof kQzlTag) == 0) return readQzlFile(list, file);
   if (std::memcmp(first, kFixedBytes, sizeof kFixedBytes) == 0) return readWordFile(list, file);
@@ -77,10 +115,28 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
   return readText(list, false, question);
 }
 
-void writeRecord(CBufferedWriter& writer, const CText& text) {
-  writer.write(text);
-  writer.write(kTextEnd);
-}
+// The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
+// holding one would be read back as other texts, or not at all. Such a text
+// is not written and makes the whole write fail.
+class RecordWriter {
+ public:
+  explicit RecordWriter(CDiskFile* file) : writer_(file, nullptr) {}
+
+  template <class Text>
+  void text(const Text& text) {
+    if (std::memchr(text.c_str(), kEndMarker, text.length()) || std::memchr(text.c_str(), kTextEnd, text.length()))
+      storable_ = false;
+    writer_.write(text.c_str(), text.length());
+    writer_.write(kTextEnd);
+  }
+  void byte(char value) { writer_.write(value); }
+  bool storable() const { return storable_; }
+  bool flush() { return writer_.flush(); }
+
+ private:
+  CBufferedWriter writer_;
+  bool storable_ = true;
+};
 
 }  // namespace
 
@@ -129,20 +185,20 @@ FileResult save(WordList& list) {
 FileResult writeWordFile(WordList& list) {
   CReplacingFile file;
   if (!file.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
-  CBufferedWriter writer(&file, nullptr);
-  writer.write(kFixedBytes, sizeof kFixedBytes);
-  writeRecord(writer, list.firstLanguage);
-  writeRecord(writer, list.secondLanguage);
-  writeRecord(writer, list.author);
-  writeRecord(writer, list.information);
-  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) {
-    writeRecord(writer, pair->firstWord);
-    writeRecord(writer, pair->secondWord);
-    writer.write(static_cast<char>(pair->mark ? 1 : 0));
-    writer.write(kTextEnd);
+  RecordWriter writer(&file);
+  for (char fixed : kFixedBytes) writer.byte(fixed);
+  writer.text(list.firstLanguage);
+  writer.text(list.secondLanguage);
+  writer.text(list.author);
+  writer.text(list.information);
+  for (WordPair* pair = list.pairs.head(); pair && writer.storable(); pair = pair->next) {
+    writer.text(pair->firstWord);
+    writer.text(pair->secondWord);
+    writer.byte(pair->mark ? 1 : 0);
+    writer.byte(kTextEnd);
   }
-  writer.write(kEndMarker);
-  if (!writer.flush()) return FileResult::CannotWrite;
+  writer.byte(kEndMarker);
+  if (!writer.flush() || !writer.storable()) return FileResult::CannotWrite;
   if (!file.commit(nullptr)) return FileResult::CannotCreate;
   list.format = kFormatWordFile;
   return FileResult::Ok;

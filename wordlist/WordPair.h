@@ -1,10 +1,26 @@
 #pragma once
-#include "framework/Text.h"
+#include <cstring>
+
+// A word of a pair. The bytes live in the pair list's word store, which owns
+// them; a word is changed only through CPairList::setWords.
+class PairWord {
+ public:
+  const char* c_str() const { return text_; }
+  unsigned length() const { return length_; }
+  bool empty() const { return length_ == 0; }
+  bool operator==(const char* other) const { return std::strcmp(text_, other ? other : "") == 0; }
+  bool operator!=(const char* other) const { return !(*this == other); }
+
+ private:
+  friend class CPairList;
+  const char* text_ = "";
+  unsigned length_ = 0;
+};
 
 // One pair of the word list; a node of CPairList, which owns it.
 struct WordPair {
-  CText firstWord;
-  CText secondWord;
+  PairWord firstWord;
+  PairWord secondWord;
   int id = 0;  // position in the list, 0 for the first pair
   unsigned char mark = 0;  // 1 = takes part in the drill
   WordPair* next = nullptr;

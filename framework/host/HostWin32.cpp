@@ -101,6 +101,7 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD, SECURITY_ATTRIBUTES*, DWORD
   if ((access & GENERIC_READ) && (access & GENERIC_WRITE)) flags |= O_RDWR;
   else if (access & GENERIC_WRITE) flags |= O_WRONLY;
   else flags |= O_RDONLY;
+  if (disposition == CREATE_NEW) flags |= O_CREAT | O_EXCL;
   if (disposition == CREATE_ALWAYS) flags |= O_CREAT | O_TRUNC;
   if (disposition == OPEN_ALWAYS) flags |= O_CREAT;
   int fd = open(name, flags, 0666);
@@ -217,6 +218,23 @@ BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
 
 BOOL DeleteFileA(LPCSTR name) { return unlink(name) == 0 ? TRUE : failWithErrno(); }
 
+DWORD GetFileAttributesA(LPCSTR name) {
+  struct stat info;
+  if (stat(name, &info) != 0) {
+    failWithErrno();
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  if (S_ISDIR(info.st_mode)) return FILE_ATTRIBUTE_DIRECTORY;
+  return (info.st_mode & S_IWUSR) ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
+}
+
+BOOL SetFileAttributesA(LPCSTR name, DWORD attributes) {
+  struct stat info;
+  if (stat(name, &info) != 0) return failWithErrno();
+  mode_t mode = (attributes & FILE_ATTRIBUTE_READONLY) ? info.st_mode & ~S_IWUSR : info.st_mode | S_IWUSR;
+  return chmod(name, mode) == 0 ? TRUE : failWithErrno();
+}
+
 HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* data) {
   std::string path = pattern;
   size_t slash = path.rfind('/');
@@ -252,6 +270,8 @@ UINT GetDriveTypeA(LPCSTR root) {
   struct stat info;
   return root && stat(root, &info) == 0 && S_ISDIR(info.st_mode) ? DRIVE_FIXED : DRIVE_NO_ROOT_DIR;
 }
+
+DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
 
 DWORD GetTickCount() {
   timespec now;

@@ -40,10 +40,13 @@ typedef intptr_t LPARAM;
 #define GENERIC_WRITE 0x40000000u
 #define FILE_SHARE_READ 0x1u
 #define FILE_SHARE_WRITE 0x2u
+#define CREATE_NEW 1u
 #define CREATE_ALWAYS 2u
 #define OPEN_EXISTING 3u
 #define OPEN_ALWAYS 4u
+#define FILE_ATTRIBUTE_READONLY 0x1u
 #define FILE_ATTRIBUTE_DIRECTORY 0x10u
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define FILE_ATTRIBUTE_NORMAL 0x80u
 #define FILE_BEGIN 0u
 #define FILE_CURRENT 1u
@@ -62,6 +65,7 @@ typedef intptr_t LPARAM;
 #define ERROR_SHARING_VIOLATION 32
 #define ERROR_HANDLE_EOF 38
 #define ERROR_FILE_EXISTS 80
+#define ERROR_ALREADY_EXISTS 183
 #define ERROR_DISK_FULL 112
 #define ERROR_DIRECTORY 267
 
@@ -146,11 +150,15 @@ short GetFileTitleA(LPCSTR name, LPSTR buffer, WORD size);
 BOOL MoveFileA(LPCSTR from, LPCSTR to);
 BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags);
 BOOL DeleteFileA(LPCSTR name);
+// Only the read-only attribute is kept natively: as the owner's write permission.
+DWORD GetFileAttributesA(LPCSTR name);
+BOOL SetFileAttributesA(LPCSTR name, DWORD attributes);
 HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* data);
 BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* data);
 BOOL FindClose(HANDLE find);
 UINT GetDriveTypeA(LPCSTR root);
 DWORD GetTickCount();
+DWORD GetCurrentProcessId();
 HINSTANCE GetModuleHandleA(LPCSTR name);
 
 LPSTR CharLowerA(LPSTR text);

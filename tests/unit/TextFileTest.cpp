@@ -76,11 +76,18 @@ TEST_F(TextFileTest, InvalidLinesAskWhetherToGoOn) {
   EXPECT_EQ(list_.author, "kept");
 }
 
-TEST_F(TextFileTest, RefusesBinaryAndShortFiles) {
+TEST_F(TextFileTest, RefusesBinaryFilesAndDropsWordFileMarkers) {
   EXPECT_EQ(read(std::string("cat\tkis\0sa\r\n", 12)), FileResult::UnknownFormat);
-  EXPECT_EQ(read("a\tb\r\n"), FileResult::Invalid);  // under 8 bytes
   EXPECT_EQ(read("a\tb\r\n", true, kFormatOemText), FileResult::Ok);
   EXPECT_EQ(list_.format, kFormatOemText);
+  ASSERT_EQ(read("ca\x03t\tkis\x02sa\r\n\x02\x03\tx\r\n"), FileResult::Ok);
+  ASSERT_EQ(list_.pairs.count(), 1);
+  EXPECT_EQ(list_.pairs.head()->firstWord, "cat");
+  EXPECT_EQ(list_.pairs.head()->secondWord, "kissa");
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  WordList back;
+  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [] { return true; }), FileResult::Ok);
+  EXPECT_EQ(back.pairs.count(), 1);
 }
 
 TEST_F(TextFileTest, WritesTabsAndCrLfAndReadsBackMarked) {

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -67,7 +72,9 @@ TEST_F(WordFileTest, AcceptsOrRefusesDamagedFiles) {
       {"end marker as mark", header() + "a\x03" "b\x03\x02\x03", FileResult::Invalid, 0},
       {"end marker in a header", kFixed + "Eng\x02lish\x03\x03\x03\x03\x02", FileResult::Invalid, 0},
       {"seven bytes", kFixed.substr(0, 7), FileResult::Invalid, 0},
-      {"empty", "", FileResult::Invalid, 0},
+      {"empty: an empty text", "", FileResult::Ok, 0},
+      {"short text of one pair", "a\tb\r\n", FileResult::Ok, 1},
+      {"short with a control byte", "a\tb\x01", FileResult::Invalid, 0},
       {"32000-byte word", header() + pair(std::string(32000, 'a'), "b", 1) + "\x02", FileResult::Ok, 1},
       {"32001-byte word", header() + pair(std::string(32001, 'a'), "b", 1) + "\x02", FileResult::Invalid, 0},
       {"damaged first bytes", "\xFE\xFD" + header().substr(2) + pair("a", "b", 0) + "\x02",
@@ -138,6 +145,46 @@ TEST_F(WordFileTest, AFailedSaveKeepsTheOldFile) {
   }
   chmod(folder_.path("").c_str(), 0700);
   EXPECT_EQ(TempFolder::read(target), bytes);
+
+  list_.pairs.append("ca\x03t", "kissa", 1);  // would read back as other pairs
+  EXPECT_EQ(save(list_), FileResult::CannotWrite);
+  list_.pairs.clear();
+  list_.author = "Eng\x02";
+  EXPECT_EQ(save(list_), FileResult::CannotWrite);
+  list_.author = "A";
+  ASSERT_EQ(chmod(target.c_str(), 0400), 0);  // read-only: refused even for root
+  EXPECT_EQ(save(list_), FileResult::CannotCreate);
+  EXPECT_EQ(TempFolder::read(target), bytes);
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.path("")))
+    EXPECT_EQ(entry.path().extension(), ".wdl");  // no temporary file left
+}
+
+// Saves running at the same moment into one folder never share a temporary
+// file: each target gets its own list.
+TEST_F(WordFileTest, ParallelSavesIntoOneFolderStayApart) {
+  const int kSaves = 16;
+  std::vector<WordList> lists(kSaves);
+  for (int i = 0; i < kSaves; ++i) {
+    lists[i].fileName = folder_.path("list" + std::to_string(i) + ".wdl").c_str();
+    for (int n = 0; n < 20000; ++n) lists[i].pairs.append(std::to_string(i).c_str(), "x", 1);
+  }
+  std::atomic<int> ready{0};
+  std::vector<FileResult> results(kSaves);
+  std::vector<std::thread> savers;
+  for (int i = 0; i < kSaves; ++i) {
+    savers.emplace_back([&, i] {
+      for (++ready; ready < kSaves;) std::this_thread::yield();
+      results[i] = writeWordFile(lists[i]);
+    });
+  }
+  for (std::thread& saver : savers) saver.join();
+  for (int i = 0; i < kSaves; ++i) {
+    ASSERT_EQ(results[i], FileResult::Ok) << i;
+    WordList back;
+    ASSERT_EQ(open(back, lists[i].fileName.c_str(), kFormatNone, kSkip), FileResult::Ok);
+    EXPECT_EQ(back.pairs.count(), 20000);
+    EXPECT_EQ(back.pairs.head()->firstWord, std::to_string(i).c_str());
+  }
 }
 
 TEST_F(WordFileTest, QzlFilesReadAsWordLists) {
