@@ -18,7 +18,18 @@ Autosave::Autosave(Settings& settings, const InstanceList& instances, const char
       CreateDirectoryA(folder_.c_str(), nullptr);
     }
   }
+  settings.instanceId = freeInstanceId(settings.instanceId, idsInUse());
   ownPath_ = autosavePath(folder_.c_str(), settings.instanceId);
+}
+
+std::vector<DWORD> Autosave::idsInUse() const {
+  std::vector<DWORD> ids;
+  for (const CText& folder : folders()) {
+    CWinFileFinder finder;
+    for (bool found = finder.findFirst(autosavePattern(folder.c_str()).c_str()); found; found = finder.findNext())
+      ids.push_back(autosaveIdOf(finder.name()));
+  }
+  return ids;
 }
 
 bool Autosave::folderWritable(const char* folder) {
@@ -33,13 +44,18 @@ bool Autosave::folderWritable(const char* folder) {
 
 void Autosave::tick(WordList& document) {
   if (!autosaveTick(settings_)) return;
-  DeleteFileA(ownPath_.c_str());
   CText fileName(document.fileName);
   int format = document.format;
   document.fileName = ownPath_;
-  writeWordFile(document);
+  FileResult result = writeWordFile(document);
   document.fileName.swap(fileName);
   document.format = format;
+  if (result == FileResult::Ok) releaseRestored();
+}
+
+void Autosave::releaseRestored() {
+  if (!restored_.empty()) DeleteFileA(restored_.c_str());
+  restored_.clear();
 }
 
 std::vector<CText> Autosave::folders() const {

@@ -19,11 +19,13 @@ class Autosave {
   using Offer = std::function<bool(const SYSTEMTIME& created)>;
 
   // programFolder without a trailing backslash; appFolderName names the
-  // fallback folder. Borrows settings and instances.
+  // fallback folder. Borrows settings and instances. Moves the instance id
+  // off any id that a file in either folder carries.
   Autosave(Settings& settings, const InstanceList& instances, const char* programFolder,
            const char* appFolderName);
 
-  // One tick of the three-second timer: writes document when due. The
+  // One tick of the three-second timer: writes document when due, replacing
+  // the previous autosave file only once the new one is complete. The
   // document's file name and format are put back afterwards; a failed write
   // shows nothing.
   void tick(WordList& document);
@@ -36,15 +38,23 @@ class Autosave {
   // Deletes the instance's own file; silent when there is none.
   void deleteOwnFile() const;
 
+  // A left-over file that was restored stays until the list is safe
+  // elsewhere: saved, declined by the user, or in the instance's own
+  // autosave file.
+  void keepRestored(const char* path) { restored_ = path; }
+  void releaseRestored();
+
   const CText& ownPath() const { return ownPath_; }
 
  private:
   static bool folderWritable(const char* folder);
   std::vector<CText> folders() const;
+  std::vector<DWORD> idsInUse() const;
 
   Settings& settings_;
   const InstanceList& instances_;
   CText programFolder_;
   CText folder_;
   CText ownPath_;
+  CText restored_;
 };

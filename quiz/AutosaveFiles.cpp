@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -31,6 +32,17 @@ DWORD autosaveIdOf(const char* fileName) {
   size_t prefixLength = sizeof kPrefix - 1;
   if (std::strlen(fileName) <= prefixLength) return 0;
   return static_cast<DWORD>(std::strtoul(fileName + prefixLength, nullptr, 10));
+}
+
+DWORD freeInstanceId(DWORD preferred, const std::vector<DWORD>& used) {
+  std::vector<bool> taken(0x10000);
+  for (DWORD id : used)
+    if (id <= 0xFFFF) taken[id] = true;
+  for (DWORD step = 0; step <= 0xFFFF; ++step) {
+    DWORD id = (preferred + step) & 0xFFFF;
+    if (!taken[id]) return id;
+  }
+  return preferred;
 }
 
 bool autosaveTick(Settings& settings) {

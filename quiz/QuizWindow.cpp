@@ -1,6 +1,7 @@
 #include "quiz/QuizWindow.h"
 
 #include "framework/StringFunctions.h"
+#include "framework/WaitCursor.h"
 #include "quiz/CommandLine.h"
 #include "quiz/QuizFileDialog.h"
 #include "resources/QuizResourceIds.h"
@@ -19,7 +20,7 @@ const int kInitialHeight = 282;
 const int kMinimumWidth = 268;
 const int kClientHeight = 238;
 const int kKeep = INT_MIN;
-const int kSeparatorId = 0xFFFF;
+const int kSeparatorId = -1;  // the template stores it as 0xFFFFFFFF
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
@@ -205,13 +206,12 @@ void QuizWindow::playSound(const char* fileName) {
 void QuizWindow::showError(UINT messageId) { message(messageId, MB_OK | MB_ICONERROR); }
 
 void QuizWindow::check() {
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  CWaitCursor wait;
   char typed[kAnswerReadLimit];
   GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
   drill_.check(typed);
   CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
   nextQuestion();
-  SetCursor(previous);
 }
 
 void QuizWindow::giveHelp() {
@@ -274,6 +274,7 @@ bool QuizWindow::saveList() {
   settings_.autoSaveCounter = 0;
   SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
   settings_.setModified(false);
+  autosave_.releaseRestored();
   return true;
 }
 
@@ -302,8 +303,11 @@ bool QuizWindow::closeWindow() {
 
 void QuizWindow::finishClosing() {
   broadcast(instances_.goodbye(), 0);
-  RECT outer;
-  GetWindowRect(hwnd, &outer);
+  // The normal window's width, also while the window is minimised.
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  GetWindowPlacement(hwnd, &placement);
+  const RECT& outer = placement.rcNormalPosition;
   settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(outer.right - outer.left));
   autosave_.deleteOwnFile();
   KillTimer(hwnd, QuizTimer::kAutosave);
@@ -317,12 +321,15 @@ bool QuizWindow::savePrompt() {
   caption.load(QuizString::kSaveCaption);
   switch (MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: return saveList();
-    case IDNO: return true;
+    case IDNO:
+      autosave_.releaseRestored();
+      return true;
     default: return false;
   }
 }
 
 bool QuizWindow::chooseFile(UINT titleId, bool open, int choice, CText* path, int* type) {
+  CWaitCursor wait;
   CText title;
   title.load(titleId);
   QuizFileDialog dialog(settings_);
@@ -358,12 +365,18 @@ void QuizWindow::restoreLeftOver() {
   CText title;
   title.load(QuizString::kTitleRestored);
   setText(title.c_str());
-  load(path.c_str(), kFormatWordFile);
+  // A file that cannot be read now is kept for a later attempt.
+  if (!load(path.c_str(), kFormatWordFile)) {
+    refreshTitle();
+    return;
+  }
+  // The restored list exists nowhere else: it counts as changed, so that
+  // every way out offers to save it, and its file stays until it is safe.
   document_.fileName.clear();
-  DeleteFileA(path.c_str());
+  autosave_.keepRestored(path.c_str());
   refreshDirectionCaptions();
   restartDrill();
-  settings_.setModified(false);
+  settings_.setModified(true);
 }
 
 bool QuizWindow::offerRestore(const SYSTEMTIME& created) {

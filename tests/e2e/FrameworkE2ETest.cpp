@@ -140,7 +140,7 @@ WINE_TEST(modelessLoopTranslatesAcceleratorsAndTabs) {
   CHECK_EQ(text(control(demo.main, IDC_FIRST)), "");
   CHECK_EQ(text(control(demo.main, IDC_SECOND)), "");
   demo.program.typeText("word");
-  CHECK_EQ(text(control(demo.main, IDC_SECOND)), "word");
+  CHECK(waitFor([&] { return text(control(demo.main, IDC_SECOND)) == "word"; }, "\"word\" typed into the edit"));
   CHECK(setText(control(demo.main, IDC_FIRST), "set from outside"));
   CHECK_EQ(text(control(demo.main, IDC_FIRST)), "set from outside");
   demo.finish();

@@ -286,6 +286,14 @@ struct Quiz {
     return false;
   }
 
+  // Waits for the main window's title, which the program refreshes after
+  // its dialogs have closed.
+  bool titleIs(const std::string& expected) {
+    if (waitFor([&] { return text(main) == expected; }, "the title \"" + expected + "\"")) return true;
+    CHECK_EQ(text(main), expected);
+    return false;
+  }
+
   // Types into the empty answer box and presses Enter.
   bool answer(const std::string& typed) {
     if (!focusIn(main, kAnswerBox)) return false;
@@ -387,7 +395,7 @@ WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
   Quiz quiz;
   if (!quiz.start(bin, root + "\\work", {path})) return;
 
-  CHECK_EQ(text(quiz.main), "English Finnish.wdl - Verbolt'97");
+  CHECK(quiz.titleIs("English Finnish.wdl - Verbolt'97"));
   // The second word is asked at first, so the answer is in the first language.
   CHECK_EQ(quiz.line(kQuestionLabel), "What is in English");
   CHECK(kDrillList.asks(quiz.line(kQuestionWord)));
@@ -462,7 +470,7 @@ WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
     winetest::setContext(argument);
     Quiz quiz;
     if (!quiz.start(bin, root + "\\work", {argument})) return;
-    CHECK_EQ(text(quiz.main), "English Finnish.wdl - Verbolt'97");
+    CHECK(quiz.titleIs("English Finnish.wdl - Verbolt'97"));
     CHECK(quiz.toggleAskPrevious());
     CHECK(!quiz.checked(kAskPrevious));
     HWND prompt = quiz.closeToPrompt();
@@ -671,7 +679,7 @@ WINE_TEST(rightAnswersEmptyTheDrill) {
   winetest::setContext("");
   CHECK(quiz.shows(kQuestionWord, "No selected words in wordlist."));
   CHECK_EQ(quiz.line(kQuestionLabel), "");
-  if (!quiz.focusIn(quiz.main, kAnswerBox) || !quiz.program.typeText("cat")) return;
+  if (!quiz.focusIn(quiz.main, kAnswerBox) || !quiz.program.typeText("cat") || !quiz.shows(kAnswerBox, "cat")) return;
   sendNumbers(quiz.item(kGiveHelp), BM_CLICK, 0, 0);
   CHECK_EQ(quiz.line(kAnswerBox), "cat");
   CHECK(quiz.program.pressKey(VK_RETURN));
@@ -726,14 +734,14 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   if (bin.empty() || !writeList(path, kDrillList)) return;
   Quiz quiz;
   if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
-  CHECK_EQ(text(quiz.main), "untitled - Verbolt'97");
+  CHECK(quiz.titleIs("untitled - Verbolt'97"));
   CHECK_EQ(quiz.line(kQuestionWord), "No selected words in wordlist.");
   CHECK_EQ(quiz.line(kQuestionLabel), "");
 
   winetest::setContext("open");
   postCommand(quiz.main, kOpen);
   if (!chooseFile(quiz, "Open File:", -1, path)) return;
-  CHECK_EQ(text(quiz.main), "drill.wdl - Verbolt'97");
+  CHECK(quiz.titleIs("drill.wdl - Verbolt'97"));
   CHECK(quiz.shows(kPointsLine, "Points 0 / 0 Selected 5 / 6"));
   CHECK(kDrillList.asks(quiz.line(kQuestionWord)));
 
@@ -743,7 +751,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   if (!chooseFile(quiz, "Save File:", 1, lists + "\\drill.txt", &preselected)) return;
   CHECK_EQ(preselected, 0);
   CHECK(waitFor([&] { return readBytes(lists + "\\drill.txt") == kDrillList.textFile(); }, "drill.txt as text"));
-  CHECK_EQ(text(quiz.main), "drill.txt - Verbolt'97");
+  CHECK(quiz.titleIs("drill.txt - Verbolt'97"));
 
   // A text document preselects the text entry; the first entry makes it a
   // word file again, header and marks included.
@@ -752,7 +760,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   if (!chooseFile(quiz, "Save File:", 0, lists + "\\copy.wdl", &preselected)) return;
   CHECK_EQ(preselected, 1);
   CHECK(waitFor([&] { return readBytes(lists + "\\copy.wdl") == kDrillList.wordFile(); }, "copy.wdl as word file"));
-  CHECK_EQ(text(quiz.main), "copy.wdl - Verbolt'97");
+  CHECK(quiz.titleIs("copy.wdl - Verbolt'97"));
 
   winetest::setContext("save");
   CHECK(DeleteFileA((lists + "\\copy.wdl").c_str()));
@@ -766,7 +774,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   winetest::setContext("open text");
   postCommand(quiz.main, kOpen);
   if (!chooseFile(quiz, "Open File:", 1, lists + "\\drill.txt")) return;
-  CHECK_EQ(text(quiz.main), "drill.txt - Verbolt'97");
+  CHECK(quiz.titleIs("drill.txt - Verbolt'97"));
   CHECK(quiz.shows(kPointsLine, "Points 0 / 0 Selected 6 / 6"));
   CHECK_EQ(quiz.line(kQuestionLabel), "What is");
   CHECK_EQ(quiz.line(kSecondToFirst), " - ");
@@ -781,12 +789,12 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   CHECK_EQ(messageBoxText(error), "Error to open file " + path + ": \nUnknown fileformat.");
   pressButton(error, IDOK);
   CHECK(quiz.program.waitForGone(error));
-  CHECK_EQ(text(quiz.main), "drill.txt - Verbolt'97");
+  CHECK(quiz.titleIs("drill.txt - Verbolt'97"));
   CHECK(quiz.shows(kPointsLine, "Points 0 / 0 Selected 6 / 6"));
 
   winetest::setContext("new");
   CHECK(sendCommand(quiz.main, kNew));
-  CHECK_EQ(text(quiz.main), "untitled - Verbolt'97");
+  CHECK(quiz.titleIs("untitled - Verbolt'97"));
   CHECK_EQ(quiz.line(kQuestionWord), "No selected words in wordlist.");
   CHECK_EQ(quiz.line(kPointsLine), "Points 0 / 0 Selected 0 / 0");
   CHECK_EQ(quiz.line(kSecondToFirst), " - ");
@@ -799,7 +807,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   ListFile fresh = kEmptyList;
   fresh.information = todaysInformation();
   CHECK(waitFor([&] { return readBytes(lists + "\\new.wdl") == fresh.wordFile(); }, "new.wdl as an empty word file"));
-  CHECK_EQ(text(quiz.main), "new.wdl - Verbolt'97");
+  CHECK(quiz.titleIs("new.wdl - Verbolt'97"));
   winetest::setContext("");
   CHECK_EQ(quiz.program.close(quiz.main), 0);
 }
@@ -935,7 +943,7 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK(DeleteFileA(textPath.c_str()));
   CHECK(sendCommand(second.main, kSave));
   CHECK_EQ(readBytes(textPath), kDrillList.textFile());
-  CHECK_EQ(text(second.main), "drill.txt - Verbolt'97");
+  CHECK(second.titleIs("drill.txt - Verbolt'97"));
   CHECK_EQ(second.program.close(second.main), 0);
   CHECK(autosaveFiles(bin) == std::vector<std::string>{firstFile});
 
@@ -965,20 +973,31 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK(third.shows(kPointsLine, "Points 0 / 0 Selected 5 / 6"));
   CHECK(kDrillList.asks(third.line(kQuestionWord)));
   CHECK_EQ(third.line(kSecondToFirst), "Finnish - English");
-  CHECK(!fileExists(bin + "\\" + firstFile));
-  // The restored list is untitled: Save asks for a name and refreshes the
-  // title. Unchanged, it is closed without a question.
+  // The restored list exists nowhere else: it is untitled and counts as
+  // changed, and its file stays until the instance's own autosave replaced
+  // it. Save asks for a name and refreshes the title.
+  CHECK(fileExists(bin + "\\" + firstFile));
   postCommand(third.main, kSave);
   HWND saveDialog = third.dialog();
   if (!saveDialog) return;
   CHECK_EQ(text(saveDialog), "Save File:");
   pressButton(saveDialog, IDCANCEL);
   CHECK(third.program.waitForGone(saveDialog));
-  CHECK(waitFor([&] { return text(third.main) == "untitled - Verbolt'97"; }, "the refreshed title"));
-  CHECK_EQ(third.program.close(third.main), 0);
+  CHECK(third.titleIs("untitled - Verbolt'97"));
+  HWND prompt = third.closeToPrompt();
+  if (!prompt) return;
+  pressButton(prompt, IDCANCEL);
+  CHECK(third.program.waitForGone(prompt));
+  CHECK(waitFor([&] { return autosaveFiles(bin).size() == 1 && autosaveFiles(bin)[0] != firstFile; },
+                "the own autosave file in place of the restored one", 15000));
+  prompt = third.closeToPrompt();
+  if (!prompt) return;
+  pressButton(prompt, IDNO);
+  CHECK_EQ(third.program.waitForExit(), 0);
   CHECK(autosaveFiles(bin).empty());
 
-  // A restored file that cannot be read is reported and deleted all the same.
+  // A restored file that cannot be read is reported and kept for a later
+  // attempt.
   winetest::setContext("unreadable");
   CHECK(writeBytes(bin + "\\wdlAutoSave9.wdl", "\xFE\xFE"));
   Quiz unreadable;
@@ -992,9 +1011,10 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK_EQ(messageBoxText(error), "Error to open file " + bin + "\\wdlAutoSave9.wdl: \nInvalid file.");
   pressButton(error, IDOK);
   CHECK(unreadable.program.waitForGone(error));
-  CHECK(waitFor([&] { return autosaveFiles(bin).empty(); }, "the unreadable autosave file to be deleted"));
-  CHECK_EQ(text(unreadable.main), "restored file - Verbolt'97");
+  CHECK(unreadable.titleIs("untitled - Verbolt'97"));
   CHECK_EQ(unreadable.program.close(unreadable.main), 0);
+  CHECK(autosaveFiles(bin) == std::vector<std::string>{"wdlAutoSave9.wdl"});
+  CHECK(DeleteFileA((bin + "\\wdlAutoSave9.wdl").c_str()));
 
   // A declined file is deleted and the list stays untitled and empty.
   winetest::setContext("declined");
@@ -1009,7 +1029,7 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK(waitFor([&] { return autosaveFiles(bin).empty(); }, "the declined autosave file to be deleted"));
   CHECK(fourth.program.settle());
   CHECK(fourth.openDialog() == nullptr);
-  CHECK_EQ(text(fourth.main), "untitled - Verbolt'97");
+  CHECK(fourth.titleIs("untitled - Verbolt'97"));
   CHECK_EQ(fourth.line(kPointsLine), "Points 0 / 0 Selected 0 / 0");
   CHECK_EQ(fourth.program.close(fourth.main), 0);
 
@@ -1032,8 +1052,13 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   CHECK(fifth.shows(kPointsLine, "Points 0 / 0 Selected 2 / 3"));
   CHECK(fifth.program.settle());
   CHECK(fifth.openDialog() == nullptr);
+  CHECK_EQ(autosaveFiles(bin).size(), 2u);
+  // Declining to save the restored list lets its file go.
+  prompt = fifth.closeToPrompt();
+  if (!prompt) return;
+  pressButton(prompt, IDNO);
+  CHECK_EQ(fifth.program.waitForExit(), 0);
   CHECK_EQ(autosaveFiles(bin).size(), 1u);
-  CHECK_EQ(fifth.program.close(fifth.main), 0);
 }
 
 // The width is limited, kept at exit and used at the next start; the height
@@ -1064,7 +1089,14 @@ WINE_TEST(mainWindowWidthIsLimitedAndKept) {
     GetWindowRect(quiz.item(kCheck), &button);
     MapWindowPoints(nullptr, quiz.main, reinterpret_cast<POINT*>(&button), 2);
     CHECK_EQ(button.left, client.right - 135);
+    RECT separator;
+    GetWindowRect(GetDlgItem(quiz.main, -1), &separator);
+    CHECK_EQ(separator.right - separator.left, client.right - 10);
   }
+  // Closed while minimised, it keeps the normal window's width.
+  winetest::setContext("minimised");
+  PostMessageA(quiz.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  CHECK(waitFor([&] { return IsIconic(quiz.main) != FALSE; }, "the window minimised"));
   winetest::setContext("");
   CHECK_EQ(quiz.program.close(quiz.main), 0);
   checkNumber("\\Settings", "Main Width", 500);

@@ -37,6 +37,9 @@ TEST(AutosaveFiles, NamesCarryTheInstanceId) {
   EXPECT_EQ(autosaveIdOf("wdlAutoSavex12.wdl"), 0u);
   EXPECT_EQ(autosaveIdOf("wdlAutoSave65535.old.wdl"), 65535u);
   EXPECT_EQ(autosaveIdOf("wdlAutoSave"), 0u);
+  EXPECT_EQ(freeInstanceId(4711, {}), 4711u);
+  EXPECT_EQ(freeInstanceId(4711, {4711, 4712, 9}), 4713u);
+  EXPECT_EQ(freeInstanceId(0xFFFF, {0xFFFF, 0}), 1u);
 }
 
 TEST(AutosaveFiles, TheCounterGrowsByThreeUntilItReachesTheTime) {
