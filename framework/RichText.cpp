@@ -34,3 +34,21 @@ std::string CRichText::plain() const {
   }
   return result;
 }
+
+std::string CRichText::shown(const char* text) {
+  std::string result = text ? text : "";
+  for (char& c : result)
+    if (operandSize(static_cast<unsigned char>(c)) > 0) c = kCodeStandIn;
+  return result;
+}
+
+int CRichText::fittingCount(int count, int room, const std::function<int(int)>& extentOf) {
+  if (count <= 1 || extentOf(count) <= room) return count < 1 ? 1 : count;
+  int fits = 1, tooWide = count;  // extentOf(tooWide) > room
+  while (tooWide - fits > 1) {
+    int middle = fits + (tooWide - fits) / 2;
+    if (extentOf(middle) <= room) fits = middle;
+    else tooWide = middle;
+  }
+  return fits;
+}

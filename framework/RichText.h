@@ -4,6 +4,7 @@
 // background colour, byte 3 followed by a four-byte font handle (little-endian)
 // the font. Every byte from 4 upwards is a character. Operand bytes may be 0;
 // only a 0 outside an operand ends the text.
+#include <functional>
 #include <string>
 
 class CRichText {
@@ -18,6 +19,18 @@ class CRichText {
   // empty text. The caller's string must hold the complete operand of every
   // code it contains.
   void assign(const char* text);
+
+  // text with every code byte (1, 2 and 3) replaced by kCodeStandIn. Words
+  // put into the control go through it, so that a word never starts a code
+  // or swallows the characters after it.
+  static std::string shown(const char* text);
+  static const char kCodeStandIn = '?';
+
+  // How many leading characters of a run of count characters fit in room
+  // pixels: the most n, 1 <= n <= count, with extentOf(n) <= room, or 1 when
+  // even one does not fit. extentOf(n) is the width of the first n characters
+  // and grows with n; a binary search asks it about log2(count) times.
+  static int fittingCount(int count, int room, const std::function<int(int)>& extentOf);
 
   // The stored bytes, codes and operands included, without the ending 0.
   const std::string& bytes() const { return bytes_; }

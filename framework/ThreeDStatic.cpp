@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 const char CThreeDStatic::kClassName[] = "ZTK3DSTATIC";
 
@@ -132,7 +133,10 @@ void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN ligh
 
 // Draws runs of characters between the codes from left to right. A run that
 // crosses the right edge less 3 pixels is shortened to the characters that fit;
-// the first character that does not fit ends the painting.
+// the first character that does not fit ends the painting. Each run is drawn
+// with the advances it was measured with, so that it ends exactly where the
+// next one starts (a font whose drawn advances differ from its measured ones
+// would otherwise run into the next run, over a trailing space).
 void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
   const int limit = client.right - 3;
   const RECT box = {client.left + 4, client.top + 2, client.right - 4, client.bottom - 2};
@@ -149,19 +153,9 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
     size_t end = i;
     while (end < size && CRichText::isCharacter(text[end])) ++end;
     if (end > i) {
-      const char* run = bytes.data() + i;
-      int count = static_cast<int>(end - i);
-      SIZE extent = {};
-      GetTextExtentPoint32A(dc, run, count, &extent);
-      while (left + extent.cx > limit && count >= 2) {
-        --count;
-        GetTextExtentPoint32A(dc, run, count, &extent);
-      }
-      if (left + extent.cx > limit) return;
-      RECT place = {left, box.top, limit, box.bottom};
-      DrawTextA(dc, run, count, &place, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
-      left += extent.cx;
-      i += count;
+      int drawn = drawRun(dc, bytes.data() + i, static_cast<int>(end - i), left, limit, box);
+      if (drawn == 0) return;
+      i += static_cast<size_t>(drawn);
       continue;
     }
     const unsigned char code = text[i];
@@ -172,4 +166,24 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
     if (code == CRichText::kFont) SelectObject(dc, operandFont(text + i + 1));
     i += 1 + operand;
   }
+}
+
+// Draws the characters of run that fit before limit at left, vertically
+// centred in box, and moves left past them. Answers how many were drawn; 0
+// when not even the first fits.
+int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const {
+  std::vector<int> extents(static_cast<size_t>(count));
+  SIZE whole = {};
+  if (!GetTextExtentExPointA(dc, run, count, 0, nullptr, extents.data(), &whole)) return 0;
+  int fitting = CRichText::fittingCount(count, limit - left, [&](int n) { return extents[n - 1]; });
+  if (left + extents[fitting - 1] > limit) return 0;
+  std::vector<int> advances(extents.begin(), extents.begin() + fitting);
+  for (int k = fitting - 1; k > 0; --k) advances[k] -= advances[k - 1];
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  RECT place = {left, box.top, limit, box.bottom};
+  int top = box.top + (box.bottom - box.top - metrics.tmHeight) / 2;
+  ExtTextOutA(dc, left, top, ETO_CLIPPED, &place, run, static_cast<UINT>(fitting), advances.data());
+  left += extents[fitting - 1];
+  return fitting;
 }

@@ -32,6 +32,7 @@ class CThreeDStatic {
   void paint();
   void drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light, HPEN shadow) const;
   void drawText(HDC dc, const RECT& client) const;
+  int drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const;
 
   HWND window_;
   CRichText text_;

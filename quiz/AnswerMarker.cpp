@@ -1,5 +1,6 @@
 #include "quiz/AnswerMarker.h"
 
+#include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
 
@@ -101,10 +102,14 @@ void AnswerMarker::build(const char* typed, const char* right, const char* other
                          CText* yourLine) const {
   rightLine->clear();
   yourLine->clear();
-  typed = typed ? typed : "";
-  right = right ? right : "";
-  if (settings_.statusOn(Settings::kUseColors)) buildColored(typed, right, other, rightLine, yourLine);
-  else buildPlain(typed, right, other, rightLine, yourLine);
+  // The lines are in-line coded texts: words must not carry code bytes.
+  std::string shownTyped = CRichText::shown(typed), shownRight = CRichText::shown(right);
+  std::string shownOther = CRichText::shown(other);
+  const char* otherText = other ? shownOther.c_str() : nullptr;
+  if (settings_.statusOn(Settings::kUseColors))
+    buildColored(shownTyped.c_str(), shownRight.c_str(), otherText, rightLine, yourLine);
+  else
+    buildPlain(shownTyped.c_str(), shownRight.c_str(), otherText, rightLine, yourLine);
 }
 
 void AnswerMarker::buildPlain(const char* typed, const char* right, const char* other, CText* rightLine,

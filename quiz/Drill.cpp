@@ -1,5 +1,6 @@
 #include "quiz/Drill.h"
 
+#include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
 
@@ -221,7 +222,7 @@ void Drill::fillResultLine(const Words& previous, CText* line) const {
   if (colors) appendColorCode(line, kTextColorCode, settings_.BaseColor);
   appendFontCode(line, settings_.fontHandle);
   line->append(" (");
-  line->append(previous.question);
+  line->append(CRichText::shown(previous.question.c_str()).c_str());
   line->append(")");
 }
 
@@ -231,7 +232,7 @@ void Drill::fillQuestion(const Words& current, int markedCount, DrillDisplay* di
     display->questionLabel.clear();
     return;
   }
-  display->questionWord = current.question;
+  display->questionWord = CRichText::shown(current.question.c_str()).c_str();
   int language = languages_.find(answerLanguage().c_str());
   if (language >= 0) display->questionLabel.formatResource(kStringWhatIsIn, languages_.phrase(language).c_str());
   else display->questionLabel.load(kStringWhatIs);

@@ -579,7 +579,7 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   question = quiz.line(kQuestionWord);
   expected = kDrillList.answerTo(question);
   std::string typed = expected;
-  typed[1] = typed[1] == 'x' ? 'y' : 'x';
+  typed[0] = typed[0] == 'x' ? 'y' : 'x';
   winetest::setContext("wrong: " + question);
   if (!quiz.answer(typed)) return;
   CHECK(quiz.shows(kResultLine, "Wrong! (" + question + ")"));
@@ -591,8 +591,15 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   CHECK(lacksColour(result, kRightBlue, "no RightColor in the result line"));
   CHECK(showsColour(right, kWrongRed, "the changed character of the right line in DiffColor"));
   CHECK(showsColour(yours, kWrongRed, "the changed character of your line in DiffColor"));
-  RECT marked = WindowCapture(yours).bounds(kWrongRed);
+  WindowCapture yourPicture(yours);
+  RECT marked = yourPicture.bounds(kWrongRed);
   CHECK(marked.right - marked.left < 12);
+  // The label's trailing space stays between the label and the answer.
+  int labelEnd = -1;
+  for (int x = 0; x < marked.left; ++x)
+    for (int y = 0; y < yourPicture.height(); ++y)
+      if (yourPicture.pixel(x, y) == RGB(0, 0, 0)) labelEnd = x;
+  CHECK(marked.left - labelEnd > 2);
 
   // Right in other case: judged right, the case difference still marked.
   question = quiz.line(kQuestionWord);

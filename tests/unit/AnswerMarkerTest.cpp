@@ -58,6 +58,7 @@ TEST_F(AnswerMarkerTest, ColouredLinesMarkEveryDifference) {
       {"", "house", "", t.extra() + "house"},
       {"", "", t.extra(), ""},
       {"a b", "axb", "a" + t.diff(' ') + "b" + t.extra(), "a" + t.diff('x') + "b"},
+      {"a\x01", "a\x03", "a?" + t.extra(), "a?"},  // code bytes never reach the control
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + " / " + c.right);

@@ -46,6 +46,27 @@ TEST(RichText, NullGivesTheEmptyTextAndReplacesTheOld) {
   EXPECT_EQ(text.plain(), "");
 }
 
+TEST(RichText, ShownWordsCarryNoCodes) {
+  EXPECT_EQ(CRichText::shown("a\x01" "b\x02\x03"), "a?b??");
+  EXPECT_EQ(CRichText::shown(nullptr), "");
+}
+
+// The cut of a long run is found in about log2(count) measurements.
+TEST(RichText, FittingCountSearchesTheCut) {
+  const struct {
+    int count, room, fitting;
+  } cases[] = {{4000, 3999 * 7, 3999}, {4000, 100000, 4000}, {4000, 6, 1}, {4000, 7, 1}, {4000, 14, 2}, {1, 0, 1}};
+  for (const auto& c : cases) {
+    int measured = 0;
+    int fitting = CRichText::fittingCount(c.count, c.room, [&](int n) {
+      ++measured;
+      return 7 * n;
+    });
+    EXPECT_EQ(fitting, c.fitting) << c.count << " in " << c.room;
+    EXPECT_LE(measured, 14);
+  }
+}
+
 TEST(RichText, OperandSizes) {
   EXPECT_EQ(CRichText::operandSize(1), 3);
   EXPECT_EQ(CRichText::operandSize(2), 3);
