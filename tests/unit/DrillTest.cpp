@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -134,6 +135,54 @@ TEST_F(DrillTest, ShuffleOfMoreMarkedPairsThanOneDrawReachesEndsWithEveryPair) {
   for (int i = 32768; i < kPairs; ++i) beyondOneDraw += ids[i] != -1;
   EXPECT_EQ(beyondOneDraw, kPairs - 32768);
   EXPECT_NE(ids.front(), 0);
+}
+
+// The wide shuffle is one backward pass of swaps with wide draws, modelled
+// here from the generator's rule alone: a biased or shortened pass gives
+// another order.
+TEST_F(DrillTest, WideShuffleFollowsTheDrawsExactly) {
+  const int kPairs = 60000;  // 40,000 marked
+  for (int i = 0; i < kPairs; ++i) list.pairs.append("w", "v", i % 3 != 1);
+  drill = std::make_unique<Drill>(list, settings, events, random);
+  ASSERT_TRUE(drill->shuffle());
+  std::vector<int> expected;
+  for (int i = 0; i < kPairs; ++i)
+    if (i % 3 != 1) expected.push_back(i);
+  uint32_t state = clockSeconds;
+  auto draw = [&] {
+    state = state * 214013u + 2531011u;
+    return (state >> 16) & 0x7FFFu;
+  };
+  for (int i = static_cast<int>(expected.size()) - 1; i > 0; --i) {
+    uint32_t high = draw();
+    uint32_t wide = (high << 15) | draw();
+    std::swap(expected[i], expected[wide % static_cast<uint32_t>(i + 1)]);
+  }
+  EXPECT_EQ(order(), expected);
+}
+
+// A pair answered right just before a reshuffle can land at the very next
+// position of the new order; it leaves the drill all the same.
+TEST_F(DrillTest, ADroppedPairAtTheNextPositionOfANewOrderIsNotAsked) {
+  settings.Status = Settings::kSkipRightAnswers;
+  int exactlyNext = 0;
+  for (int seed = 0; seed < 400 && exactlyNext < 3; ++seed) {
+    clockSeconds = 1000 + seed;
+    list.pairs.clear();
+    start({{"a", "A", 1}, {"b", "B", 1}, {"c", "C", 1}, {"d", "D", 1}});
+    while (drill->state().position < drill->state().count) answer("wrong");
+    int dropped = drill->state().currentId;
+    clockSeconds = 5000 + seed;
+    answerRight();  // the last of the round: a new order follows
+    const QuizState& state = drill->state();
+    if (state.position >= state.count || state.order[state.position] != dropped) continue;
+    ++exactlyNext;
+    answer("wrong");
+    EXPECT_EQ(list.pairs.markOf(dropped), 0);
+    EXPECT_NE(drill->state().currentId, dropped) << "seed " << seed;
+    EXPECT_EQ(drill->state().count, 3);
+  }
+  EXPECT_EQ(exactlyNext, 3);
 }
 
 TEST_F(DrillTest, EveryPairIsAskedOnceARound) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 TEST(FileError, MapsSystemErrorsToCauses) {
   struct Case {
     DWORD system;
@@ -24,6 +26,18 @@ TEST(FileError, MessageAddsTheFileNameOnlyWhenItFits) {
   EXPECT_STREQ(large, "File not found. File: a.wdl");
   EXPECT_TRUE(error.getMessage(tiny, sizeof tiny));
   EXPECT_STREQ(tiny, "File");
+  // Heap buffers of the exact sizes, so that the sanitizer sees every byte
+  // written past them: the text, " File: " and the name need 15 + 5 + 8.
+  const struct {
+    size_t size;
+    const char* message;
+  } exact[] = {{28, "File not found. File: a.wdl"}, {27, "File not found."}, {16, "File not found."},
+               {15, "File not found"}};
+  for (const auto& c : exact) {
+    std::unique_ptr<char[]> buffer(new char[c.size]);
+    EXPECT_TRUE(error.getMessage(buffer.get(), static_cast<int>(c.size)));
+    EXPECT_STREQ(buffer.get(), c.message) << c.size;
+  }
   CFileError outside(23);
   EXPECT_FALSE(outside.getMessage(large, sizeof large));
   CErrorRecord base;

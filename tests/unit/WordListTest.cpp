@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 void fill(CPairList& pairs, int count) {
@@ -97,6 +103,34 @@ TEST(PairList, LookupsRestartFromTheHeadOnlyWhenGoingBack) {
   EXPECT_EQ(pairs.pairAt(5)->firstWord, "w5");
   EXPECT_EQ(pairs.pairAt(0)->id, 0);
   EXPECT_EQ(pairs.pairAt(9)->id, 9);
+}
+
+// With the address space limited, a word too large to copy links nothing.
+// The sanitizers reserve address space of their own, so this runs natively.
+TEST(PairList, AnAppendWithoutMemoryLinksNothing) {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "needs an address space limit";
+#endif
+#endif
+  std::string big(256u << 20, 'x');
+  pid_t child = fork();
+  if (child == 0) {
+    rlimit limit = {};
+    std::ifstream status("/proc/self/statm");
+    unsigned long pages = 0;
+    status >> pages;
+    limit.rlim_cur = limit.rlim_max = pages * sysconf(_SC_PAGESIZE) + (64u << 20);
+    setrlimit(RLIMIT_AS, &limit);
+    CPairList pairs;
+    pairs.append("a", "b", 1);
+    bool ok = pairs.append(big.c_str(), "b", 1) == -1 && pairs.count() == 1 && pairs.last()->next == nullptr &&
+              pairs.last()->firstWord == "a" && pairs.append("c", "d", 1) == 1;
+    _exit(ok ? 0 : 1);
+  }
+  int status = -1;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(PairList, CountsOnlyMarksOfExactlyOne) {
