@@ -13,7 +13,7 @@ const int kTitleSize = 40;
 }  // namespace
 
 SettingsDialog::SettingsDialog(Settings& settings)
-    : CWinDialog(IDD_SETTINGS), general_(settings), paths_(settings), colors_(settings) {}
+    : CWinDialog(IDD_SETTINGS), settings_(settings), general_(settings), paths_(settings), colors_(settings) {}
 
 LRESULT SettingsDialog::onInitDialog(HWND) {
   tabs_.reset(new (std::nothrow) CWinControl(GetDlgItem(hwnd, IDC_SETTINGS_TABS)));
@@ -82,7 +82,8 @@ void SettingsDialog::showPage(int index) {
 }
 
 // A refused autosave period keeps the dialog open on the General page, with
-// nothing applied.
+// nothing applied. Accepted settings are stored at once, so that they
+// outlive a crash and reach the programs started later.
 void SettingsDialog::accept() {
   if (!general_.validateAndApply()) {
     if (tabs_) SendMessageA(tabs_->hwnd, TCM_SETCURSEL, 0, 0);
@@ -93,5 +94,6 @@ void SettingsDialog::accept() {
   }
   paths_.apply();
   colors_.apply();
+  settings_.store();
   EndDialog(hwnd, 0);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // SettingsDialog: the Settings dialog (template 1211), a modal dialog with a
 // tab control over three page dialogs made as modeless children: General,
-// Paths and Colors. OK applies the pages in that order and closes, unless
-// the General page refuses its autosave period; Cancel, Esc and the close
-// box apply nothing. Either way the caller reads the settings again.
+// Paths and Colors. OK applies the pages in that order, writes the settings
+// to the registry and closes, unless the General page refuses its autosave
+// period; Cancel, Esc and the close box apply nothing. Either way the caller
+// reads the settings again.
 #include "framework/WinControl.h"
 #include "dialogs/ColorsPage.h"
 #include "dialogs/GeneralPage.h"
@@ -30,6 +31,7 @@ class SettingsDialog : public CWinDialog {
   void showPage(int index);
   void accept();
 
+  Settings& settings_;
   GeneralPage general_;
   PathsPage paths_;
   ColorsPage colors_;

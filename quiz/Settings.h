@@ -68,6 +68,9 @@ class Settings {
   // Writes "\Settings" and "\Colors", creating them when missing, and
   // deletes the font handle. Failures are skipped silently.
   void save();
+  // Writes the same values as save() while the program runs on, keeping the
+  // font handle.
+  void store() const;
 
   // Single values below the root path. The reads answer false and leave the
   // destination unchanged when the key or the whole value cannot be read,
