@@ -1,5 +1,7 @@
 #include "quiz/QuizWindow.h"
 
+#include "dialogs/AboutDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
 #include "quiz/CommandLine.h"
@@ -25,8 +27,8 @@ const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
 const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_WORDLIST, IDM_QUIZ_ADD_WORDS,
-                                 IDM_QUIZ_COMBINE_FILES, IDM_QUIZ_TESTS, IDM_QUIZ_SETTINGS,
-                                 IDM_QUIZ_ABOUT, IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
+                                 IDM_QUIZ_COMBINE_FILES, IDM_QUIZ_TESTS,
+                                 IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
                                  IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 
 // The last part of the registry path (string 28010) names the program's
@@ -122,6 +124,8 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
       break;
     case IDM_QUIZ_SAVE_AS: saveListAs(); break;
     case IDC_QUIZ_CLOSE: closeWindow(); break;
+    case IDM_QUIZ_SETTINGS: openSettings(); break;
+    case IDM_QUIZ_ABOUT: openAbout(); break;
     case IDM_NEXT_TAB_STOP:
     case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
   }
@@ -286,6 +290,25 @@ void QuizWindow::saveListAs() {
   document_.format = type;
   saveList();
   refreshTitle();
+}
+
+// The dialog changes the settings in place; the window takes the font, and
+// the colours with the next question, at once.
+void QuizWindow::openSettings() {
+  if (refusedDuringTest()) return;
+  {
+    CWaitCursor wait;
+    SettingsDialog dialog(settings_);
+    dialog.runModal(hwnd);
+  }
+  applyUserFont();
+  nextQuestion();
+}
+
+void QuizWindow::openAbout() {
+  CWaitCursor wait;
+  AboutDialog dialog;
+  dialog.runModal(hwnd);
 }
 
 void QuizWindow::focusNextTabStop(bool previous) {

@@ -37,6 +37,8 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   bool saveList();
   void saveListAs();
   void focusNextTabStop(bool previous);
+  void openSettings();
+  void openAbout();
 
   // The closing sequence; false when the user cancelled it.
   bool closeWindow();

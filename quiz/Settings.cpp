@@ -2,6 +2,15 @@
 
 #include <cstring>
 
+namespace {
+
+COLORREF Settings::*const kColorFields[Settings::kColorCount] = {
+    &Settings::BaseColor, &Settings::RightColor,   &Settings::WrongColor,
+    &Settings::DiffColor, &Settings::MissingColor, &Settings::ExtraColor,
+};
+
+}  // namespace
+
 Settings::Settings() : PlayFile1("Right.wav"), PlayFile2("Wrong.wav"), Font(defaultFont()) {
   resetRunTimeFlags();
 }
@@ -34,3 +43,7 @@ void Settings::setAskSecond(bool on) {
 void Settings::setModified(bool on) {
   runBits = on ? (runBits | kModified) : (runBits & ~kModified);
 }
+
+COLORREF Settings::color(int index) const { return this->*kColorFields[index]; }
+
+void Settings::setColor(int index, COLORREF value) { this->*kColorFields[index] = value; }

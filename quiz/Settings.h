@@ -34,6 +34,11 @@ class Settings {
   static constexpr const char* kToolbar = "Toolbar";             // \WordList
   enum : DWORD { kDefaultMainWidth = 440, kDefaultTestWidth = 270, kDefaultToolbar = 15,
                  kDefaultColumnWidth = 200 };
+  // The answer-marking colours by index: 0 base, 1 right answer, 2 wrong
+  // answer, 3 difference, 4 missing and 5 extra character (0x00BBGGRR).
+  enum { kColorCount = 6 };
+  static constexpr COLORREF kDefaultColors[kColorCount] = {0x000000, 0xFF0000, 0x0000FF,
+                                                           0x0000FF, 0x800080, 0xA00000};
 
   Settings();
   Settings(const Settings&) = delete;
@@ -49,6 +54,10 @@ class Settings {
   bool modified() const { return (runBits & kModified) != 0; }
   void setModified(bool on);
   bool statusOn(DWORD flag) const { return (Status & flag) != 0; }
+  void setStatus(DWORD flag, bool on) { Status = on ? (Status | flag) : (Status & ~flag); }
+  // index: 0 to kColorCount - 1, as kDefaultColors.
+  COLORREF color(int index) const;
+  void setColor(int index, COLORREF value);
 
 #ifdef _WIN32
   // Remembers rootPath (below HKEY_CURRENT_USER) for every later access,
@@ -59,6 +68,9 @@ class Settings {
   // Writes "\Settings" and "\Colors", creating them when missing, and
   // deletes the font handle. Failures are skipped silently.
   void save();
+  // Writes the same values as save() while the program runs on, keeping the
+  // font handle.
+  void store() const;
 
   // Single values below the root path. The reads answer false and leave the
   // destination unchanged when the key or the whole value cannot be read,
@@ -86,12 +98,12 @@ class Settings {
   BYTE closing = 0;
   DWORD otherIds[kMaxOtherIds] = {};
   WORD otherIdCount = 0;
-  COLORREF BaseColor = 0x000000;  // 0x00BBGGRR
-  COLORREF RightColor = 0xFF0000;
-  COLORREF WrongColor = 0x0000FF;
-  COLORREF DiffColor = 0x0000FF;
-  COLORREF MissingColor = 0x800080;
-  COLORREF ExtraColor = 0xA00000;
+  COLORREF BaseColor = kDefaultColors[0];
+  COLORREF RightColor = kDefaultColors[1];
+  COLORREF WrongColor = kDefaultColors[2];
+  COLORREF DiffColor = kDefaultColors[3];
+  COLORREF MissingColor = kDefaultColors[4];
+  COLORREF ExtraColor = kDefaultColors[5];
   LOGFONTA Font;
   HFONT fontHandle = nullptr;  // made from Font when loading, deleted when saving
   BYTE runBits = 0;

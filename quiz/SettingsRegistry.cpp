@@ -73,9 +73,13 @@ void Settings::loadColorsKey() {
 }
 
 void Settings::save() {
-  saveSettingsKey();
+  store();
   if (fontHandle) DeleteObject(fontHandle);
   fontHandle = nullptr;
+}
+
+void Settings::store() const {
+  saveSettingsKey();
   saveColorsKey();
 }
 

@@ -83,6 +83,50 @@
 // One silent sample: it can start only when no other sound plays.
 #define IDW_PROBE 1010
 
+// Settings dialog IDD_SETTINGS and its pages IDD_SETTINGS_GENERAL,
+// IDD_SETTINGS_PATHS and IDD_SETTINGS_COLORS.
+#define IDC_SETTINGS_OK 1000
+#define IDC_SETTINGS_CANCEL 1001
+#define IDC_SETTINGS_TABS 230
+#define IDC_GENERAL_GROUP 1314
+#define IDC_GENERAL_SKIP_RIGHT 1018
+#define IDC_GENERAL_AUTOSAVE 1013
+#define IDC_GENERAL_TIME_LABEL 1016
+#define IDC_GENERAL_AUTOSAVE_TIME 1015
+#define IDC_GENERAL_SPIN 1052
+#define IDC_GENERAL_FONT 1068
+#define IDC_GENERAL_SET_FONT 1067
+#define IDC_PATHS_RIGHT_SOUND 1019
+#define IDC_PATHS_GET_RIGHT 1007
+#define IDC_PATHS_WRONG_SOUND 1006
+#define IDC_PATHS_GET_WRONG 1009
+#define IDC_PATHS_FOLDER 1020
+#define IDC_PATHS_GET_FOLDER 1021
+#define IDC_COLORS_USE 1051
+#define IDC_COLORS_BASE_LABEL 1054
+#define IDC_COLORS_BASE 1053
+#define IDC_COLORS_RIGHT_LABEL 1059
+#define IDC_COLORS_RIGHT 114
+#define IDC_COLORS_WRONG_LABEL 1060
+#define IDC_COLORS_WRONG 1055
+#define IDC_COLORS_DIFF_LABEL 1061
+#define IDC_COLORS_DIFF 1056
+#define IDC_COLORS_MISSING_LABEL 1062
+#define IDC_COLORS_MISSING 1057
+#define IDC_COLORS_EXTRA_LABEL 1063
+#define IDC_COLORS_EXTRA 1058
+#define IDC_COLORS_RESTORE 1064
+
+// About dialog IDD_ABOUT.
+#define IDC_ABOUT_ICON 113
+#define IDC_ABOUT_OK 1000
+#define IDC_ABOUT_VERSION 110
+#define IDC_ABOUT_NOTICE 111
+#define IDC_ABOUT_NOTICE_MORE 112
+#define IDC_ABOUT_MAIL 1073
+#define IDC_ABOUT_HOME_PAGE 1074
+#define IDC_ABOUT_SYSTEM 115
+
 // Toolbar images of the word list window: 16 x 16, and 24 x 24 for large buttons.
 #define IDB_TOOLBAR 13004
 #define IDB_TOOLBAR_DISABLED 13008
@@ -214,6 +258,7 @@ constexpr UINT kInfoUnknownFile = 26023;
 constexpr UINT kInfoNoMemory = 26024;
 constexpr UINT kInfoOldFormat = 26025;
 
+constexpr UINT kAboutNotice = 27000;
 constexpr UINT kSystemWin32s = 27001;
 constexpr UINT kSystemWindows95 = 27002;
 constexpr UINT kSystemWindows98 = 27003;

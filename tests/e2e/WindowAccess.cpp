@@ -7,9 +7,38 @@ namespace {
 
 const int kMessageTextId = 0xFFFF;
 
+struct ChildSearch {
+  bool (*matches)(HWND child, const ChildSearch& search);
+  int id;
+  std::string text;
+  HWND found;
+};
+
+BOOL CALLBACK visitChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (!search->matches(child, *search)) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+HWND findChild(HWND window, ChildSearch search) {
+  EnumChildWindows(window, visitChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace
 
 HWND control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+HWND descendant(HWND window, int id) {
+  return findChild(window, {[](HWND child, const ChildSearch& s) { return GetDlgCtrlID(child) == s.id; }, id, "",
+                            nullptr});
+}
+
+HWND descendantWithText(HWND window, const std::string& wanted) {
+  return findChild(window, {[](HWND child, const ChildSearch& s) { return text(child) == s.text; }, 0, wanted,
+                            nullptr});
+}
 
 LRESULT sendNumbers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT fallback) {
   DWORD_PTR result = 0;

@@ -13,6 +13,10 @@ const UINT kSendTimeout = 5000;
 
 // The child of dialog with id, or null.
 HWND control(HWND dialog, int id);
+// The control with id anywhere below window, inside child dialogs too, or null.
+HWND descendant(HWND window, int id);
+// A window below window whose text is text, or null.
+HWND descendantWithText(HWND window, const std::string& text);
 // The window's text by WM_GETTEXT; empty when the window does not answer.
 std::string text(HWND window);
 // True when the window answered WM_SETTEXT with success.

@@ -1,0 +1,101 @@
+#include "dialogs/GeneralPage.h"
+
+#include "framework/WaitCursor.h"
+#include "framework/WinFontDialog.h"
+#include "quiz/FontDescription.h"
+#include "resources/QuizResourceIds.h"
+
+#include <commctrl.h>
+#include <cstring>
+
+namespace {
+
+const int kShortestPeriod = 5;
+const int kLongestSpinPeriod = 7200;
+const UINT kLongestPeriod = 0x7FFFFFFF;
+const DWORD kFontFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
+const int kSmallestPoints = 2;
+const int kLargestPoints = 20;
+
+int screenPixelsPerInch() {
+  HDC screen = GetDC(nullptr);
+  int pixels = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+}  // namespace
+
+GeneralPage::GeneralPage(Settings& settings)
+    : CWinDialog(IDD_SETTINGS_GENERAL), settings_(settings), font_(settings.Font) {}
+
+LRESULT GeneralPage::onInitDialog(HWND) {
+  HWND spin = GetDlgItem(hwnd, IDC_GENERAL_SPIN);
+  SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDC_GENERAL_AUTOSAVE_TIME)), 0);
+  SendMessageA(spin, UDM_SETRANGE32, kShortestPeriod, kLongestSpinPeriod);
+  SendMessageA(spin, UDM_SETBASE, 10, 0);
+  SendMessageA(spin, UDM_SETPOS32, 0, settings_.AutoSaveTime);
+  SetDlgItemInt(hwnd, IDC_GENERAL_AUTOSAVE_TIME, static_cast<UINT>(settings_.AutoSaveTime), FALSE);
+  CheckDlgButton(hwnd, IDC_GENERAL_AUTOSAVE, settings_.statusOn(Settings::kAutoSave) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd, IDC_GENERAL_SKIP_RIGHT,
+                 settings_.statusOn(Settings::kSkipRightAnswers) ? BST_CHECKED : BST_UNCHECKED);
+  enableAutosaveTime();
+  showFont();
+  return 0;
+}
+
+LRESULT GeneralPage::onCommand(UINT id, UINT code, HWND) {
+  if (id == IDC_GENERAL_AUTOSAVE && code == BN_CLICKED) enableAutosaveTime();
+  else if (id == IDC_GENERAL_SET_FONT && code == BN_CLICKED) chooseFont();
+  else if (id == IDC_GENERAL_AUTOSAVE_TIME && code == EN_SETFOCUS)
+    SendDlgItemMessageA(hwnd, IDC_GENERAL_AUTOSAVE_TIME, EM_SETSEL, 0, -1);
+  return 0;
+}
+
+bool GeneralPage::validateAndApply() {
+  CWaitCursor wait;
+  BOOL isNumber = FALSE;
+  UINT seconds = GetDlgItemInt(hwnd, IDC_GENERAL_AUTOSAVE_TIME, &isNumber, FALSE);
+  // A period beyond the signed range would turn negative and save at every tick.
+  if (!isNumber || seconds == 0 || seconds > kLongestPeriod) {
+    messageBox(QuizString::kAutosaveTimeInvalid, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+    return false;
+  }
+  settings_.AutoSaveTime = static_cast<LONG>(seconds);
+  settings_.setStatus(Settings::kAutoSave, IsDlgButtonChecked(hwnd, IDC_GENERAL_AUTOSAVE) == BST_CHECKED);
+  settings_.setStatus(Settings::kSkipRightAnswers, IsDlgButtonChecked(hwnd, IDC_GENERAL_SKIP_RIGHT) == BST_CHECKED);
+  applyFont();
+  return true;
+}
+
+void GeneralPage::enableAutosaveTime() {
+  BOOL on = IsDlgButtonChecked(hwnd, IDC_GENERAL_AUTOSAVE) == BST_CHECKED;
+  EnableWindow(GetDlgItem(hwnd, IDC_GENERAL_AUTOSAVE_TIME), on);
+  EnableWindow(GetDlgItem(hwnd, IDC_GENERAL_SPIN), on);
+}
+
+void GeneralPage::chooseFont() {
+  CWinFontDialog dialog(&font_, kFontFlags, nullptr);
+  dialog.chooseFont.nSizeMin = kSmallestPoints;
+  dialog.chooseFont.nSizeMax = kLargestPoints;
+  if (!dialog.run(hwnd)) return;
+  font_ = dialog.logFont;
+  showFont();
+}
+
+// The description control shows the text in the font it describes.
+void GeneralPage::showFont() {
+  HFONT font = CreateFontIndirectA(&font_);
+  SendDlgItemMessageA(hwnd, IDC_GENERAL_FONT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  shownFont_.deleteObject();
+  shownFont_.attach(font);
+  SetDlgItemTextA(hwnd, IDC_GENERAL_FONT, describeFont(font_, screenPixelsPerInch()).c_str());
+}
+
+void GeneralPage::applyFont() {
+  if (std::memcmp(&font_, &settings_.Font, sizeof font_) == 0) return;
+  settings_.Font = font_;
+  HFONT previous = settings_.fontHandle;
+  settings_.fontHandle = CreateFontIndirectA(&font_);
+  if (previous) DeleteObject(previous);
+}
