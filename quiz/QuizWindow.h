@@ -9,6 +9,8 @@
 #include "quiz/InstanceList.h"
 #include "quiz/QuizApp.h"
 
+class TestWindow;
+
 class QuizWindow : public CWinDialog, private DrillEvents {
  public:
   explicit QuizWindow(QuizApp& app);
@@ -37,6 +39,8 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   bool saveList();
   void saveListAs();
   void focusNextTabStop(bool previous);
+  void runTest();
+  void combineFiles();
 
   // The closing sequence; false when the user cancelled it.
   bool closeWindow();
@@ -74,4 +78,5 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   RandomSource random_;
   Drill drill_;
   Autosave autosave_;
+  TestWindow* test_ = nullptr;  // the open test window, whose loop runTest() runs
 };
