@@ -106,21 +106,6 @@ TEST_F(FileCombinerTest, DamagedSourcesLeaveEveryFileAsItWas) {
   EXPECT_EQ(TempFolder::read(first_), before);
 }
 
-TEST(AutomaticOrder, ComparesLanguagesWithoutRegardToCase) {
-  const struct {
-    const char *a1, *a2, *b1, *b2;
-    AutomaticOrder order;
-  } cases[] = {
-      {"English", "Finnish", "english", "FINNISH", AutomaticOrder::Same},
-      {"English", "Finnish", "Finnish", "english", AutomaticOrder::Reversed},
-      {"English", "Finnish", "English", "Swedish", AutomaticOrder::AskNormalOrder},
-      {"English", "Finnish", "German", "Swedish", AutomaticOrder::AskNormalOrder},
-      {"English", "Finnish", "Swedish", "English", AutomaticOrder::AskReversibleOrder},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(automaticOrder(header(c.a1, c.a2), header(c.b1, c.b2)), c.order) << c.b1 << "/" << c.b2;
-}
-
 TEST_F(FileCombinerTest, FindsTheSameSourceInAnotherSpelling) {
   std::string folder = first_.substr(0, first_.rfind('/'));
   ASSERT_EQ(chdir(folder.c_str()), 0);
