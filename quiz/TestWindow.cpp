@@ -46,6 +46,7 @@ TestWindow::TestWindow(WordList& list, Settings& settings)
 void TestWindow::run(HWND owner) {
   DWORD width = Settings::kDefaultTestWidth;
   settings_.readNumber(Settings::kSettingsKey, Settings::kTestWidth, &width);
+  if (width < static_cast<DWORD>(kMinimumWidth)) width = kMinimumWidth;
   RECT place = {kLeft, kTop, kLeft + static_cast<LONG>(width), kTop + kInitialHeight};
   if (!loadAccelerators(MAKEINTRESOURCEA(IDR_TEST_ACCELERATORS))) return;
   settings_.testOpen = 1;

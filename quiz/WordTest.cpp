@@ -112,6 +112,7 @@ void WordTest::gridRow(int entry, GridRow* row) {
     fillHeading(list_.secondLanguage, list_.firstLanguage, row);
     return;
   }
+  if (!ids_ || entry < 0 || entry >= gridEntryCount()) return;
   bool second = entry > firstCount_;
   int index = second ? entry - 2 : entry - 1;
   CText first, secondWord;

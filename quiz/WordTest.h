@@ -60,7 +60,8 @@ class WordTest {
   CText resultText(bool graded);
 
   // The grid's entries: a heading, the first direction's questions, a second
-  // heading and the second direction's questions.
+  // heading and the second direction's questions. A row beyond them is left
+  // as it is.
   int gridEntryCount() const { return total() + 2; }
   void gridRow(int entry, GridRow* row);
 
