@@ -36,3 +36,23 @@ bool folderExists(const char* path) {
 bool moveFile(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
 
 bool deleteFile(const char* name) { return DeleteFileA(name) != 0; }
+
+namespace {
+
+bool identify(const char* name, BY_HANDLE_FILE_INFORMATION* information) {
+  HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool known = GetFileInformationByHandle(file, information) != 0;
+  CloseHandle(file);
+  return known;
+}
+
+}  // namespace
+
+bool sameFile(const char* first, const char* second) {
+  BY_HANDLE_FILE_INFORMATION one, other;
+  return identify(first, &one) && identify(second, &other) &&
+         one.dwVolumeSerialNumber == other.dwVolumeSerialNumber && one.nFileIndexHigh == other.nFileIndexHigh &&
+         one.nFileIndexLow == other.nFileIndexLow;
+}

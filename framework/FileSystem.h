@@ -6,3 +6,6 @@ bool fileMatches(const char* pattern);  // a file (not a plain folder) matches
 bool folderExists(const char* path);  // "X:\" asks the drive type
 bool moveFile(const char* from, const char* to);
 bool deleteFile(const char* name);
+// True when both names reach one existing file, however they are spelt
+// (case, short names, relative paths, links).
+bool sameFile(const char* first, const char* second);

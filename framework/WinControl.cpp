@@ -27,3 +27,12 @@ void CWinControl::getText(CText& text) const {
   if (!buffer) return;
   text.releaseBuffer(GetWindowTextA(hwnd, buffer, length + 1));
 }
+
+void CWinControl::place(int x, int y, int width, int height) const {
+  if (!hwnd) return;
+  RECT now;
+  GetWindowRect(hwnd, &now);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&now), 2);
+  MoveWindow(hwnd, x == kKeep ? now.left : x, y == kKeep ? now.top : y,
+             width == kKeep ? now.right - now.left : width, height == kKeep ? now.bottom - now.top : height, TRUE);
+}

@@ -3,6 +3,8 @@
 // own the control; its parent destroys it.
 #include "framework/Text.h"
 
+#include <climits>
+
 class CWinControl {
  public:
   CWinControl() = default;
@@ -18,6 +20,10 @@ class CWinControl {
   void changeStyle(DWORD remove, DWORD add, bool reposition = false, UINT flags = 0);
   void clientToScreen(RECT* rect) const;
   void getText(CText& text) const;
+  // Moves and sizes the control in its parent's client pixels; kKeep keeps
+  // a value as it is. Nothing happens without a control.
+  static const int kKeep = INT_MIN;
+  void place(int x, int y, int width, int height) const;
 
   HWND hwnd = nullptr;
 };

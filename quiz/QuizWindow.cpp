@@ -4,12 +4,14 @@
 #include "dialogs/SettingsDialog.h"
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
+#include "framework/WinControl.h"
+#include "quiz/CombineDialog.h"
 #include "quiz/CommandLine.h"
 #include "quiz/QuizFileDialog.h"
+#include "quiz/TestWindow.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordFile.h"
 
-#include <climits>
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -21,13 +23,12 @@ const UINT kRestoreDelay = 1000;
 const int kInitialHeight = 282;
 const int kMinimumWidth = 268;
 const int kClientHeight = 238;
-const int kKeep = INT_MIN;
+const int kKeep = CWinControl::kKeep;
 const int kSeparatorId = -1;  // the template stores it as 0xFFFFFFFF
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
 const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_WORDLIST, IDM_QUIZ_ADD_WORDS,
-                                 IDM_QUIZ_COMBINE_FILES, IDM_QUIZ_TESTS,
                                  IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
                                  IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 
@@ -128,6 +129,8 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
     case IDM_QUIZ_ABOUT: openAbout(); break;
     case IDM_NEXT_TAB_STOP:
     case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
+    case IDM_QUIZ_TESTS: runTest(); break;
+    case IDM_QUIZ_COMBINE_FILES: combineFiles(); break;
   }
   return 0;
 }
@@ -315,6 +318,28 @@ void QuizWindow::focusNextTabStop(bool previous) {
   SendMessageA(hwnd, WM_NEXTDLGCTL, previous ? 1 : 0, FALSE);
 }
 
+// The test window runs its own loop inside this command until it closes.
+// When the closing sequence closed it, that loop took the quit message that
+// was meant for this window's loop, so it is posted again.
+void QuizWindow::runTest() {
+  if (test_) {
+    test_->activate();
+    return;
+  }
+  TestWindow test(document_, settings_);
+  test_ = &test;
+  test.run(hwnd);
+  test_ = nullptr;
+  if (settings_.closing) PostQuitMessage(0);
+}
+
+void QuizWindow::combineFiles() {
+  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  CombineDialog dialog(settings_);
+  SetCursor(previous);
+  dialog.runModal(hwnd);
+}
+
 bool QuizWindow::closeWindow() {
   if (settings_.closing) return true;
   if (!savePrompt()) return false;
@@ -325,6 +350,7 @@ bool QuizWindow::closeWindow() {
 }
 
 void QuizWindow::finishClosing() {
+  if (test_) test_->close();
   broadcast(instances_.goodbye(), 0);
   // The normal window's width, also while the window is minimised.
   WINDOWPLACEMENT placement = {};
@@ -499,14 +525,6 @@ void QuizWindow::greyUnbuiltCommands() {
   DrawMenuBar(hwnd);
 }
 
-// Moves and sizes control id in client pixels; kKeep keeps a value.
 void QuizWindow::placeControl(int id, int x, int y, int width, int height) {
-  HWND control = GetDlgItem(hwnd, id);
-  if (!control) return;
-  RECT place;
-  GetWindowRect(control, &place);
-  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
-  MoveWindow(control, x == kKeep ? place.left : x, y == kKeep ? place.top : y,
-             width == kKeep ? place.right - place.left : width, height == kKeep ? place.bottom - place.top : height,
-             TRUE);
+  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
 }

@@ -9,6 +9,8 @@
 #include "quiz/InstanceList.h"
 #include "quiz/QuizApp.h"
 
+class TestWindow;
+
 class QuizWindow : public CWinDialog, private DrillEvents {
  public:
   explicit QuizWindow(QuizApp& app);
@@ -39,6 +41,9 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   void focusNextTabStop(bool previous);
   void openSettings();
   void openAbout();
+
+  void runTest();
+  void combineFiles();
 
   // The closing sequence; false when the user cancelled it.
   bool closeWindow();
@@ -76,4 +81,5 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   RandomSource random_;
   Drill drill_;
   Autosave autosave_;
+  TestWindow* test_ = nullptr;  // the open test window, whose loop runTest() runs
 };

@@ -4,15 +4,16 @@
 #include "framework/BufferedWriter.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/QzlReader.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <cstring>
 
 namespace {
 
-const char kFixedBytes[8] = {'\xFE', '\xFE', '9', '7', 'W', 'D', 'L', '\x12'};
+const char (&kFixedBytes)[8] = kWordFileFixedBytes;
 const char kQzlTag[6] = {'"', 'W', 'd', 'l', '1', '1'};
-const char kEndMarker = 0x02;
-const char kTextEnd = 0x03;
+const char kEndMarker = kWordFileEndMarker;
+const char kTextEnd = kWordFileTextEnd;
 const unsigned kReadFlags = CDiskFile::kRead | CDiskFile::kShareDenyWrite;
 const unsigned kMaxText = 32000;
 const unsigned kMaxSummaryText = 10000;

@@ -168,6 +168,20 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
   return static_cast<DWORD>(info.st_size);
 }
 
+BOOL GetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* information) {
+  struct stat info;
+  if (fstat(fdOf(file), &info) != 0) return failWithErrno();
+  *information = BY_HANDLE_FILE_INFORMATION{};
+  information->dwFileAttributes = S_ISDIR(info.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+  information->dwVolumeSerialNumber = static_cast<DWORD>(info.st_dev);
+  information->nFileSizeHigh = static_cast<DWORD>(static_cast<uint64_t>(info.st_size) >> 32);
+  information->nFileSizeLow = static_cast<DWORD>(info.st_size);
+  information->nNumberOfLinks = static_cast<DWORD>(info.st_nlink);
+  information->nFileIndexHigh = static_cast<DWORD>(static_cast<uint64_t>(info.st_ino) >> 32);
+  information->nFileIndexLow = static_cast<DWORD>(info.st_ino);
+  return TRUE;
+}
+
 BOOL SetEndOfFile(HANDLE file) {
   off_t position = lseek(fdOf(file), 0, SEEK_CUR);
   return position >= 0 && ftruncate(fdOf(file), position) == 0 ? TRUE : failWithErrno();

@@ -122,6 +122,15 @@ struct FILETIME {
   DWORD dwLowDateTime, dwHighDateTime;
 };
 
+struct BY_HANDLE_FILE_INFORMATION {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime, ftLastAccessTime, ftLastWriteTime;
+  DWORD dwVolumeSerialNumber;
+  DWORD nFileSizeHigh, nFileSizeLow;
+  DWORD nNumberOfLinks;
+  DWORD nFileIndexHigh, nFileIndexLow;
+};
+
 struct WIN32_FIND_DATAA {
   DWORD dwFileAttributes;
   FILETIME ftCreationTime, ftLastAccessTime, ftLastWriteTime;
@@ -140,6 +149,8 @@ BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlap
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void* overlapped);
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method);
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh);
+// Fills the volume (the device), the index (the inode), the size and the links.
+BOOL GetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* information);
 BOOL SetEndOfFile(HANDLE file);
 BOOL FlushFileBuffers(HANDLE file);
 BOOL LockFile(HANDLE file, DWORD offsetLow, DWORD offsetHigh, DWORD countLow, DWORD countHigh);

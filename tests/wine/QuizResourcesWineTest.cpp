@@ -129,6 +129,23 @@ WINE_TEST(quizMenuHasEveryCommand) {
   DestroyWindow(dialog);
 }
 
+// The table loads with exactly the expected entries, in their order.
+void checkAccelerators(int id, const ACCEL* expected, int count) {
+  HACCEL table = LoadAcceleratorsA(module(), MAKEINTRESOURCEA(id));
+  CHECK(table != nullptr);
+  if (!table) return;
+  std::vector<ACCEL> actual(count + 1);
+  CHECK_EQ(CopyAcceleratorTableA(table, actual.data(), count + 1), count);
+  for (int i = 0; i < count; ++i) {
+    winetest::setContext("accelerator " + std::to_string(i));
+    CHECK_EQ(actual[i].fVirt & ~0x80, expected[i].fVirt);
+    CHECK_EQ(actual[i].key, expected[i].key);
+    CHECK_EQ(actual[i].cmd, expected[i].cmd);
+  }
+  winetest::setContext("");
+  DestroyAcceleratorTable(table);
+}
+
 WINE_TEST(quizAcceleratorsAreTheTable) {
   const ACCEL expected[] = {
       {FVIRTKEY | FALT, 'C', IDC_QUIZ_CHECK},       {FVIRTKEY, VK_RETURN, IDC_QUIZ_CHECK},
@@ -143,20 +160,7 @@ WINE_TEST(quizAcceleratorsAreTheTable) {
       {FVIRTKEY, VK_TAB, IDM_NEXT_TAB_STOP},        {FVIRTKEY | FCONTROL, VK_TAB, IDM_NEXT_TAB_STOP},
       {FVIRTKEY | FSHIFT, VK_TAB, IDM_PREVIOUS_TAB_STOP},
   };
-  HACCEL table = LoadAcceleratorsA(module(), MAKEINTRESOURCEA(IDR_QUIZ_ACCELERATORS));
-  CHECK(table != nullptr);
-  if (!table) return;
-  const int count = sizeof expected / sizeof expected[0];
-  ACCEL actual[count + 1];
-  CHECK_EQ(CopyAcceleratorTableA(table, actual, count + 1), count);
-  for (int i = 0; i < count; ++i) {
-    winetest::setContext("accelerator " + std::to_string(i));
-    CHECK_EQ(actual[i].fVirt & ~0x80, expected[i].fVirt);
-    CHECK_EQ(actual[i].key, expected[i].key);
-    CHECK_EQ(actual[i].cmd, expected[i].cmd);
-  }
-  winetest::setContext("");
-  DestroyAcceleratorTable(table);
+  checkAccelerators(IDR_QUIZ_ACCELERATORS, expected, sizeof expected / sizeof expected[0]);
 }
 
 WINE_TEST(wavePreviewPanelHasItsButtons) {
@@ -301,3 +305,14 @@ WINE_TEST(everyStringIdLoads) {
 }
 
 }  // namespace
+
+WINE_TEST(testAcceleratorsAreTheTable) {
+  const ACCEL expected[] = {
+      {FVIRTKEY | FALT, 'N', IDC_TEST_START},        {FVIRTKEY | FALT, 'S', IDC_TEST_START},
+      {FVIRTKEY, VK_RETURN, IDC_TEST_START},         {FVIRTKEY | FALT, 'C', IDC_TEST_CANCEL},
+      {FVIRTKEY, VK_ESCAPE, IDC_TEST_CANCEL},        {FVIRTKEY | FALT, 'G', IDC_TEST_GIVE_NUMBER},
+      {FVIRTKEY | FALT, 'H', IDC_TEST_CHARACTER},    {FVIRTKEY, VK_TAB, IDM_NEXT_TAB_STOP},
+      {FVIRTKEY | FCONTROL, VK_TAB, IDM_NEXT_TAB_STOP}, {FVIRTKEY | FSHIFT, VK_TAB, IDM_PREVIOUS_TAB_STOP},
+  };
+  checkAccelerators(IDR_TEST_ACCELERATORS, expected, sizeof expected / sizeof expected[0]);
+}

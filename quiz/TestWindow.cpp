@@ -1,0 +1,338 @@
+#include "quiz/TestWindow.h"
+
+#include "framework/ThreeDStatic.h"
+#include "framework/WinControl.h"
+#include "quiz/TestWordsDialog.h"
+#include "resources/QuizResourceIds.h"
+
+#include <commctrl.h>
+#include <initializer_list>
+
+namespace {
+
+const char kClassName[] = "WDLTEST";
+const DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+const int kLeft = 300;
+const int kTop = 200;
+const int kInitialHeight = 160;
+const int kMinimumWidth = 270;
+const int kClientHeight = 120;
+const int kButtonInset = 94;    // the buttons' distance from the right edge
+const int kQuestionInset = 110;  // the question lines are the width less this
+const int kNumberPartWidth = 50;
+const int kKeep = CWinControl::kKeep;
+const int kAnswerReadLimit = WordTest::kAnswerLimit + 1;
+
+const int kSetupControls[] = {IDC_TEST_FIRST_LABEL,  IDC_TEST_FIRST_COUNT,  IDC_TEST_FIRST_SPIN,
+                              IDC_TEST_SECOND_LABEL, IDC_TEST_SECOND_COUNT, IDC_TEST_SECOND_SPIN,
+                              IDC_TEST_GIVE_NUMBER};
+const int kRunningControls[] = {IDC_TEST_QUESTION_LABEL, IDC_TEST_QUESTION_WORD, IDC_TEST_ANSWER,
+                                IDC_TEST_CHARACTER};
+const int kQuestionLines[] = {IDC_TEST_QUESTION_LABEL, IDC_TEST_QUESTION_WORD, IDC_TEST_ANSWER};
+
+HFONT guiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+CText loaded(UINT id) {
+  CText text;
+  text.load(id);
+  return text;
+}
+
+}  // namespace
+
+TestWindow::TestWindow(WordList& list, Settings& settings)
+    : list_(list), settings_(settings), test_(list, random_) {}
+
+void TestWindow::run(HWND owner) {
+  DWORD width = Settings::kDefaultTestWidth;
+  settings_.readNumber(Settings::kSettingsKey, Settings::kTestWidth, &width);
+  if (width < static_cast<DWORD>(kMinimumWidth)) width = kMinimumWidth;
+  RECT place = {kLeft, kTop, kLeft + static_cast<LONG>(width), kTop + kInitialHeight};
+  if (!loadAccelerators(MAKEINTRESOURCEA(IDR_TEST_ACCELERATORS))) return;
+  settings_.testOpen = 1;
+  createAndRun(kClassName, loaded(QuizString::kTestTitle).c_str(), kStyle, &place, owner, nullptr, 0);
+  settings_.testOpen = 0;
+}
+
+void TestWindow::activate() {
+  if (!hwnd) return;
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  SetForegroundWindow(hwnd);
+  SetActiveWindow(hwnd);
+}
+
+void TestWindow::close() {
+  if (hwnd) DestroyWindow(hwnd);
+}
+
+bool TestWindow::onCreateWindow() {
+  const DWORD button = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  makeControl("BUTTON", loaded(QuizString::kTestStart).c_str(), button | BS_DEFPUSHBUTTON, {170, 10, 260, 35},
+              IDC_TEST_START, guiFont());
+  makeControl("BUTTON", loaded(QuizString::kButtonCancel).c_str(), button | BS_PUSHBUTTON, {170, 40, 260, 65},
+              IDC_TEST_CANCEL, guiFont());
+  makeControl(STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, {0, 0, 0, 20}, IDC_TEST_STATUS, guiFont());
+  buildSetup();
+  return true;
+}
+
+LRESULT TestWindow::onCommand(UINT id, UINT code, HWND) {
+  switch (id) {
+    case IDC_TEST_START:
+      if (test_.running()) next();
+      else start();
+      break;
+    case IDC_TEST_CANCEL: cancel(); break;
+    case IDC_TEST_GIVE_NUMBER: toggleGiveNumber(); break;
+    case IDC_TEST_FIRST_COUNT:
+    case IDC_TEST_SECOND_COUNT:
+    case IDC_TEST_ANSWER:
+      if (code == EN_SETFOCUS) SendDlgItemMessageA(hwnd, id, EM_SETSEL, 0, -1);
+      break;
+    case IDM_NEXT_TAB_STOP:
+    case IDM_PREVIOUS_TAB_STOP:
+      if (!test_.running()) focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP);
+      break;
+  }
+  return 0;
+}
+
+LRESULT TestWindow::onClose() {
+  DestroyWindow(hwnd);
+  return 0;
+}
+
+LRESULT TestWindow::onDestroy() {
+  RECT outer;
+  GetWindowRect(hwnd, &outer);
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kTestWidth, static_cast<DWORD>(outer.right - outer.left));
+  test_.stop();
+  PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT TestWindow::onSize(UINT type, int, int) {
+  if (type != SIZE_MINIMIZED) layout();
+  return 0;
+}
+
+// The window is no dialog: it keeps the focused control itself while another
+// window is active.
+LRESULT TestWindow::onActivate(UINT state, BOOL minimized, HWND other) {
+  HWND focused = GetFocus();
+  if (state == WA_INACTIVE) {
+    if (focused && IsChild(hwnd, focused)) lastFocus_ = focused;
+    return 0;
+  }
+  if (!minimized && lastFocus_ && IsChild(hwnd, lastFocus_)) SetFocus(lastFocus_);
+  else CWinFrame::onActivate(state, minimized, other);
+  return 0;
+}
+
+LRESULT TestWindow::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETMINMAXINFO) {
+    MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+    int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
+                 2 * GetSystemMetrics(SM_CYDLGFRAME) + kClientHeight;
+    limits->ptMinTrackSize.x = kMinimumWidth;
+    limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
+    return 0;
+  }
+  return CWinFrame::defaultProcedure(message, wParam, lParam);
+}
+
+void TestWindow::start() {
+  CText first, second;
+  getItemText(IDC_TEST_FIRST_COUNT, first);
+  getItemText(IDC_TEST_SECOND_COUNT, second);
+  graded_ = IsDlgButtonChecked(hwnd, IDC_TEST_GIVE_NUMBER) == BST_CHECKED;
+  switch (test_.start(WordTest::parseCount(first.c_str()), WordTest::parseCount(second.c_str()))) {
+    case WordTest::kNothingAsked:
+      focus(IDC_TEST_FIRST_COUNT);
+      return;
+    case WordTest::kNotEnoughWords:
+      message(QuizString::kNotEnoughWords, QuizString::kErrorCaption, MB_OK);
+      focus(IDC_TEST_FIRST_COUNT);
+      return;
+    case WordTest::kNoMemory:
+      message(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK);
+      return;
+    case WordTest::kStarted:
+      break;
+  }
+  removeControls(kSetupControls, sizeof kSetupControls / sizeof kSetupControls[0]);
+  buildRunning();
+  showQuestion();
+}
+
+void TestWindow::next() {
+  char typed[kAnswerReadLimit] = "";
+  GetDlgItemTextA(hwnd, IDC_TEST_ANSWER, typed, sizeof typed);
+  if (test_.next(typed)) showQuestion();
+  else showResults();
+}
+
+void TestWindow::cancel() {
+  if (!test_.running()) {
+    DestroyWindow(hwnd);
+    return;
+  }
+  test_.stop();
+  removeControls(kRunningControls, sizeof kRunningControls / sizeof kRunningControls[0]);
+  buildSetup();
+}
+
+void TestWindow::showResults() {
+  CText caption = loaded(QuizString::kTestPointsCaption);
+  if (MessageBoxA(hwnd, test_.resultText(graded_).c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) ==
+      IDYES) {
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    TestWordsDialog grid(test_);
+    SetCursor(previous);
+    grid.runModal(hwnd);
+  }
+  // The main window's closing sequence may have closed this window meanwhile.
+  if (!hwnd) return;
+  test_.stop();
+  removeControls(kRunningControls, sizeof kRunningControls / sizeof kRunningControls[0]);
+  buildSetup();
+}
+
+void TestWindow::toggleGiveNumber() {
+  if (!GetDlgItem(hwnd, IDC_TEST_GIVE_NUMBER)) return;
+  bool checked = IsDlgButtonChecked(hwnd, IDC_TEST_GIVE_NUMBER) == BST_CHECKED;
+  CheckDlgButton(hwnd, IDC_TEST_GIVE_NUMBER, checked ? BST_UNCHECKED : BST_CHECKED);
+}
+
+void TestWindow::focusNextTabStop(bool previous) {
+  HWND next = GetNextDlgTabItem(hwnd, GetFocus(), previous);
+  if (next) SetFocus(next);
+}
+
+// The counts come first in the tab order, then "Give number", Start and
+// Cancel.
+void TestWindow::buildSetup() {
+  CText firstLabel, secondLabel, status;
+  firstLabel.formatResource(QuizString::kTestWords, list_.firstLanguage.c_str(), list_.secondLanguage.c_str());
+  secondLabel.formatResource(QuizString::kTestWords, list_.secondLanguage.c_str(), list_.firstLanguage.c_str());
+  const DWORD label = WS_CHILD | WS_VISIBLE | SS_LEFT;
+  makeControl("STATIC", firstLabel.c_str(), label, {6, 9, 130, 24}, IDC_TEST_FIRST_LABEL, guiFont());
+  makeCount(IDC_TEST_FIRST_COUNT, IDC_TEST_FIRST_SPIN, {5, 25, 90, 47}, {72, 26, 92, 43});
+  makeControl("STATIC", secondLabel.c_str(), label, {6, 54, 130, 69}, IDC_TEST_SECOND_LABEL, guiFont());
+  makeCount(IDC_TEST_SECOND_COUNT, IDC_TEST_SECOND_SPIN, {5, 70, 90, 92}, {70, 71, 90, 88});
+  makeControl("BUTTON", loaded(QuizString::kTestGiveNumber).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX,
+              {170, 78, 280, 93}, IDC_TEST_GIVE_NUMBER, guiFont());
+  CheckDlgButton(hwnd, IDC_TEST_GIVE_NUMBER, BST_CHECKED);
+  for (int id : {IDC_TEST_START, IDC_TEST_CANCEL})
+    SetWindowPos(GetDlgItem(hwnd, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetDlgItemTextA(hwnd, IDC_TEST_START, loaded(QuizString::kTestStart).c_str());
+  setStatusParts(1);
+  status.formatResource(QuizString::kTestWordsInUse, list_.pairs.count());
+  setStatusText(0, status.c_str());
+  layout();
+  focus(IDC_TEST_FIRST_COUNT);
+}
+
+// The Character button stays disabled until the program has its Character
+// dialog.
+void TestWindow::buildRunning() {
+  const int h = lineHeight();
+  const DWORD line = WS_CHILD | WS_VISIBLE | CThreeDStatic::kSunken;
+  HFONT userFont = settings_.fontHandle ? settings_.fontHandle : guiFont();
+  makeControl(CThreeDStatic::kClassName, loaded(QuizString::kWhatIs).c_str(), line, {5, 10, 155, h + 10},
+              IDC_TEST_QUESTION_LABEL, guiFont());
+  makeControl(CThreeDStatic::kClassName, "", line, {5, h + 12, 155, 2 * h + 12}, IDC_TEST_QUESTION_WORD, userFont);
+  makeControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, {5, 2 * h + 15, 155, 3 * h + 15},
+              IDC_TEST_ANSWER, userFont, WS_EX_CLIENTEDGE);
+  makeControl("BUTTON", loaded(QuizString::kTestCharacter).c_str(),
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, {170, 70, 260, 95},
+              IDC_TEST_CHARACTER, guiFont());
+  for (int id : {IDC_TEST_START, IDC_TEST_CANCEL})
+    SetWindowPos(GetDlgItem(hwnd, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetDlgItemTextA(hwnd, IDC_TEST_START, loaded(QuizString::kTestNext).c_str());
+  setStatusParts(2);
+  layout();
+}
+
+void TestWindow::removeControls(const int* ids, int count) {
+  for (int i = 0; i < count; ++i) DestroyWindow(GetDlgItem(hwnd, ids[i]));
+}
+
+void TestWindow::showQuestion() {
+  SetDlgItemTextA(hwnd, IDC_TEST_QUESTION_WORD, test_.questionWord().c_str());
+  SetDlgItemTextA(hwnd, IDC_TEST_ANSWER, "");
+  CText number, languages(test_.questionLanguage());
+  number.format("%d / %d", test_.questionNumber(), test_.directionCount());
+  languages.append(" - ");
+  languages.append(test_.answerLanguage());
+  setStatusText(0, number.c_str());
+  setStatusText(1, languages.c_str());
+  focus(IDC_TEST_ANSWER);
+}
+
+void TestWindow::layout() {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const int x = client.right - kButtonInset;
+  placeControl(IDC_TEST_START, x, 10, kKeep, kKeep);
+  placeControl(IDC_TEST_CANCEL, x, 40, kKeep, kKeep);
+  placeControl(IDC_TEST_GIVE_NUMBER, x, 78, kKeep, kKeep);
+  placeControl(IDC_TEST_CHARACTER, x, 70, kKeep, kKeep);
+  for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - kQuestionInset, kKeep);
+  SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, WM_SIZE, 0, 0);
+}
+
+HWND TestWindow::makeControl(const char* className, const char* text, DWORD style, const RECT& place, int id,
+                             HFONT font, DWORD extendedStyle) {
+  CWinControl control;
+  if (!control.createControl(className, text, style, extendedStyle, hwnd, place, id)) return nullptr;
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control.hwnd;
+}
+
+// An edit for a count and its up-down arrows, which stand over the edit's
+// right end and run from 0 to the pair count.
+void TestWindow::makeCount(int editId, int spinId, const RECT& edit, const RECT& spin) {
+  HWND box = makeControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_NUMBER | ES_AUTOHSCROLL,
+                         edit, editId, guiFont(), WS_EX_CLIENTEDGE);
+  HWND arrows = makeControl(UPDOWN_CLASSA, nullptr,
+                            WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, spin, spinId,
+                            guiFont());
+  SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(box), 0);
+  SendMessageA(arrows, UDM_SETRANGE32, 0, list_.pairs.count());
+  SendMessageA(arrows, UDM_SETPOS32, 0, 0);
+  SetWindowPos(arrows, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TestWindow::setStatusParts(int count) {
+  int rightEdges[2] = {count == 1 ? -1 : kNumberPartWidth, -1};
+  SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, SB_SETPARTS, count, reinterpret_cast<LPARAM>(rightEdges));
+}
+
+void TestWindow::setStatusText(int part, const char* text) {
+  SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(text));
+}
+
+// Remembers the control for the window's next activation; focuses it now
+// when the window is on the screen.
+void TestWindow::focus(int id) {
+  lastFocus_ = GetDlgItem(hwnd, id);
+  if (IsWindowVisible(hwnd)) SetFocus(lastFocus_);
+}
+
+void TestWindow::placeControl(int id, int x, int y, int width, int height) {
+  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
+}
+
+int TestWindow::message(UINT textId, UINT captionId, UINT style) {
+  return MessageBoxA(hwnd, loaded(textId).c_str(), loaded(captionId).c_str(), style);
+}
+
+// The height of the question lines and the answer box from the user's font:
+// its absolute height + 12, from 23 to 34 pixels.
+int TestWindow::lineHeight() const {
+  LONG fontHeight = settings_.Font.lfHeight < 0 ? -settings_.Font.lfHeight : settings_.Font.lfHeight;
+  int height = static_cast<int>(fontHeight) + 12;
+  if (fontHeight == 0 || height < 23) height = 23;
+  return height > 34 ? 34 : height;
+}

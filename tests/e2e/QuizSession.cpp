@@ -1,0 +1,148 @@
+#include "tests/e2e/QuizSession.h"
+
+#include "tests/e2e/CleanState.h"
+#include "tests/e2e/WindowAccess.h"
+#include "tests/wine/WineTest.h"
+
+namespace e2e {
+namespace {
+
+const char kSettingsKey[] = "Software\\Quorvel\\Verbolt'97";
+const char kTitleSuffix[] = " - Verbolt'97";
+const int kAnswerBox = 112;
+
+std::string besideThisProgram(const std::string& name) {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+// The build gives the program's host path; Wine shows the host's root as Z:.
+std::string verboltProgram() {
+  std::string path = VERBOLT_EXE;
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+struct MainWindowSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK visitMainWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process || !IsWindowVisible(window) || !GetMenu(window) ||
+      !endsWith(text(window), kTitleSuffix))
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+const PairBytes* find(const std::vector<PairBytes>& pairs, const std::string& word, bool first) {
+  for (const PairBytes& pair : pairs)
+    if ((first ? pair.first : pair.second) == word) return &pair;
+  return nullptr;
+}
+
+}  // namespace
+
+std::string quizProgramFolder(const std::string& test) {
+  std::string bin = besideThisProgram("verbolt e2e\\" + test + "\\bin");
+  if (!makeEmptyFolder(besideThisProgram("verbolt e2e\\" + test)) || !makeEmptyFolder(bin) ||
+      !CopyFileA(verboltProgram().c_str(), (bin + "\\Verbolt.exe").c_str(), FALSE)) {
+    failWithScreenshot("cannot copy " + verboltProgram() + " to " + bin);
+    return std::string();
+  }
+  return bin;
+}
+
+std::string parentOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+bool writeBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+std::string readBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) bytes.clear();
+  CloseHandle(file);
+  return bytes;
+}
+
+std::string WordFileBytes::bytes() const {
+  std::string result("\xFE\xFE" "97WDL" "\x12");
+  for (const std::string* text : {&firstLanguage, &secondLanguage, &author, &information}) result += *text + '\x03';
+  for (const PairBytes& pair : pairs) {
+    result += pair.first + '\x03' + pair.second + '\x03';
+    result += pair.marked ? '\x01' : '\x00';
+    result += '\x03';
+  }
+  return result + '\x02';
+}
+
+const PairBytes* WordFileBytes::withFirst(const std::string& word) const { return find(pairs, word, true); }
+
+const PairBytes* WordFileBytes::withSecond(const std::string& word) const { return find(pairs, word, false); }
+
+bool QuizSession::start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments) {
+  if (bin.empty() || !program.start(bin + "\\Verbolt.exe", arguments, kSettingsKey, work)) return false;
+  waitFor(
+      [&] {
+        MainWindowSearch search = {program.processId(), nullptr};
+        EnumWindows(visitMainWindow, reinterpret_cast<LPARAM>(&search));
+        main = search.found;
+        return main != nullptr || !program.running();
+      },
+      "the main window titled \"... - Verbolt'97\"");
+  return main && focusIn(main, kAnswerBox);
+}
+
+HWND QuizSession::window(const std::string& title, const std::string& className, HWND owner) {
+  WindowQuery query;
+  query.title = title;
+  query.className = className;
+  query.owner = owner;
+  return program.waitForWindow(query);
+}
+
+bool QuizSession::answer(HWND owner, const std::string& caption, const std::string& text, int button) {
+  HWND box = window(caption, "#32770", owner);
+  if (!box) return false;
+  CHECK_EQ(messageBoxText(box), text);
+  pressButton(box, button);
+  return program.waitForGone(box);
+}
+
+bool QuizSession::shows(HWND window, int id, const std::string& expected) {
+  if (waitFor([&] { return text(control(window, id)) == expected; },
+              "control " + std::to_string(id) + " to read \"" + expected + "\""))
+    return true;
+  CHECK_EQ(text(control(window, id)), expected);
+  return false;
+}
+
+bool QuizSession::focusIn(HWND window, int id) {
+  return waitFor([&] { return program.focus() == control(window, id); },
+                 "the focus on control " + std::to_string(id));
+}
+
+}  // namespace e2e

@@ -1,0 +1,122 @@
+#include "wordlist/FileCombiner.h"
+
+#include "tests/unit/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const std::string kFixed("\xFE\xFE" "97WDL\x12", 8);
+
+std::string wordFile(const std::string& first, const std::string& second, const std::string& records) {
+  return kFixed + first + '\x03' + second + '\x03' + "Author\x03" + "Info\x03" + records + '\x02';
+}
+
+std::string pair(const std::string& first, const std::string& second, char mark) {
+  return first + '\x03' + second + '\x03' + mark + '\x03';
+}
+
+FileInfo header(const char* first, const char* second) {
+  FileInfo info;
+  info.firstLanguage = first;
+  info.secondLanguage = second;
+  info.author = "Me";
+  info.information = "Made\r\nby hand";
+  return info;
+}
+
+const std::string kFirstRecords = pair("cat", "kissa", 1) + pair("dog", "koira", 0);
+const std::string kSecondRecords = pair("talo", "house", 0) + pair("vesi", "water", 1);
+
+class FileCombinerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    first_ = folder_.write("first.wdl", wordFile("English", "Finnish", kFirstRecords));
+    second_ = folder_.write("second.wdl", wordFile("Finnish", "English", kSecondRecords));
+    result_ = folder_.path("result.wdl");
+  }
+
+  TempFolder folder_;
+  std::string first_, second_, result_;
+};
+
+TEST_F(FileCombinerTest, WritesTheHeaderGivenAndBothFilesPairs) {
+  ASSERT_EQ(combineWordFiles(first_.c_str(), second_.c_str(), result_.c_str(), header("English", "Finnish"),
+                             WordOrder::Same),
+            CombineResult::Ok);
+  EXPECT_EQ(TempFolder::read(result_),
+            kFixed + "English\x03" "Finnish\x03" "Me\x03" "Made\r\nby hand\x03" + kFirstRecords + kSecondRecords + '\x02');
+  FileInfo info;
+  ASSERT_EQ(readSummary(result_.c_str(), &info), FileResult::Ok);
+  EXPECT_EQ(info.wordCount, 4);
+}
+
+// The exchanged order keeps the marks; the result replaces the first file.
+TEST_F(FileCombinerTest, ExchangesTheSecondFilesWordsIntoTheFirstFile) {
+  std::string longWord(40000, 'w');
+  std::string second = folder_.write("second.wdl", wordFile("Finnish", "English", kSecondRecords +
+                                                                                   pair(longWord, "x", 1)));
+  ASSERT_EQ(combineWordFiles(first_.c_str(), second.c_str(), first_.c_str(), header("a\x03", "b\x02"),
+                             WordOrder::Reversed),
+            CombineResult::Ok);
+  EXPECT_EQ(TempFolder::read(first_), kFixed + "a\x03" "b\x03" "Me\x03" "Made\r\nby hand\x03" + kFirstRecords +
+                                          pair("house", "talo", 0) + pair("water", "vesi", 1) +
+                                          pair("x", longWord, 1) + '\x02');
+}
+
+// A damaged or unknown source stops everything before any file is touched.
+TEST_F(FileCombinerTest, DamagedSourcesLeaveEveryFileAsItWas) {
+  const std::string before = TempFolder::read(first_);
+  const struct {
+    const char* what;
+    std::string secondBytes;
+    CombineResult result;
+  } cases[] = {
+      {"0x02 inside a word", wordFile("F", "E", pair("ta\x02lo", "house", 1)), CombineResult::CannotReadSecond},
+      {"no end marker", kFixed + "F\x03" "E\x03" "A\x03" "I\x03" + pair("talo", "house", 1),
+       CombineResult::CannotReadSecond},
+      {"cut after a mark", kFixed + "F\x03" "E\x03" "A\x03" "I\x03" + "talo\x03" "house\x03\x01",
+       CombineResult::CannotReadSecond},
+      {"damaged header", kFixed + "F\x03" "E\x02", CombineResult::SecondUnknown},
+      {"not a word file", "talo\thouse\r\n", CombineResult::SecondUnknown},
+  };
+  for (const auto& c : cases) {
+    std::string second = folder_.write("bad.wdl", c.secondBytes);
+    EXPECT_EQ(combineWordFiles(first_.c_str(), second.c_str(), first_.c_str(), header("E", "F"), WordOrder::Same),
+              c.result)
+        << c.what;
+    EXPECT_EQ(TempFolder::read(first_), before) << c.what;
+    EXPECT_EQ(combineWordFiles(second.c_str(), first_.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+              c.result == CombineResult::CannotReadSecond ? CombineResult::CannotReadFirst
+                                                          : CombineResult::FirstUnknown)
+        << c.what;
+    EXPECT_NE(access(result_.c_str(), F_OK), 0) << c.what;
+  }
+  EXPECT_EQ(combineWordFiles(folder_.path("none.wdl").c_str(), second_.c_str(), result_.c_str(), header("E", "F"),
+                             WordOrder::Same),
+            CombineResult::CannotOpenFirst);
+  EXPECT_EQ(combineWordFiles(first_.c_str(), folder_.path("none.wdl").c_str(), result_.c_str(), header("E", "F"),
+                             WordOrder::Same),
+            CombineResult::CannotOpenSecond);
+  EXPECT_EQ(combineWordFiles(first_.c_str(), second_.c_str(), folder_.path("no/such/folder.wdl").c_str(),
+                             header("E", "F"), WordOrder::Same),
+            CombineResult::CannotCreate);
+  EXPECT_EQ(TempFolder::read(first_), before);
+}
+
+TEST_F(FileCombinerTest, FindsTheSameSourceInAnotherSpelling) {
+  std::string folder = first_.substr(0, first_.rfind('/'));
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  EXPECT_TRUE(sameSourceFiles(first_.c_str(), "first.wdl"));
+  EXPECT_TRUE(sameSourceFiles(first_.c_str(), (folder + "/./first.wdl").c_str()));
+  ASSERT_EQ(symlink(first_.c_str(), folder_.path("link.wdl").c_str()), 0);
+  EXPECT_TRUE(sameSourceFiles(folder_.path("link.wdl").c_str(), first_.c_str()));
+  EXPECT_TRUE(sameSourceFiles("missing.wdl", "MISSING.WDL"));
+  EXPECT_FALSE(sameSourceFiles(first_.c_str(), second_.c_str()));
+  EXPECT_FALSE(sameSourceFiles("missing.wdl", "other.wdl"));
+  ASSERT_EQ(chdir("/"), 0);
+}
+
+}  // namespace

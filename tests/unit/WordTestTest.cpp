@@ -1,0 +1,64 @@
+#include "quiz/TestDraw.h"
+#include "quiz/TestGrade.h"
+#include "quiz/WordTest.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <vector>
+
+namespace {
+
+DWORD fixedClock() { return 1234; }
+
+TEST(TestGrade, FollowsTheFractionOfTenths) {
+  const struct {
+    int right, total;
+    const char* grade;
+  } cases[] = {{10, 10, "10 "}, {9, 9, "10 "}, {9, 10, "9 "}, {8, 9, "9-"},     {13, 20, "6\xBD"},
+               {33, 40, "8+"},  {41, 100, "4 "}, {4, 10, "4"},  {0, 10, "4"},   {0, 0, "4"}};
+  for (const auto& c : cases) EXPECT_EQ(testGrade(c.right, c.total), c.grade) << c.right << " of " << c.total;
+}
+
+// Every count up to the pair count ends, never repeats a pair, and a full
+// draw reaches every pair, also beyond what one draw of the source reaches.
+TEST(TestDraw, DrawsDifferentPairsOfAnyList) {
+  RandomSource random(fixedClock);
+  for (int pairs : {1, 7, 32768, 100000}) {
+    TestDraw draw;
+    ASSERT_TRUE(draw.prepare(pairs));
+    for (int count : {pairs, (pairs + 1) / 2}) {
+      std::vector<int> ids(count);
+      draw.draw(random, count, ids.data());
+      std::set<int> distinct(ids.begin(), ids.end());
+      EXPECT_EQ(static_cast<int>(distinct.size()), count) << count << " of " << pairs;
+      EXPECT_GE(*distinct.begin(), 0);
+      EXPECT_LT(*distinct.rbegin(), pairs);
+    }
+  }
+}
+
+TEST(WordTest, ParsesTypedCounts) {
+  const struct {
+    const char* text;
+    int count;
+  } cases[] = {{"12", 12}, {" 7 ", 7}, {"+5", 5}, {"", 0}, {"-3", 0}, {"abc", 0}, {"1a", 0}, {"99999999999", INT_MAX}};
+  for (const auto& c : cases) EXPECT_EQ(WordTest::parseCount(c.text), c.count) << c.text;
+}
+
+TEST(WordTest, RefusesCountsThatAskNothingOrTooMuch) {
+  WordList list;
+  for (int i = 0; i < 5; ++i) list.pairs.append("sana", "word", 0);
+  RandomSource random(fixedClock);
+  WordTest test(list, random);
+  EXPECT_EQ(test.start(0, 0), WordTest::kNothingAsked);
+  EXPECT_EQ(test.start(-4, 0), WordTest::kNothingAsked);
+  EXPECT_EQ(test.start(6, 1), WordTest::kNotEnoughWords);
+  EXPECT_EQ(test.start(1, 6), WordTest::kNotEnoughWords);
+  EXPECT_FALSE(test.running());
+  EXPECT_EQ(test.start(-1, 5), WordTest::kStarted);
+  EXPECT_TRUE(test.askingSecondWord());
+}
+
+}  // namespace

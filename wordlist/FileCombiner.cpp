@@ -1,0 +1,165 @@
+#include "wordlist/FileCombiner.h"
+
+#include "framework/BufferedWriter.h"
+#include "framework/FileSystem.h"
+#include "framework/ReplacingFile.h"
+#include "wordlist/FileContents.h"
+#include "wordlist/WordFileLayout.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+const unsigned kReadFlags = CDiskFile::kRead | CDiskFile::kShareDenyWrite;
+const int kHeaderTexts = 4;
+
+// One source file in memory, with the place of its pair records.
+struct Source {
+  CDiskFile file;
+  FileContents contents;
+  const char* records = nullptr;  // the first pair record
+  const char* endMarker = nullptr;
+
+  const char* end() const { return contents.bytes.get() + contents.size; }
+};
+
+// Passes one text from position up to and past its 0x03; false at a 0x02 or
+// at the end of the bytes.
+bool passText(const char*& position, const char* end) {
+  for (; position < end; ++position) {
+    if (*position == kWordFileEndMarker) return false;
+    if (*position == kWordFileTextEnd) {
+      ++position;
+      return true;
+    }
+  }
+  return false;
+}
+
+// A pair record is two texts, the mark byte and one more byte, neither of
+// them the end marker, as the word file reader requires.
+bool passRecord(const char*& position, const char* end) {
+  if (!passText(position, end) || !passText(position, end)) return false;
+  if (end - position < 2 || position[0] == kWordFileEndMarker || position[1] == kWordFileEndMarker) return false;
+  position += 2;
+  return true;
+}
+
+bool findHeaderEnd(Source* source) {
+  const char* position = source->contents.bytes.get();
+  if (source->contents.size < sizeof kWordFileFixedBytes ||
+      std::memcmp(position, kWordFileFixedBytes, sizeof kWordFileFixedBytes) != 0)
+    return false;
+  position += sizeof kWordFileFixedBytes;
+  for (int i = 0; i < kHeaderTexts; ++i)
+    if (!passText(position, source->end())) return false;
+  source->records = position;
+  return true;
+}
+
+// The records must be whole and ended by the end marker; bytes after it are
+// left out, as the word file reader ignores them.
+bool findEndMarker(Source* source) {
+  const char* position = source->records;
+  while (position < source->end() && *position != kWordFileEndMarker)
+    if (!passRecord(position, source->end())) return false;
+  source->endMarker = position;
+  return position < source->end();
+}
+
+// A header text comes from the user: the word file's markers inside it would
+// break the file, so they are left out.
+void writeHeaderText(CBufferedWriter& writer, const CText& text) {
+  for (const char* c = text.c_str(); *c; ++c)
+    if (*c != kWordFileTextEnd && *c != kWordFileEndMarker) writer.write(*c);
+  writer.write(kWordFileTextEnd);
+}
+
+void writeExchanged(CBufferedWriter& writer, const Source& source) {
+  const char* position = source.records;
+  while (position < source.endMarker) {
+    const char* first = position;
+    passText(position, source.endMarker);
+    const char* second = position;
+    passText(position, source.endMarker);
+    writer.write(second, static_cast<unsigned>(position - second));
+    writer.write(first, static_cast<unsigned>(second - first));
+    writer.write(position, 2);
+    position += 2;
+  }
+}
+
+void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order) {
+  if (order == WordOrder::Reversed) writeExchanged(writer, source);
+  else writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+}
+
+CombineResult readResult(FileResult result, CombineResult shortRead) {
+  return result == FileResult::NoMemory ? CombineResult::NoMemory : shortRead;
+}
+
+CombineResult readSources(const char* firstPath, const char* secondPath, Source* first, Source* second) {
+  if (!first->file.open(firstPath, kReadFlags, nullptr)) return CombineResult::CannotOpenFirst;
+  if (!second->file.open(secondPath, kReadFlags, nullptr)) return CombineResult::CannotOpenSecond;
+  FileResult read = first->contents.read(first->file);
+  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadFirst);
+  read = second->contents.read(second->file);
+  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadSecond);
+  if (!findHeaderEnd(first)) return CombineResult::FirstUnknown;
+  if (!findHeaderEnd(second)) return CombineResult::SecondUnknown;
+  if (!findEndMarker(first)) return CombineResult::CannotReadFirst;
+  if (!findEndMarker(second)) return CombineResult::CannotReadSecond;
+  return CombineResult::Ok;
+}
+
+}  // namespace
+
+UINT combineResultMessageId(CombineResult result) {
+  switch (result) {
+    case CombineResult::CannotOpenFirst: return 21015;
+    case CombineResult::CannotOpenSecond: return 21016;
+    case CombineResult::NoMemory: return 21005;
+    case CombineResult::CannotReadFirst: return 21017;
+    case CombineResult::CannotReadSecond: return 21018;
+    case CombineResult::FirstUnknown: return 21019;
+    case CombineResult::SecondUnknown: return 21020;
+    case CombineResult::CannotCreate: return 21021;
+    default: return 21022;
+  }
+}
+
+AutomaticOrder automaticOrder(const FileInfo& first, const FileInfo& second) {
+  bool firstMatches = first.firstLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
+  bool secondMatches = first.secondLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
+  bool firstCrosses = first.firstLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
+  bool secondCrosses = first.secondLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
+  if (firstMatches && secondMatches) return AutomaticOrder::Same;
+  if (firstCrosses && secondCrosses) return AutomaticOrder::Reversed;
+  if (!firstCrosses && !secondCrosses) return AutomaticOrder::AskNormalOrder;
+  return AutomaticOrder::AskReversibleOrder;
+}
+
+bool sameSourceFiles(const char* first, const char* second) {
+  return CText(first).compareNoCase(second) == 0 || sameFile(first, second);
+}
+
+CombineResult combineWordFiles(const char* firstPath, const char* secondPath, const char* destination,
+                               const FileInfo& header, WordOrder order) {
+  Source first, second;
+  CombineResult result = readSources(firstPath, secondPath, &first, &second);
+  if (result != CombineResult::Ok) return result;
+  first.file.close();
+  second.file.close();
+  CReplacingFile file;
+  if (!file.create(destination, nullptr)) return CombineResult::CannotCreate;
+  CBufferedWriter writer(&file, nullptr);
+  writer.write(kWordFileFixedBytes, sizeof kWordFileFixedBytes);
+  for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
+    writeHeaderText(writer, *text);
+  writeRecords(writer, first, WordOrder::Same);
+  writeRecords(writer, second, order);
+  writer.write(kWordFileEndMarker);
+  if (!writer.flush()) return CombineResult::CannotWrite;
+  return file.commit(nullptr) ? CombineResult::Ok : CombineResult::CannotCreate;
+}
