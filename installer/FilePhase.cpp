@@ -67,12 +67,12 @@ bool FilePhase::copyFile(FileEntry& entry) {
 // start of the system; a missing one is simply written.
 bool FilePhase::install(FileEntry& entry) {
   CText realDestination;
-  const char* destination = entry.destination.c_str();
   bool judged = !entry.minimumVersion.empty() || !entry.requiredExports.empty();
-  if (judged && isFile(destination)) {
-    if (testInstalledVersion(destination, entry) == VersionVerdict::kAsk && !confirmReplacingNewer(entry.destination))
+  if (judged && isFile(entry.destination.c_str())) {
+    if (testInstalledVersion(entry.destination.c_str(), entry) == VersionVerdict::kAsk &&
+        !confirmReplacingNewer(entry.destination))
       return true;
-    if (!DeleteFileA(destination)) {
+    if (!DeleteFileA(entry.destination.c_str())) {
       realDestination = entry.destination;
       entry.destination = withExtension(realDestination.c_str(), ".new");
     }

@@ -36,12 +36,15 @@ bool RunPhase::visit(EntryLists& lists) {
 bool RunPhase::execute(const RunEntry& entry) {
   RunCommand command = RunCommand::read(entry.text.c_str(), script_);
   const char* path = command.first.c_str();
+  bool changesFiles = command.kind == RunCommand::kDelete || command.kind == RunCommand::kRemoveDirectory ||
+                      command.kind == RunCommand::kMakeDirectory || command.kind == RunCommand::kCopy;
+  if (changesFiles && !command.macrosFilled) return command.kind != RunCommand::kCopy;  // a refused copy fails
   switch (command.kind) {
     case RunCommand::kMessageBox: showMessage(command); break;
     case RunCommand::kExec: startProcess(command); break;
-    case RunCommand::kDelete: if (command.macrosFilled) DeleteFileA(path); break;
-    case RunCommand::kRemoveDirectory: if (command.macrosFilled) RemoveDirectoryA(path); break;
-    case RunCommand::kMakeDirectory: if (command.macrosFilled) CreateDirectoryA(path, nullptr); break;
+    case RunCommand::kDelete: DeleteFileA(path); break;
+    case RunCommand::kRemoveDirectory: RemoveDirectoryA(path); break;
+    case RunCommand::kMakeDirectory: CreateDirectoryA(path, nullptr); break;
     case RunCommand::kCopy: return copyPayload(command);
     case RunCommand::kOpen: ShellExecuteA(user_.owner(), nullptr, path, nullptr, nullptr, SW_SHOWNORMAL); break;
   }
@@ -76,6 +79,6 @@ void RunPhase::startProcess(const RunCommand& command) {
 }
 
 bool RunPhase::copyPayload(const RunCommand& command) {
-  if (!command.hasSecond || !command.macrosFilled) return false;
+  if (!command.hasSecond) return false;
   return writePayloadFile(command.second.c_str(), payloads_, command.first.c_str()) == PayloadWrite::kWritten;
 }

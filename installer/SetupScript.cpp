@@ -56,7 +56,8 @@ CText SetupScript::macroText(char macro) {
     case 's': return environment_.systemFolder();
     case 't': return environment_.desktopFolder();
     case 'w': return environment_.windowsFolder();
-    default: return environment_.temporaryFolder();
+    case '~': return environment_.temporaryFolder();
+    default: return CText();
   }
 }
 

@@ -20,6 +20,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -184,46 +185,21 @@ std::string lowered(std::string text) {
   return text;
 }
 
-// The system's list of moves at the next start, put back as it was after
-// the test.
-class PendingMoves {
- public:
-  PendingMoves() { had_ = read(before_); }
-  ~PendingMoves() {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    if (had_) {
-      RegSetValueExA(key, kValue, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(before_.data()),
-                     static_cast<DWORD>(before_.size()));
-    }
-    else RegDeleteValueA(key, kValue);
-    RegCloseKey(key);
-  }
-  // The list with its separating NULs shown as "|", lower-cased.
-  std::string shown() const {
-    std::string list;
-    read(list);
-    for (char& c : list) {
-      if (c == 0) c = '|';
-    }
-    return lowered(list);
-  }
+const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 
- private:
-  static constexpr const char* kKey = "System\\CurrentControlSet\\Control\\Session Manager";
-  static constexpr const char* kValue = "PendingFileRenameOperations";
+// The system's list of moves at the next start (in the tests' own Wine
+// prefix), lower-cased, its separating NULs shown as "|".
+std::string pendingMoves() {
+  char buffer[16384];
+  DWORD size = sizeof buffer;
+  if (SHGetValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", nullptr, buffer, &size))
+    return "";
+  std::string list(buffer, size);
+  std::replace(list.begin(), list.end(), '\0', '|');
+  return lowered(list);
+}
 
-  static bool read(std::string& list) {
-    char buffer[16384];
-    DWORD size = sizeof buffer;
-    if (SHGetValueA(HKEY_LOCAL_MACHINE, kKey, kValue, nullptr, buffer, &size) != ERROR_SUCCESS) return false;
-    list.assign(buffer, size);
-    return true;
-  }
-
-  std::string before_;
-  bool had_ = false;
-};
+void clearPendingMoves() { SHDeleteValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"); }
 
 }  // namespace
 
@@ -304,7 +280,7 @@ WINE_TEST(filePhaseAsksBeforeReplacingANewerLibrary) {
 
 WINE_TEST(filePhaseReplacesAFileInUseAtTheNextRestart) {
   Installation install("held");
-  PendingMoves moves;
+  clearPendingMoves();
   std::string held = install.path("held.txt");
   writeFile(held, "in use");
   HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -322,7 +298,8 @@ WINE_TEST(filePhaseReplacesAFileInUseAtTheNextRestart) {
   CHECK(exists(install.path("after.txt")));  // the block saw the restart flag
   std::string move = "\\??\\" + std::string(shortPathName(install.path("held.new").c_str()).c_str()) + "|!\\??\\" +
                      shortPathName(held.c_str()).c_str() + "|";
-  CHECK(moves.shown().find(lowered(move)) != std::string::npos);
+  CHECK(pendingMoves().find(lowered(move)) != std::string::npos);
+  clearPendingMoves();
   CHECK_EQ(install.log(), install.logHead() + "FILE=" + install.path("held.new") + "\nFILE=" +
                               install.path("after.txt") + "\n");
 }
