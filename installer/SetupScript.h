@@ -1,7 +1,8 @@
 #pragma once
 // SetupScript: the installer's model of its setup script: product texts,
 // colours, destination and program group, the components with their entries,
-// the options, and the size bookkeeping of the wizard. It owns every entry.
+// the options, and the size bookkeeping of the wizard. It owns every entry
+// and the install log, which the wizard starts and the install phases write.
 // The system's answers for the path macros come from a SetupEnvironment and
 // payload sizes from a PayloadCatalog; both outlive the script.
 #include "installer/CheckOption.h"
