@@ -77,13 +77,13 @@ void readExecFields(RunCommand& command, ValueCursor& cursor) {
 void readSecondArgument(RunCommand& command, ValueCursor& cursor, SetupScript& script) {
   if (cursor.atEnd()) return;
   cursor.skip();
-  command.second = readRunArgument(cursor, script);
+  command.second = readRunArgument(cursor, script, &command.macrosFilled);
   command.hasSecond = true;
 }
 
 }  // namespace
 
-CText readRunArgument(ValueCursor& cursor, SetupScript& script) {
+CText readRunArgument(ValueCursor& cursor, SetupScript& script, bool* filled) {
   CText argument;
   if (cursor.skipIf('"')) {
     argument = readQuoted(cursor);
@@ -91,7 +91,7 @@ CText readRunArgument(ValueCursor& cursor, SetupScript& script) {
     argument = script.lookup(cursor.readUntil(", ").c_str());
     cursor.skipUntil(",");
   }
-  script.expand(argument);
+  if (!script.expand(argument) && filled) *filled = false;
   return argument;
 }
 
@@ -103,12 +103,12 @@ RunCommand RunCommand::read(const char* value, SetupScript& script) {
   if (!cursor.skipIf('(') || !findCommand(word, command.kind)) {
     command.kind = kOpen;
     command.first = value;
-    script.expand(command.first);
+    command.macrosFilled = script.expand(command.first);
     return command;
   }
   CText arguments = cursor.readUntil(")");
   ValueCursor inside(arguments.c_str());
-  command.first = readRunArgument(inside, script);
+  command.first = readRunArgument(inside, script, &command.macrosFilled);
   if (command.kind == kExec) readExecFields(command, inside);
   if (command.kind == kMessageBox || command.kind == kCopy) readSecondArgument(command, inside, script);
   return command;

@@ -27,6 +27,9 @@ struct RunCommand {
   bool hasSecond = false;
   Show show = kShowDefault;  // kExec only
   bool wait = false;  // kExec only
+  // False when a macro in an argument gave nothing, so that a path does not
+  // name the place the script meant.
+  bool macrosFilled = true;
 
   // Reads a RUN value. A command word with parentheses (msgbox, exec, delete,
   // erase, rmdir, mkdir, copy, in any case) gives that command; anything else
@@ -36,5 +39,6 @@ struct RunCommand {
 
 // Reads one argument of a command at the cursor position: a quoted text with
 // backslash escapes, or a variable name whose value is looked up. The result
-// has its macros expanded.
-CText readRunArgument(ValueCursor& cursor, SetupScript& script);
+// has its macros expanded; filled, when given, is cleared when a macro gave
+// nothing.
+CText readRunArgument(ValueCursor& cursor, SetupScript& script, bool* filled = nullptr);

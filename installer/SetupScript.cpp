@@ -47,22 +47,23 @@ const CText& SetupScript::ownTemporaryFolder() {
   }
 }
 
-void SetupScript::appendMacro(CText& built, char macro) {
+CText SetupScript::macroText(char macro) {
   switch (macro) {
-    case 'd': built.append(destination); break;
-    case 'i': built.append(iconFolder); break;
-    case 'm': built.append(environment_.shortPath(destination.c_str())); break;
-    case 'p': built.append(environment_.programFilesFolder()); break;
-    case 's': built.append(environment_.systemFolder()); break;
-    case 't': built.append(environment_.desktopFolder()); break;
-    case 'w': built.append(environment_.windowsFolder()); break;
-    case '~': built.append(environment_.temporaryFolder()); break;
+    case 'd': return destination;
+    case 'i': return iconFolder;
+    case 'm': return environment_.shortPath(destination.c_str());
+    case 'p': return environment_.programFilesFolder();
+    case 's': return environment_.systemFolder();
+    case 't': return environment_.desktopFolder();
+    case 'w': return environment_.windowsFolder();
+    case '~': return environment_.temporaryFolder();
+    default: return CText();
   }
-  removeTrailingBackslash(built);
 }
 
-void SetupScript::expand(CText& text) {
+bool SetupScript::expand(CText& text) {
   CText built;
+  bool filled = true;
   const char* p = text.c_str();
   while (*p) {
     if (*p != '%') {
@@ -75,13 +76,17 @@ void SetupScript::expand(CText& text) {
       built.append(ownTemporaryFolder());
       p += 3;
     } else if (macro && std::string("dimpstw~").find(macro) != std::string::npos) {
-      appendMacro(built, macro);
+      CText value = macroText(macro);
+      if (value.empty()) filled = false;
+      built.append(value);
+      removeTrailingBackslash(built);
       p += 2;
     } else {
       built.append(*p++);
     }
   }
   text.swap(built);
+  return filled;
 }
 
 CText SetupScript::lookup(const char* name) const {
@@ -127,4 +132,10 @@ bool SetupScript::setOptionState(unsigned controlId, bool checked) {
     }
   }
   return false;
+}
+
+bool SetupScript::startLog() {
+  CText path("%d\\Install.log");
+  if (!expand(path)) return false;
+  return log.start(path.c_str(), program.c_str(), destination.c_str());
 }

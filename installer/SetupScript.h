@@ -1,11 +1,13 @@
 #pragma once
 // SetupScript: the installer's model of its setup script: product texts,
 // colours, destination and program group, the components with their entries,
-// the options, and the size bookkeeping of the wizard. It owns every entry.
+// the options, and the size bookkeeping of the wizard. It owns every entry
+// and the install log, which the wizard starts and the install phases write.
 // The system's answers for the path macros come from a SetupEnvironment and
 // payload sizes from a PayloadCatalog; both outlive the script.
 #include "installer/CheckOption.h"
 #include "installer/EntryLists.h"
+#include "installer/InstallLog.h"
 #include "installer/Selection.h"
 
 #include <vector>
@@ -28,7 +30,10 @@ class SetupScript : public EntryLists {
   bool parse(const char* text, unsigned size, ParseProgress* progress = nullptr);
 
   // Replaces the path macros (%d, %i, %m, %p, %s, %t, %w, %~, %~~) in place.
-  void expand(CText& text);
+  // Answers false when a macro gave nothing (no destination, no program
+  // group, an unreadable folder): such a path does not name the place the
+  // script meant, and nothing may be written there.
+  bool expand(CText& text);
   // The value of a variable: DESTINATIONPATH, ICONGROUP, RESTART or an
   // option's name ("TRUE"/"FALSE"); the empty text for anything else.
   CText lookup(const char* name) const;
@@ -49,6 +54,11 @@ class SetupScript : public EntryLists {
   // when there is none (control id 0 names no check box).
   bool setOptionState(unsigned controlId, bool checked);
 
+  // Starts the install log at "%d\Install.log" with the product and the
+  // destination; answers false, starting nothing, when there is no
+  // destination or the file cannot be created.
+  bool startLog();
+
   CText title;
   CText program;
   long backColour = 0xFF0000;  // red in the low byte: pure blue
@@ -61,10 +71,11 @@ class SetupScript : public EntryLists {
   CText iconFolder;
   std::vector<Selection> selections;
   std::vector<CheckOption> options;
+  InstallLog log;
 
  private:
   const CText& ownTemporaryFolder();
-  void appendMacro(CText& built, char macro);
+  CText macroText(char macro);
 
   SetupEnvironment& environment_;
   const PayloadCatalog& payloads_;

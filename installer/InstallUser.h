@@ -1,0 +1,24 @@
+#pragma once
+// InstallUser: all that the installation phases tell and ask the user. The
+// installing dialog answers with its status lines, progress bar and message
+// boxes; a silent run answers the questions itself. The phases call it from
+// the installation worker, so the implementation delivers each call to the
+// thread of its windows and waits for the answer.
+#include <windows.h>
+
+class InstallUser {
+ public:
+  virtual ~InstallUser() = default;
+  virtual void showPhase(const char* text) = 0;  // the upper line
+  virtual void showStatus(const char* text) = 0;  // the lower line: what is done now
+  virtual void setProgressRange(int steps) = 0;
+  virtual void stepProgress() = 0;
+  // A message box with the text, the caption and the MB_ style given;
+  // answers the button chosen (IDYES, IDRETRY...).
+  virtual int ask(const char* text, const char* caption, UINT style) = 0;
+  // The window that owns what the shell opens; may be null.
+  virtual HWND owner() = 0;
+  // Whether the run should end at the next safe point: between two entries,
+  // never in the middle of one.
+  virtual bool stopRequested() = 0;
+};

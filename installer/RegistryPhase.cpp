@@ -1,0 +1,57 @@
+#include "installer/RegistryPhase.h"
+
+#include "installer/InstallLogText.h"
+#include "installer/InstallUser.h"
+#include "installer/SetupScript.h"
+
+#include "framework/RegistryKey.h"
+
+#include <shlobj.h>
+
+namespace {
+
+bool valueExists(HKEY key, const char* name) {
+  return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+RegistryPhase::RegistryPhase(SetupScript& script, InstallUser& user) : script_(script), user_(user) {}
+
+bool RegistryPhase::run() {
+  bool finished = walkEntries(script_, *this);
+  if (associationsChanged_) SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  return finished;
+}
+
+bool RegistryPhase::visit(EntryLists& lists) {
+  for (const RegistryEntry& entry : lists.registryEntries) {
+    if (user_.stopRequested()) return false;
+    execute(entry);
+  }
+  if (!lists.registryEntries.empty()) user_.stepProgress();
+  return true;
+}
+
+void RegistryPhase::execute(const RegistryEntry& entry) {
+  std::vector<unsigned char> data = entry.data;
+  if (entry.hasData && entry.type == RegistryEntry::kString) {
+    CText text(reinterpret_cast<const char*>(data.data()), static_cast<int>(data.size()));
+    if (!script_.expand(text)) return;
+    data.assign(text.c_str(), text.c_str() + text.length() + 1);
+  }
+  if (entry.root == RegistryEntry::kNoRoot) return;
+  CRegistryKey key;
+  HKEY root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(entry.root));
+  DWORD access = CRegistryKey::kCreateSubKey | CRegistryKey::kSetValue | CRegistryKey::kQueryValue;
+  if (key.open(root, entry.key.c_str(), access) != ERROR_SUCCESS) return;
+  const char* name = entry.valueName.c_str();
+  if (entry.action == RegistryEntry::kDelete) {
+    RegDeleteValueA(key.handle(), name);
+    return;
+  }
+  if (entry.action == RegistryEntry::kNoChange && valueExists(key.handle(), name)) return;
+  if (entry.hasData) RegSetValueExA(key.handle(), name, 0, entry.type, data.data(), static_cast<DWORD>(data.size()));
+  script_.log.write(InstallLogText::registry(entry.root, entry.key.c_str(), entry.hasData ? name : nullptr));
+  if (entry.root == RegistryEntry::kClassesRoot) associationsChanged_ = true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Win32SetupEnvironment: the system's own answers for the path macros of the
+// setup script.
+#include "installer/SetupEnvironment.h"
+
+class Win32SetupEnvironment : public SetupEnvironment {
+ public:
+  CText shortPath(const char* path) override;
+  CText programFilesFolder() override;
+  CText desktopFolder() override;
+  CText systemFolder() override;
+  CText windowsFolder() override;
+  CText temporaryFolder() override;
+  bool folderExists(const char* path) override;
+};
+
+// The short (8.3) form of path, or path itself when the system gives none.
+CText shortPathName(const char* path);
