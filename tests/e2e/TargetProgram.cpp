@@ -40,6 +40,8 @@ BOOL CALLBACK visit(HWND window, LPARAM data) {
 
 // Holds modifier keys down in the key state of another thread's input by
 // sharing that input for a while.
+const DWORD kKeyStateCopyAge = 60;
+
 class HeldModifiers {
  public:
   HeldModifiers(DWORD thread, unsigned modifiers) : thread_(thread) {
@@ -55,6 +57,7 @@ class HeldModifiers {
     hold(state, modifiers & kAlt, VK_MENU, VK_LMENU);
     SetKeyboardState(state);
     changed_ = true;
+    outlastKeyStateCopy();
   }
   ~HeldModifiers() {
     if (changed_) SetKeyboardState(saved_);
@@ -64,6 +67,15 @@ class HeldModifiers {
   HeldModifiers& operator=(const HeldModifiers&) = delete;
 
  private:
+  // Wine answers a thread's key state from a copy that it takes again only
+  // when the copy is 50 ms old. A program that took a key just before would
+  // see the modifiers still up; the copy it holds must age first. The wait
+  // is on the program's side and cannot be observed from here.
+  static void outlastKeyStateCopy() {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < kKeyStateCopyAge) pollPause();
+  }
+
   static void hold(BYTE* state, bool down, int key, int left) {
     if (!down) return;
     state[key] |= 0x80;

@@ -159,6 +159,17 @@ WINE_TEST(aFailedSaveKeepsTheOldFile) {
   CloseHandle(held);
   CHECK_EQ(readBytes(path), kWordFile);
 
+  // A read-only file is refused, also where the system would let a write
+  // probe through; a replaced file keeps its other attributes.
+  CHECK(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  CHECK(save(list) == FileResult::CannotCreate);
+  CHECK_EQ(readBytes(path), kWordFile);
+  CHECK(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  CHECK(save(list) == FileResult::Ok);
+  CHECK((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0);
+  CHECK(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+  writeBytes(path, kWordFile);
+
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA((folder + "*.tmp").c_str(), &found);
   CHECK(find == INVALID_HANDLE_VALUE);  // no temporary file is left behind
