@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/e2e/CleanState.h"
+#include "tests/e2e/QuizSession.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/e2e/WindowCapture.h"
@@ -36,58 +37,6 @@ const COLORREF kWrongRed = RGB(0xFF, 0, 0);          // WrongColor and DiffColor
 const COLORREF kRightBlue = RGB(0, 0, 0xFF);         // RightColor 0xFF0000
 const COLORREF kMissingPurple = RGB(0x80, 0, 0x80);  // MissingColor 0x800080
 const COLORREF kExtraBlue = RGB(0, 0, 0xA0);         // ExtraColor 0xA00000
-
-std::string besideThisProgram(const std::string& name) {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-}
-
-// The build gives the program's host path; Wine shows the host's root as Z:.
-std::string verboltProgram() {
-  std::string path = VERBOLT_EXE;
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-// Makes the test's folder anew with a fresh copy of Verbolt.exe in its bin
-// folder; answers that program folder, or an empty text after a failure.
-std::string programFolder(const std::string& test) {
-  std::string bin = besideThisProgram("verbolt e2e\\" + test + "\\bin");
-  if (!makeEmptyFolder(besideThisProgram("verbolt e2e\\" + test)) || !makeEmptyFolder(bin) ||
-      !CopyFileA(verboltProgram().c_str(), (bin + "\\Verbolt.exe").c_str(), FALSE)) {
-    failWithScreenshot("cannot copy " + verboltProgram() + " to " + bin);
-    return std::string();
-  }
-  return bin;
-}
-
-std::string parentOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
-
-bool writeBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-            written == bytes.size();
-  CloseHandle(file);
-  return ok;
-}
-
-// The file's bytes; empty when it cannot be read.
-std::string readBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) bytes.clear();
-  CloseHandle(file);
-  return bytes;
-}
 
 bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -388,7 +337,7 @@ std::string todaysInformation() {
 
 
 WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
-  std::string bin = programFolder("command line");
+  std::string bin = quizProgramFolder("command line");
   std::string root = parentOf(bin);
   std::string path = root + "\\my lists\\English Finnish.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
@@ -458,7 +407,7 @@ WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
 // Each argument form names the same file; the save prompt shows the path the
 // program made of it: absolute, every component by its long name.
 WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
-  std::string bin = programFolder("long names");
+  std::string bin = quizProgramFolder("long names");
   std::string root = parentOf(bin);
   std::string path = root + "\\my lists\\English Finnish.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
@@ -484,7 +433,7 @@ WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
 
 // A file that cannot be opened is reported at start; the list stays untitled.
 WINE_TEST(commandLineFileThatCannotBeOpenedIsReported) {
-  std::string bin = programFolder("missing file");
+  std::string bin = quizProgramFolder("missing file");
   if (bin.empty()) return;
   std::string root = parentOf(bin);
   const struct {
@@ -511,7 +460,7 @@ WINE_TEST(commandLineFileThatCannotBeOpenedIsReported) {
 // Without quotes the path ends at the first space. The driver quotes every
 // argument, so this program is started by hand.
 WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
-  std::string bin = programFolder("unquoted");
+  std::string bin = quizProgramFolder("unquoted");
   std::string root = parentOf(bin);
   if (bin.empty() || !writeList(root + "\\lists\\drill.wdl", kDrillList) ||
       !removeRegistryTree(HKEY_CURRENT_USER, kSettingsKey))
@@ -553,7 +502,7 @@ WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
 }
 
 WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
-  std::string bin = programFolder("drill");
+  std::string bin = quizProgramFolder("drill");
   std::string path = parentOf(bin) + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
   Quiz quiz;
@@ -666,7 +615,7 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
 // Every answer right without help: each check drops the pair answered
 // before, until no pair is selected; then Check and Give Help do nothing.
 WINE_TEST(rightAnswersEmptyTheDrill) {
-  std::string bin = programFolder("all right");
+  std::string bin = quizProgramFolder("all right");
   std::string path = parentOf(bin) + "\\lists\\three.wdl";
   ListFile three = kDrillList;
   three.pairs.resize(3);
@@ -696,7 +645,7 @@ WINE_TEST(rightAnswersEmptyTheDrill) {
 }
 
 WINE_TEST(answerOfAnotherMarkedPairWithTheSameQuestionIsRight) {
-  std::string bin = programFolder("shared question");
+  std::string bin = quizProgramFolder("shared question");
   std::string path = parentOf(bin) + "\\lists\\talo.wdl";
   if (bin.empty() || !writeList(path, kSharedQuestionList)) return;
   Quiz quiz;
@@ -735,7 +684,7 @@ WINE_TEST(answerOfAnotherMarkedPairWithTheSameQuestionIsRight) {
 
 
 WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
-  std::string bin = programFolder("file commands");
+  std::string bin = quizProgramFolder("file commands");
   std::string lists = parentOf(bin) + "\\lists";
   std::string path = lists + "\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
@@ -820,7 +769,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
 }
 
 WINE_TEST(closingAChangedListAsksToSave) {
-  std::string bin = programFolder("save prompt");
+  std::string bin = quizProgramFolder("save prompt");
   std::string path = parentOf(bin) + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
 
@@ -914,7 +863,7 @@ WINE_TEST(closingAChangedListAsksToSave) {
 
 
 WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
-  std::string bin = programFolder("autosave");
+  std::string bin = quizProgramFolder("autosave");
   std::string root = parentOf(bin);
   std::string path = root + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList) || !setAutoSaveTime(3)) return;
@@ -1071,7 +1020,7 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
 // The width is limited, kept at exit and used at the next start; the height
 // is fixed.
 WINE_TEST(mainWindowWidthIsLimitedAndKept) {
-  std::string bin = programFolder("width");
+  std::string bin = quizProgramFolder("width");
   if (bin.empty()) return;
   std::string work = parentOf(bin) + "\\work";
   Quiz quiz;
