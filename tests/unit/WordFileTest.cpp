@@ -247,3 +247,23 @@ TEST_F(WordFileTest, IsWordFileLooksAtTheFixedBytes) {
   EXPECT_FALSE(isWordFile(folder_.write("c", "plain text here").c_str()));
   EXPECT_FALSE(isWordFile(folder_.path("missing").c_str()));
 }
+
+// The sample lists that the setup program installs: each opens with its
+// languages, author and information, and every pair is marked and whole.
+TEST(SampleLists, OpenWithTheirHeadersAndWholeMarkedPairs) {
+  const char* names[] = {"Basic1",  "Basic2",   "English1", "English2", "German1", "German2",
+                         "Swedish1", "Swedish2", "French1",  "Estonian", "Verbs"};
+  for (const char* name : names) {
+    SCOPED_TRACE(name);
+    WordList list;
+    std::string path = std::string(SAMPLES_FOLDER) + "/" + name + ".wdl";
+    ASSERT_EQ(open(list, path.c_str(), kFormatNone, kSkip), FileResult::Ok);
+    EXPECT_EQ(list.format, kFormatWordFile);
+    EXPECT_FALSE(list.firstLanguage.empty() || list.secondLanguage.empty() || list.information.empty());
+    EXPECT_EQ(list.author, "Verbolt team");
+    EXPECT_GE(list.pairs.count(), 25);
+    EXPECT_EQ(list.pairs.countMarked(), list.pairs.count());
+    for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
+      EXPECT_FALSE(pair->firstWord.empty() || pair->secondWord.empty()) << pair->id;
+  }
+}

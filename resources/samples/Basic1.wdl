@@ -1,0 +1,2 @@
+þþ97WDLEnglishFinnishVerbolt teamNumbers, colours and the days of the week.
+Type the Finnish word for each English word.oneyksitwokaksithreekolmefourneljäfiveviisisixkuusisevenseitsemäneightkahdeksannineyhdeksäntenkymmenenredpunainenbluesininengreenvihreäyellowkeltainenblackmustawhitevalkoinenbrownruskeagreyharmaaMondaymaanantaiTuesdaytiistaiWednesdaykeskiviikkoThursdaytorstaiFridayperjantaiSaturdaylauantaiSundaysunnuntai

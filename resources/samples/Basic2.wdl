@@ -1,0 +1,2 @@
+þþ97WDLEnglishFinnishVerbolt teamThe family, the body and the home.
+Type the Finnish word for each English word.motheräitifatherisäsistersiskobrothervelichildlapsifriendystäväheadpäähandkäsifootjalkaeyesilmäearkorvamouthsuunosenenähairhiuksethousetalodooroviwindowikkunatablepöytächairtuolibedsänkykitchenkeittiöwatervesibreadleipämilkmaitocoffeekahvi
