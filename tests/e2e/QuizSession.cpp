@@ -7,8 +7,6 @@
 namespace e2e {
 namespace {
 
-const char kSettingsKey[] = "Software\\Quorvel\\Verbolt'97";
-const char kTitleSuffix[] = " - Verbolt'97";
 const int kAnswerBox = 112;
 
 std::string besideThisProgram(const std::string& name) {
@@ -19,12 +17,17 @@ std::string besideThisProgram(const std::string& name) {
 }
 
 // The build gives the program's host path; Wine shows the host's root as Z:.
-std::string verboltProgram() {
-  std::string path = VERBOLT_EXE;
+std::string windowsPath(std::string path) {
   if (!path.empty() && path[0] == '/') path = "Z:" + path;
   for (char& c : path)
     if (c == '/') c = '\\';
   return path;
+}
+
+bool copyProgram(const std::string& host, const std::string& bin, const char* name) {
+  if (CopyFileA(windowsPath(host).c_str(), (bin + "\\" + name).c_str(), FALSE)) return true;
+  failWithScreenshot("cannot copy " + windowsPath(host) + " to " + bin);
+  return false;
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
@@ -33,6 +36,7 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 struct MainWindowSearch {
   DWORD process;
+  const char* titleSuffix;
   HWND found;
 };
 
@@ -41,7 +45,7 @@ BOOL CALLBACK visitMainWindow(HWND window, LPARAM data) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search->process || !IsWindowVisible(window) || !GetMenu(window) ||
-      !endsWith(text(window), kTitleSuffix))
+      !endsWith(text(window), search->titleSuffix))
     return TRUE;
   search->found = window;
   return FALSE;
@@ -55,13 +59,19 @@ const PairBytes* find(const std::vector<PairBytes>& pairs, const std::string& wo
 
 }  // namespace
 
+const QuizBuild kVerbolt = {"Verbolt.exe", "Software\\Quorvel\\Verbolt'97", " - Verbolt'97"};
+const QuizBuild kKielivis = {"Kielivis.exe", "Software\\Quorvel\\Kielivisa'97", " - Kielivisa'97"};
+
 std::string quizProgramFolder(const std::string& test) {
   std::string bin = besideThisProgram("verbolt e2e\\" + test + "\\bin");
-  if (!makeEmptyFolder(besideThisProgram("verbolt e2e\\" + test)) || !makeEmptyFolder(bin) ||
-      !CopyFileA(verboltProgram().c_str(), (bin + "\\Verbolt.exe").c_str(), FALSE)) {
-    failWithScreenshot("cannot copy " + verboltProgram() + " to " + bin);
+  if (!makeEmptyFolder(besideThisProgram("verbolt e2e\\" + test)) || !makeEmptyFolder(bin)) {
+    failWithScreenshot("cannot make " + bin);
     return std::string();
   }
+  if (!copyProgram(VERBOLT_EXE, bin, kVerbolt.program)) return std::string();
+#ifdef KIELIVIS_EXE
+  if (!copyProgram(KIELIVIS_EXE, bin, kKielivis.program)) return std::string();
+#endif
   return bin;
 }
 
@@ -103,16 +113,17 @@ const PairBytes* WordFileBytes::withFirst(const std::string& word) const { retur
 
 const PairBytes* WordFileBytes::withSecond(const std::string& word) const { return find(pairs, word, false); }
 
-bool QuizSession::start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments) {
-  if (bin.empty() || !program.start(bin + "\\Verbolt.exe", arguments, kSettingsKey, work)) return false;
+bool QuizSession::start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments,
+                        const QuizBuild& build) {
+  if (bin.empty() || !program.start(bin + "\\" + build.program, arguments, build.settingsKey, work)) return false;
   waitFor(
       [&] {
-        MainWindowSearch search = {program.processId(), nullptr};
+        MainWindowSearch search = {program.processId(), build.titleSuffix, nullptr};
         EnumWindows(visitMainWindow, reinterpret_cast<LPARAM>(&search));
         main = search.found;
         return main != nullptr || !program.running();
       },
-      "the main window titled \"... - Verbolt'97\"");
+      std::string("the main window titled \"...") + build.titleSuffix + "\"");
   return main && focusIn(main, kAnswerBox);
 }
 

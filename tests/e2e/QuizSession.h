@@ -13,8 +13,9 @@
 namespace e2e {
 
 // Makes "verbolt e2e\test" beside the test program anew with a copy of
-// Verbolt.exe in its bin folder; answers that folder, or an empty text after
-// a failure.
+// Verbolt.exe (and Kielivis.exe when the test program names it in
+// KIELIVIS_EXE) in its bin folder; answers that folder, or an empty text
+// after a failure.
 std::string quizProgramFolder(const std::string& test);
 std::string parentOf(const std::string& path);
 bool writeBytes(const std::string& path, const std::string& bytes);
@@ -39,14 +40,24 @@ struct WordFileBytes {
   const PairBytes* withSecond(const std::string& word) const;
 };
 
-// One Verbolt process and its main window.
+// A build of the quiz program: its file, settings key and title suffix.
+struct QuizBuild {
+  const char* program;
+  const char* settingsKey;
+  const char* titleSuffix;
+};
+extern const QuizBuild kVerbolt;
+extern const QuizBuild kKielivis;
+
+// One Verbolt (or Kielivis) process and its main window.
 struct QuizSession {
   TargetProgram program;
   HWND main = nullptr;
 
-  // Starts bin\Verbolt.exe in work with its settings key removed and waits
-  // for the main window with the focus in its answer box.
-  bool start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments);
+  // Starts the build's program from bin in work with its settings key
+  // removed and waits for the main window with the focus in its answer box.
+  bool start(const std::string& bin, const std::string& work, const std::vector<std::string>& arguments,
+             const QuizBuild& build = kVerbolt);
   // Waits for a window of the program titled title of class className,
   // owned by owner.
   HWND window(const std::string& title, const std::string& className, HWND owner);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the quiz program of a Windows build tree under Wine.
-#   run-app.sh WIN32_BUILD_DIR [FILE]
+# Starts the quiz program of a Windows build tree under Wine: Verbolt, or
+# Kielivis (the Finnish build) when PROGRAM=Kielivis.
+#   [PROGRAM=Kielivis] run-app.sh WIN32_BUILD_DIR [FILE]
 # On $DISPLAY the program runs until it is closed. Without a display it runs
 # on a private virtual one, and a screenshot of its first window is left in
 # build/screenshot.png. Until the tree has a quiz program, wdltool shows the
@@ -11,7 +12,8 @@ shift
 root=$(cd "$(dirname "$0")/../.." && pwd)
 file=${1:-$root/resources/samples/English-Finnish.wdl}
 state=$tree/wine-run
-program=$tree/quiz/Verbolt.exe
+name=${PROGRAM:-Verbolt}
+program=$tree/quiz/$name.exe
 screenshot=$(dirname "$tree")/screenshot.png
 
 if [ ! -f "$program" ]; then
@@ -33,12 +35,12 @@ trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
 DISPLAY=$(cat "$state/display")
 export DISPLAY
 "$root/tests/wine/wine-run.sh" "$state" "$program" "$file" &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "Verbolt'97" | head -n1 || true)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name " - (Verbolt|Kielivisa)'97" | head -n1 || true)
 if [ -n "$window" ]; then
   import -window "$window" "$screenshot"
 else
   import -window root "$screenshot"
 fi
-echo "Verbolt is running on the virtual display $DISPLAY; screenshot: $screenshot"
+echo "$name is running on the virtual display $DISPLAY; screenshot: $screenshot"
 echo "Press Enter to close it."
 read -r _ || true
