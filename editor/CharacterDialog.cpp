@@ -102,16 +102,6 @@ LRESULT CharacterDialog::onActivate(UINT state, BOOL minimized, HWND other) {
   return CWinDialog::onActivate(state, minimized, other);
 }
 
-// The list box asks while the dialog is being made, before the cells are
-// measured; the measured sizes are given to it then too.
-LRESULT CharacterDialog::onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) {
-  if (id == IDC_CHARACTER_CELLS && largest_.cy > 0) {
-    item->itemWidth = largest_.cx + kCellMargin;
-    item->itemHeight = largest_.cy + kCellMargin;
-  }
-  return TRUE;
-}
-
 // Each cell is filled one pixel beyond its right and bottom edges, so that
 // neighbouring cells share one black line between them. The chosen cell is
 // shown in the highlight colours.
@@ -152,7 +142,10 @@ void CharacterDialog::placeBelowOwner() {
   SetWindowPos(hwnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The list box asks for its item height while the dialog is being made,
+// before this object is bound to it, so the measured sizes are set here.
 void CharacterDialog::measureCells() {
+  SIZE largest = {};
   HDC screen = GetDC(nullptr);
   {
     CWinSelection font(screen, font_);
@@ -160,13 +153,13 @@ void CharacterDialog::measureCells() {
       char character = static_cast<char>(code);
       SIZE size = {};
       GetTextExtentPoint32A(screen, &character, 1, &size);
-      if (size.cx > largest_.cx) largest_.cx = size.cx;
-      if (size.cy > largest_.cy) largest_.cy = size.cy;
+      if (size.cx > largest.cx) largest.cx = size.cx;
+      if (size.cy > largest.cy) largest.cy = size.cy;
     }
   }
   ReleaseDC(nullptr, screen);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest_.cx + kCellMargin, 0);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest_.cy + kCellMargin);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest.cx + kCellMargin, 0);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest.cy + kCellMargin);
 }
 
 // The list has no strings: each item's data is its character code.

@@ -39,7 +39,6 @@ class CharacterDialog : public CWinDialog {
   LRESULT onCommand(UINT id, UINT code, HWND control) override;
   LRESULT onClose() override;
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
-  LRESULT onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) override;
   LRESULT onDrawItem(UINT id, DRAWITEMSTRUCT* item) override;
 
  private:
@@ -50,7 +49,8 @@ class CharacterDialog : public CWinDialog {
   void measureCells();
   void fillCells();
   void clickCell(int index, bool doubleClick);
-  // Sees the clicks on the cells before the list box handles them.
+  // Hands each click on a cell, once the list box has handled it, to
+  // clickCell().
   static LRESULT CALLBACK cellsProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
   const Settings& settings_;
@@ -59,7 +59,6 @@ class CharacterDialog : public CWinDialog {
   void* context_;
   HFONT font_;
   COLORREF colours_[kColourCount] = {};
-  SIZE largest_ = {};  // the widest and the tallest character
   int lastSelected_ = -1;
   bool choseOnDown_ = false;  // the click that began a double click chose its cell
   WNDPROC cellsDefault_ = nullptr;

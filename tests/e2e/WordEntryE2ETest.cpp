@@ -28,8 +28,10 @@ bool titled(QuizSession& quiz, const std::string& file) {
   return false;
 }
 
-// The name as the folder stores it, or empty when there is no such file.
-std::string storedName(const std::string& path) {
+// The name as the folder stores it, or empty when there is no such file. A
+// search for the name itself would answer it in the case asked for.
+std::string storedName(std::string path) {
+  path.back() = '?';
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA(path.c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return std::string();
@@ -66,6 +68,13 @@ bool addPair(QuizSession& quiz, HWND dialog, const std::string& first, const std
 }
 
 HWND characterDialog(QuizSession& quiz) { return quiz.window("Character", "#32770", nullptr); }
+
+// Starts a test of one question.
+bool startTest(QuizSession& quiz, HWND test) {
+  setText(control(test, IDC_TEST_FIRST_COUNT), "1");
+  postCommand(test, IDC_TEST_START);
+  return quiz.focusIn(test, IDC_TEST_ANSWER);
+}
 
 }  // namespace
 
@@ -164,6 +173,7 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   CHECK_EQ(storedName(root + "\\list.wdl"), "");
   CHECK(nameFile(quiz, IDM_QUIZ_MOVE_FILE, "Move File:", other, "..\\OTHER.WDL."));
   CHECK(quiz.program.settle());
+  CHECK(IsWindowEnabled(quiz.main));  // no message
   CHECK(titled(quiz, "other.wdl"));
   CHECK_EQ(readBytes(other), kList.bytes());
 
@@ -175,9 +185,21 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   CHECK(titled(quiz, "other.wdl"));
   CHECK_EQ(readBytes(other), kList.bytes());
 
-  // After a copy the list is saved to the copy.
+  // The copy's name comes from the file dialog behind Get. After the copy
+  // the list is saved to the copy.
   winetest::setContext("copy");
-  CHECK(nameFile(quiz, IDM_QUIZ_COPY_FILE, "Copy File:", other, copy));
+  postCommand(quiz.main, IDM_QUIZ_COPY_FILE);
+  HWND input = quiz.window("Copy File:", "#32770", quiz.main);
+  if (!input) return;
+  CHECK_EQ(text(control(input, IDC_INPUT_VALUE)), other);
+  pressButton(input, IDC_INPUT_GET);
+  HWND files = quiz.window("Copy File:", "#32770", input);
+  if (!files) return;
+  const int kFileNameCombo = 0x47C, kFileNameEdit = 0x480;
+  setText(control(files, kFileNameCombo) ? control(files, kFileNameCombo) : control(files, kFileNameEdit), copy);
+  pressButton(files, IDOK);
+  CHECK(quiz.shows(input, IDC_INPUT_VALUE, copy));
+  pressButton(input, IDC_INPUT_OK);
   CHECK(titled(quiz, "copy.wdl"));
   HWND dialog = openAddWords(quiz);
   if (!dialog || !addPair(quiz, dialog, "sun", "aurinko")) return;
@@ -188,14 +210,6 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   saved.pairs.push_back({"sun", "aurinko", true});
   CHECK(waitFor([&] { return readBytes(copy) == saved.bytes(); }, "the pair saved to the copy"));
   CHECK_EQ(readBytes(other), kList.bytes());
-
-  winetest::setContext("refused during a test");
-  postCommand(quiz.main, IDM_QUIZ_TESTS);
-  HWND test = quiz.window("Test", "WDLTEST", quiz.main);
-  postCommand(quiz.main, IDM_QUIZ_DELETE_FILE);
-  CHECK(quiz.answer(quiz.main, "Error:", kRefused, IDOK));
-  PostMessageA(test, WM_CLOSE, 0, 0);
-  quiz.program.waitForGone(test);
 
   winetest::setContext("delete");
   DeleteFileA(copy.c_str());
@@ -208,6 +222,12 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   CHECK(quiz.answer(quiz.main, "Delete File:", "Do you want delete file " + copy + "?", IDYES));
   CHECK(titled(quiz, "untitled"));
   CHECK_EQ(storedName(copy), "");
+
+  winetest::setContext("refused during a test");
+  postCommand(quiz.main, IDM_QUIZ_TESTS);
+  quiz.window("Test", "WDLTEST", quiz.main);
+  postCommand(quiz.main, IDM_QUIZ_DELETE_FILE);
+  CHECK(quiz.answer(quiz.main, "Error:", kRefused, IDOK));
   postCommand(quiz.main, IDC_QUIZ_CLOSE);
   CHECK(quiz.answer(quiz.main, "Save?", "Save changes to file?", IDNO));
   CHECK_EQ(quiz.program.waitForExit(), 0);
@@ -256,17 +276,17 @@ WINE_TEST(theCharacterDialogServesTheAnswerBoxesAndStaysOnScreen) {
   CHECK(quiz.program.waitForGone(character));
 
   winetest::setContext("test window");
-  setText(control(test, IDC_TEST_FIRST_COUNT), "1");
-  postCommand(test, IDC_TEST_START);
-  if (!quiz.focusIn(test, IDC_TEST_ANSWER)) return;
+  if (!startTest(quiz, test)) return;
   postCommand(test, IDC_TEST_CHARACTER);
   character = characterDialog(quiz);
   if (!character || !quiz.chooseCharacter(character, kOUmlaut)) return;
   CHECK(quiz.shows(test, IDC_TEST_ANSWER, "\xF6"));
-  // Cancel ends the questions and with them the Character dialog.
+  // Cancel ends the questions and with them the Character dialog; closing
+  // the program closes the test window and its Character dialog.
   postCommand(test, IDC_TEST_CANCEL);
   CHECK(quiz.program.waitForGone(character));
-  PostMessageA(test, WM_CLOSE, 0, 0);
-  quiz.program.waitForGone(test);
+  startTest(quiz, test);
+  postCommand(test, IDC_TEST_CHARACTER);
+  if (!characterDialog(quiz)) return;
   CHECK_EQ(quiz.program.close(quiz.main), 0);
 }
