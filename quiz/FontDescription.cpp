@@ -31,3 +31,11 @@ CText describeFont(const LOGFONTA& font, int pixelsPerInch) {
   if (font.lfItalic) description.appendResource(QuizString::kFontItalic);
   return description;
 }
+
+int lineHeightFor(const LOGFONTA& font, int tallest) {
+  const int kShortest = 23;
+  const int kMargin = 12;
+  LONG height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+  if (height == 0 || height + kMargin < kShortest) return kShortest;
+  return height + kMargin > tallest ? tallest : static_cast<int>(height) + kMargin;
+}

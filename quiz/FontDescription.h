@@ -8,3 +8,8 @@
 // pixelsPerInch: the screen's vertical logical pixels per inch. The size is
 // the font height in points, rounded as MulDiv rounds, without its sign.
 CText describeFont(const LOGFONTA& font, int pixelsPerInch);
+
+// The height in pixels of a one-line box that shows the font: the font's
+// absolute height + 12, at least 23 and at most tallest; a height of 0 gives
+// 23.
+int lineHeightFor(const LOGFONTA& font, int tallest);

@@ -2,11 +2,15 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "editor/AddWordsDialog.h"
+#include "editor/PropertiesDialog.h"
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
 #include "quiz/CombineDialog.h"
 #include "quiz/CommandLine.h"
+#include "quiz/FontDescription.h"
+#include "quiz/ManageFiles.h"
 #include "quiz/QuizFileDialog.h"
 #include "quiz/TestWindow.h"
 #include "resources/QuizResourceIds.h"
@@ -28,9 +32,9 @@ const int kSeparatorId = -1;  // the template stores it as 0xFFFFFFFF
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
-const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_WORDLIST, IDM_QUIZ_ADD_WORDS,
-                                 IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
-                                 IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
+const UINT kUnbuiltCommands[] = {IDM_QUIZ_WORDLIST};
+const UINT kFileCommands[] = {IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE, IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
+const int kTallestAnswerBox = 36;
 
 // The last part of the registry path (string 28010) names the program's
 // folders, "Verbolt'97" or "Kielivisa'97".
@@ -131,6 +135,13 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
     case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
     case IDM_QUIZ_TESTS: runTest(); break;
     case IDM_QUIZ_COMBINE_FILES: combineFiles(); break;
+    case IDC_QUIZ_CHARACTER: openCharacter(); break;
+    case IDM_QUIZ_PROPERTIES: openProperties(); break;
+    case IDM_QUIZ_ADD_WORDS: addWords(); break;
+    case IDM_QUIZ_DELETE_FILE:
+    case IDM_QUIZ_RENAME_FILE:
+    case IDM_QUIZ_MOVE_FILE:
+    case IDM_QUIZ_COPY_FILE: manageFiles(id); break;
   }
   return 0;
 }
@@ -299,6 +310,7 @@ void QuizWindow::saveListAs() {
 // the colours with the next question, at once.
 void QuizWindow::openSettings() {
   if (refusedDuringTest()) return;
+  character_.close();
   {
     CWaitCursor wait;
     SettingsDialog dialog(settings_);
@@ -322,6 +334,7 @@ void QuizWindow::focusNextTabStop(bool previous) {
 // When the closing sequence closed it, that loop took the quit message that
 // was meant for this window's loop, so it is posted again.
 void QuizWindow::runTest() {
+  character_.close();
   if (test_) {
     test_->activate();
     return;
@@ -334,10 +347,57 @@ void QuizWindow::runTest() {
 }
 
 void QuizWindow::combineFiles() {
+  character_.close();
   HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
   CombineDialog dialog(settings_);
   SetCursor(previous);
   dialog.runModal(hwnd);
+}
+
+// The dialog runs inside this command; the window stays usable meanwhile.
+void QuizWindow::openCharacter() {
+  setDefaultButton(IDC_QUIZ_CHECK);
+  SendDlgItemMessageA(hwnd, IDC_QUIZ_CHARACTER, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  character_.open(hwnd, settings_,
+                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
+}
+
+// New languages change the question's label as well as the direction
+// captions.
+void QuizWindow::openProperties() {
+  if (refusedDuringTest()) return;
+  character_.close();
+  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  PropertiesDialog dialog(document_, settings_);
+  SetCursor(previous);
+  dialog.runModal(hwnd);
+  refreshDirectionCaptions();
+  setDefaultButton(IDC_QUIZ_CHECK);
+  if (!dialog.changed()) return;
+  DrillDisplay display;
+  show(drill_.refresh(&display), display);
+}
+
+void QuizWindow::addWords() {
+  if (refusedDuringTest()) return;
+  character_.close();
+  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  AddWordsDialog dialog(settings_, document_);
+  SetCursor(previous);
+  dialog.runModal(hwnd);
+  reshuffle();
+}
+
+void QuizWindow::manageFiles(UINT command) {
+  if (refusedDuringTest()) return;
+  ManageFiles(hwnd, document_, settings_).run(command);
+  refreshTitle();
+}
+
+void QuizWindow::enableFileCommands() {
+  HMENU menu = GetMenu(hwnd);
+  UINT state = document_.fileName.empty() ? MF_GRAYED : MF_ENABLED;
+  for (UINT id : kFileCommands) EnableMenuItem(menu, id, MF_BYCOMMAND | state);
 }
 
 bool QuizWindow::closeWindow() {
@@ -350,6 +410,7 @@ bool QuizWindow::closeWindow() {
 }
 
 void QuizWindow::finishClosing() {
+  character_.close();
   if (test_) test_->close();
   broadcast(instances_.goodbye(), 0);
   // The normal window's width, also while the window is minimised.
@@ -422,6 +483,7 @@ void QuizWindow::restoreLeftOver() {
   // The restored list exists nowhere else: it counts as changed, so that
   // every way out offers to save it, and its file stays until it is safe.
   document_.fileName.clear();
+  enableFileCommands();
   autosave_.keepRestored(path.c_str());
   refreshDirectionCaptions();
   restartDrill();
@@ -474,6 +536,7 @@ void QuizWindow::refreshTitle() {
   }
   title.appendResource(QuizString::kTitleSuffix);
   setText(title.c_str());
+  enableFileCommands();
 }
 
 void QuizWindow::refreshDirectionCaptions() {
@@ -491,10 +554,7 @@ void QuizWindow::applyUserFont() {
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
-  int height = (settings_.Font.lfHeight < 0 ? -settings_.Font.lfHeight : settings_.Font.lfHeight) + 12;
-  if (settings_.Font.lfHeight == 0 || height < 23) height = 23;
-  if (height > 36) height = 36;
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, height);
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, lineHeightFor(settings_.Font, kTallestAnswerBox));
 }
 
 void QuizWindow::setDefaultButton(UINT id) { SendMessageA(hwnd, DM_SETDEFID, id, 0); }
@@ -521,7 +581,6 @@ void QuizWindow::broadcast(WPARAM wParam, LPARAM lParam) {
 void QuizWindow::greyUnbuiltCommands() {
   HMENU menu = GetMenu(hwnd);
   for (UINT id : kUnbuiltCommands) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
-  EnableWindow(GetDlgItem(hwnd, IDC_QUIZ_CHARACTER), FALSE);
   DrawMenuBar(hwnd);
 }
 

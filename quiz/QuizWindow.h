@@ -3,6 +3,7 @@
 // message loop. It owns the drill, shows it, and carries the File, Tools and
 // About commands; every other window is opened from here. The document and
 // the settings belong to the application object.
+#include "editor/CharacterChooser.h"
 #include "framework/WinDialog.h"
 #include "quiz/Autosave.h"
 #include "quiz/Drill.h"
@@ -45,6 +46,13 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   void runTest();
   void combineFiles();
 
+  void openCharacter();
+  void openProperties();
+  void addWords();
+  void manageFiles(UINT command);
+  // The Manage Files commands act only on a list that has a file.
+  void enableFileCommands();
+
   // The closing sequence; false when the user cancelled it.
   bool closeWindow();
   void finishClosing();
@@ -82,4 +90,5 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   Drill drill_;
   Autosave autosave_;
   TestWindow* test_ = nullptr;  // the open test window, whose loop runTest() runs
+  CharacterChooser character_;  // for the answer box
 };

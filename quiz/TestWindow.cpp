@@ -2,6 +2,7 @@
 
 #include "framework/ThreeDStatic.h"
 #include "framework/WinControl.h"
+#include "quiz/FontDescription.h"
 #include "quiz/TestWordsDialog.h"
 #include "resources/QuizResourceIds.h"
 
@@ -22,6 +23,7 @@ const int kQuestionInset = 110;  // the question lines are the width less this
 const int kNumberPartWidth = 50;
 const int kKeep = CWinControl::kKeep;
 const int kAnswerReadLimit = WordTest::kAnswerLimit + 1;
+const int kTallestLine = 34;
 
 const int kSetupControls[] = {IDC_TEST_FIRST_LABEL,  IDC_TEST_FIRST_COUNT,  IDC_TEST_FIRST_SPIN,
                               IDC_TEST_SECOND_LABEL, IDC_TEST_SECOND_COUNT, IDC_TEST_SECOND_SPIN,
@@ -84,6 +86,9 @@ LRESULT TestWindow::onCommand(UINT id, UINT code, HWND) {
       break;
     case IDC_TEST_CANCEL: cancel(); break;
     case IDC_TEST_GIVE_NUMBER: toggleGiveNumber(); break;
+    case IDC_TEST_CHARACTER:
+      if (test_.running()) openCharacter();
+      break;
     case IDC_TEST_FIRST_COUNT:
     case IDC_TEST_SECOND_COUNT:
     case IDC_TEST_ANSWER:
@@ -106,6 +111,7 @@ LRESULT TestWindow::onDestroy() {
   RECT outer;
   GetWindowRect(hwnd, &outer);
   settings_.writeNumber(Settings::kSettingsKey, Settings::kTestWidth, static_cast<DWORD>(outer.right - outer.left));
+  character_.close();
   test_.stop();
   PostQuitMessage(0);
   return 0;
@@ -178,6 +184,7 @@ void TestWindow::cancel() {
     return;
   }
   test_.stop();
+  character_.close();
   removeControls(kRunningControls, sizeof kRunningControls / sizeof kRunningControls[0]);
   buildSetup();
 }
@@ -194,6 +201,7 @@ void TestWindow::showResults() {
   // The main window's closing sequence may have closed this window meanwhile.
   if (!hwnd) return;
   test_.stop();
+  character_.close();
   removeControls(kRunningControls, sizeof kRunningControls / sizeof kRunningControls[0]);
   buildSetup();
 }
@@ -202,6 +210,12 @@ void TestWindow::toggleGiveNumber() {
   if (!GetDlgItem(hwnd, IDC_TEST_GIVE_NUMBER)) return;
   bool checked = IsDlgButtonChecked(hwnd, IDC_TEST_GIVE_NUMBER) == BST_CHECKED;
   CheckDlgButton(hwnd, IDC_TEST_GIVE_NUMBER, checked ? BST_UNCHECKED : BST_CHECKED);
+}
+
+// The dialog runs inside this command; the window stays usable meanwhile.
+void TestWindow::openCharacter() {
+  character_.open(hwnd, settings_,
+                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_TEST_ANSWER), character); });
 }
 
 void TestWindow::focusNextTabStop(bool previous) {
@@ -233,8 +247,6 @@ void TestWindow::buildSetup() {
   focus(IDC_TEST_FIRST_COUNT);
 }
 
-// The Character button stays disabled until the program has its Character
-// dialog.
 void TestWindow::buildRunning() {
   const int h = lineHeight();
   const DWORD line = WS_CHILD | WS_VISIBLE | CThreeDStatic::kSunken;
@@ -245,7 +257,7 @@ void TestWindow::buildRunning() {
   makeControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, {5, 2 * h + 15, 155, 3 * h + 15},
               IDC_TEST_ANSWER, userFont, WS_EX_CLIENTEDGE);
   makeControl("BUTTON", loaded(QuizString::kTestCharacter).c_str(),
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, {170, 70, 260, 95},
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, {170, 70, 260, 95},
               IDC_TEST_CHARACTER, guiFont());
   for (int id : {IDC_TEST_START, IDC_TEST_CANCEL})
     SetWindowPos(GetDlgItem(hwnd, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -330,9 +342,4 @@ int TestWindow::message(UINT textId, UINT captionId, UINT style) {
 
 // The height of the question lines and the answer box from the user's font:
 // its absolute height + 12, from 23 to 34 pixels.
-int TestWindow::lineHeight() const {
-  LONG fontHeight = settings_.Font.lfHeight < 0 ? -settings_.Font.lfHeight : settings_.Font.lfHeight;
-  int height = static_cast<int>(fontHeight) + 12;
-  if (fontHeight == 0 || height < 23) height = 23;
-  return height > 34 ? 34 : height;
-}
+int TestWindow::lineHeight() const { return lineHeightFor(settings_.Font, kTallestLine); }

@@ -6,6 +6,7 @@
 // the number of right answers, the grade when wanted, and on request the words
 // grid. The quiz window's Tests command runs it; the document and the settings
 // are borrowed, and the test-open flag is set while the window runs.
+#include "editor/CharacterChooser.h"
 #include "framework/WinFrame.h"
 #include "quiz/RandomSource.h"
 #include "quiz/Settings.h"
@@ -36,6 +37,7 @@ class TestWindow : public CWinFrame {
   void cancel();
   void showResults();
   void toggleGiveNumber();
+  void openCharacter();
   void focusNextTabStop(bool previous);
 
   void buildSetup();
@@ -59,4 +61,5 @@ class TestWindow : public CWinFrame {
   WordTest test_;
   bool graded_ = false;
   HWND lastFocus_ = nullptr;
+  CharacterChooser character_;  // for the answer box, while running
 };

@@ -156,4 +156,21 @@ bool QuizSession::focusIn(HWND window, int id) {
                  "the focus on control " + std::to_string(id));
 }
 
+bool QuizSession::chooseCharacter(HWND character, unsigned char code) {
+  const int kCells = 1071, kFirstCode = 32;
+  HWND cells = control(character, kCells);
+  sendNumbers(cells, LB_SETTOPINDEX, code - kFirstCode, 0);
+  RECT cell = {};
+  if (!SendMessageTimeoutA(cells, LB_GETITEMRECT, code - kFirstCode, reinterpret_cast<LPARAM>(&cell), SMTO_ABORTIFHUNG,
+                           kSendTimeout, nullptr) ||
+      cell.bottom <= cell.top) {
+    failWithScreenshot("no cell for character " + std::to_string(code));
+    return false;
+  }
+  LPARAM point = clientPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostMessageA(cells, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+  return true;
+}
+
 }  // namespace e2e

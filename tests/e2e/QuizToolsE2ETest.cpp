@@ -230,7 +230,7 @@ WINE_TEST(testWindowAsksTheCountsChosenAndGradesTheAnswers) {
   if (!quiz.shows(test, IDC_TEST_STATUS, "1 / 3")) return;
   CHECK_EQ(text(control(test, IDC_TEST_START)), "&Next");
   CHECK_EQ(text(control(test, IDC_TEST_QUESTION_LABEL)), "What is");
-  CHECK(!IsWindowEnabled(control(test, IDC_TEST_CHARACTER)));
+  CHECK(IsWindowEnabled(control(test, IDC_TEST_CHARACTER)));
   for (int i = 0; i < 3; ++i) {
     const PairBytes* pair = kNine.withSecond(text(control(test, IDC_TEST_QUESTION_WORD)));
     CHECK(pair != nullptr);

@@ -60,6 +60,16 @@ TEST(FontDescription, NamesFaceSizeBoldAndItalic) {
   for (const Case& c : cases) EXPECT_EQ(std::string(describeFont(c.font, c.pixelsPerInch).c_str()), c.description);
 }
 
+// The word edits allow 36 pixels, the test window's lines 34.
+TEST(FontDescription, LineHeightFollowsTheFontWithinItsLimits) {
+  struct Case {
+    LONG height;
+    int tallest, lineHeight;
+  } cases[] = {{-30, 36, 36}, {30, 36, 36}, {-24, 36, 36}, {-23, 36, 35}, {-14, 36, 26},
+               {8, 36, 23}, {11, 36, 23}, {0, 36, 23}, {-30, 34, 34}};
+  for (const Case& c : cases) EXPECT_EQ(lineHeightFor(font("Arial", c.height, 400, 0), c.tallest), c.lineHeight);
+}
+
 TEST(SystemInformation, WindowsLineByPlatform) {
   struct Case {
     DWORD platform, major, minor, build;

@@ -1,4 +1,5 @@
 #include "wordlist/LanguageTable.h"
+#include "wordlist/MarkerBytes.h"
 #include "wordlist/WordList.h"
 
 #include <gtest/gtest.h>
@@ -165,4 +166,17 @@ TEST(LanguageTable, ReadsTheCountedNamesAndPhrases) {
   EXPECT_EQ(table.phrase(9), "in Portuguese");
   EXPECT_EQ(table.find("ENGLISH"), 1);
   EXPECT_EQ(table.find("Dutch"), -1);
+}
+
+TEST(MarkerBytes, TypedTextLosesOnlyTheMarkers) {
+  struct Case {
+    const char* typed;
+    const char* stored;
+  } cases[] = {{"talo", "talo"}, {"\x01ta\x02lo\x03", "talo"}, {"\x01\x02\x03", ""},
+               {"\x04\xE4\xFF", "\x04\xE4\xFF"}, {"", ""}};
+  for (const Case& c : cases) {
+    CText text(c.typed);
+    dropMarkerBytes(&text);
+    EXPECT_EQ(text, c.stored);
+  }
 }

@@ -1,0 +1,90 @@
+#include "editor/WordEntryDialog.h"
+
+#include "framework/WinControl.h"
+#include "quiz/FontDescription.h"
+#include "quiz/Settings.h"
+#include "resources/QuizResourceIds.h"
+#include "wordlist/MarkerBytes.h"
+
+namespace {
+
+const int kEditWidth = 170;
+const int kTallestEdit = 36;
+const int kKeep = CWinControl::kKeep;
+
+}  // namespace
+
+WordEntryDialog::WordEntryDialog(WORD templateId, UINT mainButton, Settings& settings)
+    : CWinDialog(templateId), settings_(settings), mainButton_(mainButton) {}
+
+LRESULT WordEntryDialog::onCommand(UINT id, UINT code, HWND) {
+  if ((id == IDC_WORDS_FIRST || id == IDC_WORDS_SECOND) && code == EN_SETFOCUS)
+    SendDlgItemMessageA(hwnd, id, EM_SETSEL, 0, -1);
+  else if (id == IDC_WORDS_CHARACTER)
+    openCharacter();
+  return 0;
+}
+
+LRESULT WordEntryDialog::onClose() {
+  finish();
+  return TRUE;
+}
+
+LRESULT WordEntryDialog::onActivate(UINT state, BOOL minimized, HWND other) {
+  if (state == WA_INACTIVE) character_.ownerDeactivated(other);
+  return CWinDialog::onActivate(state, minimized, other);
+}
+
+void WordEntryDialog::setUpEdits() {
+  WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
+  int height = lineHeightFor(settings_.Font, kTallestEdit);
+  for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {
+    if (font) SendDlgItemMessageA(hwnd, id, WM_SETFONT, font, TRUE);
+    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, kEditWidth, height);
+  }
+}
+
+bool WordEntryDialog::readWords(CText* firstWord, CText* secondWord) {
+  getItemText(IDC_WORDS_FIRST, *firstWord);
+  getItemText(IDC_WORDS_SECOND, *secondWord);
+  dropMarkerBytes(firstWord);
+  dropMarkerBytes(secondWord);
+  if (firstWord->empty()) focusFirstWord();
+  else if (secondWord->empty()) SetFocus(GetDlgItem(hwnd, IDC_WORDS_SECOND));
+  return !firstWord->empty() && !secondWord->empty();
+}
+
+void WordEntryDialog::showWords(const char* firstWord, const char* secondWord) {
+  SetDlgItemTextA(hwnd, IDC_WORDS_FIRST, firstWord);
+  SetDlgItemTextA(hwnd, IDC_WORDS_SECOND, secondWord);
+}
+
+// Selects the whole word also when the edit had the focus already.
+void WordEntryDialog::focusFirstWord() {
+  SetFocus(GetDlgItem(hwnd, IDC_WORDS_FIRST));
+  SendDlgItemMessageA(hwnd, IDC_WORDS_FIRST, EM_SETSEL, 0, -1);
+}
+
+void WordEntryDialog::reportNoMemory() {
+  messageBox(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+}
+
+void WordEntryDialog::finish() {
+  character_.close();
+  EndDialog(hwnd, IDCANCEL);
+}
+
+// A click on the Character button gave it the default look; the dialog's own
+// button takes it back, so that Enter keeps adding or changing words.
+void WordEntryDialog::openCharacter() {
+  SendMessageA(hwnd, DM_SETDEFID, mainButton_, 0);
+  SendDlgItemMessageA(hwnd, IDC_WORDS_CHARACTER, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  character_.open(hwnd, settings_, [this](unsigned char character) { insertCharacter(character); });
+}
+
+// Activating the dialog gives the focus back to the control that had it.
+void WordEntryDialog::insertCharacter(unsigned char character) {
+  SetActiveWindow(hwnd);
+  HWND second = GetDlgItem(hwnd, IDC_WORDS_SECOND);
+  appendCharacter(GetFocus() == second ? second : GetDlgItem(hwnd, IDC_WORDS_FIRST), character);
+}
