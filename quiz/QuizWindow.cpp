@@ -336,13 +336,19 @@ void QuizWindow::focusNextTabStop(bool previous) {
 void QuizWindow::runTest() {
   character_.close();
   if (test_) {
-    test_->activate();
+    // A test window that has just closed still runs its loop until that
+    // loop takes its quit message: the new test starts when it has ended.
+    if (test_->isOpen()) test_->activate();
+    else testAgain_ = true;
     return;
   }
-  TestWindow test(document_, settings_);
-  test_ = &test;
-  test.run(hwnd);
-  test_ = nullptr;
+  do {
+    testAgain_ = false;
+    TestWindow test(document_, settings_);
+    test_ = &test;
+    test.run(hwnd);
+    test_ = nullptr;
+  } while (testAgain_ && !settings_.closing);
   if (settings_.closing) PostQuitMessage(0);
 }
 

@@ -90,5 +90,6 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   Drill drill_;
   Autosave autosave_;
   TestWindow* test_ = nullptr;  // the open test window, whose loop runTest() runs
+  bool testAgain_ = false;  // Tests came while the closing test window's loop ended
   CharacterChooser character_;  // for the answer box
 };

@@ -19,6 +19,7 @@ class TestWindow : public CWinFrame {
   // Creates the window owned by owner and runs it until it closes.
   void run(HWND owner);
   void activate();
+  bool isOpen() const { return hwnd != nullptr; }
   // Closes the window from outside; its loop then ends.
   void close();
 
