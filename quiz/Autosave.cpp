@@ -31,13 +31,15 @@ bool Autosave::folderWritable(const char* folder) {
   return true;
 }
 
-void Autosave::tick(WordList& document) {
+void Autosave::tick(WordList& document, AutosaveLender& lender) {
   if (!autosaveTick(settings_)) return;
   DeleteFileA(ownPath_.c_str());
   CText fileName(document.fileName);
   int format = document.format;
   document.fileName = ownPath_;
+  lender.snapshotToList();
   writeWordFile(document);
+  lender.releaseSnapshot();
   document.fileName.swap(fileName);
   document.format = format;
 }

@@ -15,6 +15,7 @@ namespace {
 
 const UINT kAutosavePeriod = 3000;
 const UINT kRestoreDelay = 1000;
+const UINT kActivateWordListDelay = 10;
 const int kInitialHeight = 282;
 const int kMinimumWidth = 268;
 const int kClientHeight = 238;
@@ -23,7 +24,7 @@ const int kSeparatorId = 0xFFFF;
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
-const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_WORDLIST, IDM_QUIZ_ADD_WORDS,
+const UINT kUnbuiltCommands[] = {IDM_QUIZ_PROPERTIES, IDM_QUIZ_ADD_WORDS,
                                  IDM_QUIZ_COMBINE_FILES, IDM_QUIZ_TESTS, IDM_QUIZ_SETTINGS,
                                  IDM_QUIZ_ABOUT, IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE,
                                  IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
@@ -121,6 +122,7 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
       break;
     case IDM_QUIZ_SAVE_AS: saveListAs(); break;
     case IDC_QUIZ_CLOSE: closeWindow(); break;
+    case IDM_QUIZ_WORDLIST: openWordList(); break;
     case IDM_NEXT_TAB_STOP:
     case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
   }
@@ -144,11 +146,21 @@ LRESULT QuizWindow::onDestroy() {
 
 LRESULT QuizWindow::onTimer(UINT_PTR id) {
   if (id == QuizTimer::kAutosave) {
-    autosave_.tick(document_);
+    autosave_.tick(document_, *this);
   } else if (id == QuizTimer::kRestore) {
     KillTimer(hwnd, QuizTimer::kRestore);
     restoreLeftOver();
+  } else if (id == QuizTimer::kActivateWordList) {
+    KillTimer(hwnd, QuizTimer::kActivateWordList);
+    if (wordList_) wordList_->activate();
   }
+  return 0;
+}
+
+// The word list window keeps the focus while it is open.
+LRESULT QuizWindow::onActivate(UINT state, BOOL, HWND other) {
+  if (state != WA_INACTIVE && wordList_ && other && other == wordList_->hwnd)
+    SetTimer(hwnd, QuizTimer::kActivateWordList, kActivateWordListDelay, nullptr);
   return 0;
 }
 
@@ -174,7 +186,9 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
   char path[MAX_PATH] = "";
   DragQueryFileA(drop, 0, path, MAX_PATH);
   DragFinish(drop);
-  if (refusedDuringTest() || !savePrompt()) return 0;
+  if (refusedDuringTest()) return 0;
+  closeWordList();
+  if (!savePrompt()) return 0;
   load(path, kFormatNone);
   restartDrill();
   refreshTitle();
@@ -237,7 +251,9 @@ void QuizWindow::toggleAskPrevious() {
 }
 
 void QuizWindow::newList() {
-  if (refusedDuringTest() || !savePrompt()) return;
+  if (refusedDuringTest()) return;
+  closeWordList();
+  if (!savePrompt()) return;
   document_.reset(true);
   settings_.resetRunTimeFlags();
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND, IDC_QUIZ_SECOND_TO_FIRST);
@@ -247,7 +263,9 @@ void QuizWindow::newList() {
 }
 
 void QuizWindow::openList() {
-  if (refusedDuringTest() || !savePrompt()) return;
+  if (refusedDuringTest()) return;
+  closeWordList();
+  if (!savePrompt()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (chooseFile(QuizString::kOpenFileTitle, true, QuizFileDialog::kAnyFiles, &path, &type)) {
@@ -266,7 +284,9 @@ bool QuizWindow::saveList() {
     document_.fileName = path;
     document_.format = type;
   }
+  snapshotToList();
   FileResult result = save(document_);
+  releaseSnapshot();
   if (result != FileResult::Ok) {
     message(fileResultMessageId(result), MB_OK | MB_ICONERROR);
     return false;
@@ -287,12 +307,39 @@ void QuizWindow::saveListAs() {
   refreshTitle();
 }
 
+void QuizWindow::openWordList() {
+  if (refusedDuringTest()) return;
+  if (wordList_) {
+    wordList_->activate();
+    return;
+  }
+  WordListWindow window(document_, settings_);
+  wordList_ = &window;
+  bool opened = window.run(hwnd);
+  wordList_ = nullptr;
+  // The window may have been closed because this one closed.
+  if (opened && hwnd) reshuffle();
+}
+
+void QuizWindow::closeWordList() {
+  if (wordList_) wordList_->close();
+}
+
+void QuizWindow::snapshotToList() {
+  if (wordList_) wordList_->snapshotToList();
+}
+
+void QuizWindow::releaseSnapshot() {
+  if (wordList_) wordList_->releaseSnapshot();
+}
+
 void QuizWindow::focusNextTabStop(bool previous) {
   SendMessageA(hwnd, WM_NEXTDLGCTL, previous ? 1 : 0, FALSE);
 }
 
 bool QuizWindow::closeWindow() {
   if (settings_.closing) return true;
+  closeWordList();
   if (!savePrompt()) return false;
   settings_.closing = 1;
   finishClosing();
@@ -355,6 +402,7 @@ void QuizWindow::loadCommandLine() {
 void QuizWindow::restoreLeftOver() {
   CText path = autosave_.chooseLeftOver([this](const SYSTEMTIME& created) { return offerRestore(created); });
   if (path.empty()) return;
+  closeWordList();
   CText title;
   title.load(QuizString::kTitleRestored);
   setText(title.c_str());

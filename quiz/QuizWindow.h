@@ -3,13 +3,14 @@
 // message loop. It owns the drill, shows it, and carries the File, Tools and
 // About commands; every other window is opened from here. The document and
 // the settings belong to the application object.
+#include "editor/WordListWindow.h"
 #include "framework/WinDialog.h"
 #include "quiz/Autosave.h"
 #include "quiz/Drill.h"
 #include "quiz/InstanceList.h"
 #include "quiz/QuizApp.h"
 
-class QuizWindow : public CWinDialog, private DrillEvents {
+class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLender {
  public:
   explicit QuizWindow(QuizApp& app);
 
@@ -18,6 +19,7 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   LRESULT onClose() override;
   LRESULT onDestroy() override;
   LRESULT onTimer(UINT_PTR id) override;
+  LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onSize(UINT type, int width, int height) override;
   LRESULT onDropFiles(HDROP drop) override;
   // The instance protocol's registered message and the size limits.
@@ -26,6 +28,14 @@ class QuizWindow : public CWinDialog, private DrillEvents {
  private:
   void playSound(const char* fileName) override;
   void showError(UINT messageId) override;
+
+  // The word list window: while it is open the document's pairs are its
+  // rows. Commands that replace the document or end the program close it
+  // first; a save and the autosave borrow its rows.
+  void openWordList();
+  void closeWordList();
+  void snapshotToList() override;
+  void releaseSnapshot() override;
 
   // Commands.
   void check();
@@ -74,4 +84,5 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   RandomSource random_;
   Drill drill_;
   Autosave autosave_;
+  WordListWindow* wordList_ = nullptr;  // the open word list window, or null
 };
