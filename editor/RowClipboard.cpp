@@ -50,6 +50,18 @@ HGLOBAL globalCopy(const char* bytes, size_t size) {
   return memory;
 }
 
+// Other programs, and other running instances checking their Paste buttons,
+// hold the clipboard open for moments; a command waits that long for it.
+bool openClipboard(HWND owner) {
+  const int kAttempts = 20;
+  const DWORD kPause = 5;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(kPause);
+  }
+  return false;
+}
+
 bool put(UINT format, HGLOBAL memory) {
   if (SetClipboardData(format, memory)) return true;
   GlobalFree(memory);
@@ -119,7 +131,7 @@ bool RowClipboard::copy(HWND owner, const WordRows& rows, const std::vector<int>
   std::string text = makeClipboardText(rows, selected);
   HGLOBAL blockMemory = globalCopy(block.data(), block.size());
   HGLOBAL textMemory = globalCopy(text.c_str(), text.size() + 1);
-  if (!blockMemory || !textMemory || !OpenClipboard(owner)) {
+  if (!blockMemory || !textMemory || !openClipboard(owner)) {
     if (blockMemory) GlobalFree(blockMemory);
     if (textMemory) GlobalFree(textMemory);
     return false;
@@ -132,7 +144,7 @@ bool RowClipboard::copy(HWND owner, const WordRows& rows, const std::vector<int>
 }
 
 int RowClipboard::paste(HWND owner, WordRows& rows) {
-  if (!OpenClipboard(owner)) return 0;
+  if (!openClipboard(owner)) return 0;
   int before = rows.count();
   if (IsClipboardFormatAvailable(wordlistFormat_)) pasteBlock(GetClipboardData(wordlistFormat_), rows);
   else if (IsClipboardFormatAvailable(CF_TEXT)) pasteText(GetClipboardData(CF_TEXT), rows);
@@ -183,7 +195,7 @@ bool RowClipboard::cutInShell() const {
 }
 
 bool RowClipboard::canPaste(HWND owner) const {
-  if (!OpenClipboard(owner)) return false;
+  if (!openClipboard(owner)) return false;
   bool usable = false;
   if (IsClipboardFormatAvailable(wordlistFormat_)) {
     LockedBlock block(GetClipboardData(wordlistFormat_));
