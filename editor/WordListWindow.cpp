@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <functional>
 #include <unordered_set>
 
 namespace {
@@ -114,16 +115,11 @@ LRESULT WordListWindow::onInitDialog(HWND) {
   popups_.load(MAKEINTRESOURCEA(IDR_WORDLIST_MENU));
   SetMenuDefaultItem(GetSubMenu(popups_.handle, kWordPopup), IDM_MARK_SELECTED, FALSE);
   for (UINT command : kUnbuiltCommands) EnableMenuItem(popups_.handle, command, MF_BYCOMMAND | MF_GRAYED);
-  list_ = GetDlgItem(hwnd, IDC_WORDLIST_LIST);
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(settings_.fontHandle), FALSE);
   DWORD flags;
   RECT place;
   int widths[2];
   readSettings(&flags, &place, widths);
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyles, kListStyles);
-  SendMessageA(list_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
-  SetWindowSubclass(list_, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
-  insertColumns(widths);
+  prepareList(widths);
   for (int bit = 0; bit < 4; ++bit)
     CheckMenuItem(popups_.handle, kToolbarOptionItems[bit], MF_BYCOMMAND | (flags & (1u << bit) ? MF_CHECKED : MF_UNCHECKED));
   buildToolBar(flags);
@@ -169,6 +165,16 @@ void WordListWindow::writeSettings() const {
   INT32 stored[4] = {place.left, place.top, place.right, place.bottom};
   settings_.writeBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
   settings_.writeNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags());
+}
+
+// The rows' text and check boxes are asked for when the view paints them.
+void WordListWindow::prepareList(const int* widths) {
+  list_ = GetDlgItem(hwnd, IDC_WORDLIST_LIST);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(settings_.fontHandle), FALSE);
+  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyles, kListStyles);
+  SendMessageA(list_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+  SetWindowSubclass(list_, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
+  insertColumns(widths);
 }
 
 void WordListWindow::insertColumns(const int* widths) {
@@ -285,18 +291,8 @@ LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
     case IDM_MOVE_UP:
     case IDM_MOVE_DOWN: move(id == IDM_MOVE_UP); break;
     case IDM_MARK_ALL:
-    case IDM_MARK_NONE: {
-      WaitCursor wait;
-      rows_.checkAll(id == IDM_MARK_ALL);
-      repaintRows();
-      break;
-    }
-    case IDM_INVERT_MARKING: {
-      WaitCursor wait;
-      rows_.invertChecks();
-      repaintRows();
-      break;
-    }
+    case IDM_MARK_NONE:
+    case IDM_INVERT_MARKING: markAll(id); break;
     case IDM_MARK_SELECTED: markSelected(); break;
     case IDM_CHANGE_ORDER: changeOrder(); break;
     case IDM_TOOLBAR_FLAT:
@@ -309,20 +305,24 @@ LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
 
 void WordListWindow::sortBy(WordRows::Column column) {
   WaitCursor wait;
-  std::vector<int> selected = selectedRows();
+  keepSelectionAcross([&] { rows_.sort(column, descending_, systemSortKey); });
+  repaintRows();
+}
+
+// Selection and focus stay with the same pairs while reorder moves them.
+void WordListWindow::keepSelectionAcross(const std::function<void()>& reorder) {
+  std::unordered_set<const WordPair*> selected;
+  for (int row : selectedRows()) selected.insert(&rows_.at(row));
   int focused = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-  std::unordered_set<const WordPair*> selectedPairs;
-  for (int row : selected) selectedPairs.insert(&rows_.at(row));
   const WordPair* focusedPair = focused >= 0 && focused < rows_.count() ? &rows_.at(focused) : nullptr;
-  rows_.sort(column, descending_, systemSortKey);
+  reorder();
   std::vector<int> again;
   int focusedAgain = -1;
   for (int row = 0; row < rows_.count(); ++row) {
-    if (selectedPairs.count(&rows_.at(row))) again.push_back(row);
+    if (selected.count(&rows_.at(row))) again.push_back(row);
     if (&rows_.at(row) == focusedPair) focusedAgain = row;
   }
   selectOnly(again, focusedAgain);
-  repaintRows();
 }
 
 void WordListWindow::setDescending(bool descending) {
@@ -348,6 +348,13 @@ void WordListWindow::move(bool up) {
   SendMessageA(list_, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&change));
   SendMessageA(list_, LVM_REDRAWITEMS, std::min(row, other), std::max(row, other));
   SendMessageA(list_, LVM_ENSUREVISIBLE, other, FALSE);
+}
+
+void WordListWindow::markAll(UINT command) {
+  WaitCursor wait;
+  if (command == IDM_INVERT_MARKING) rows_.invertChecks();
+  else rows_.checkAll(command == IDM_MARK_ALL);
+  repaintRows();
 }
 
 void WordListWindow::markSelected() {

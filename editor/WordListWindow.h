@@ -15,6 +15,7 @@
 #include "wordlist/WordList.h"
 
 #include <commctrl.h>
+#include <functional>
 #include <vector>
 
 class WordListWindow : public CWinDialog, private FindTarget {
@@ -55,6 +56,7 @@ class WordListWindow : public CWinDialog, private FindTarget {
 
   void readSettings(DWORD* toolbarFlags, RECT* place, int* widths) const;
   void writeSettings() const;
+  void prepareList(const int* widths);
   void insertColumns(const int* widths);
   void buildToolBar(DWORD flags);
   DWORD toolbarFlags() const;
@@ -62,8 +64,11 @@ class WordListWindow : public CWinDialog, private FindTarget {
   void layout();
 
   void sortBy(WordRows::Column column);
+  void keepSelectionAcross(const std::function<void()>& reorder);
   void setDescending(bool descending);
   void move(bool up);
+  // Mark All, Mark None or Invert Marking.
+  void markAll(UINT command);
   void markSelected();
   void changeOrder();
   void deleteSelected();
