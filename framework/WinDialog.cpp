@@ -10,14 +10,48 @@ INT_PTR CWinDialog::runModal(HWND owner) {
                          reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
 }
 
+namespace {
+
+// Loads the table acceleratorId (-1: none); false when it cannot be loaded.
+bool loadTable(int acceleratorId, HACCEL* accelerators) {
+  *accelerators = nullptr;
+  if (acceleratorId == -1) return true;
+  *accelerators = LoadAcceleratorsA(getInstanceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(acceleratorId)));
+  return *accelerators != nullptr;
+}
+
+}  // namespace
+
 WPARAM CWinDialog::runModeless(HWND owner, int acceleratorId) {
-  HACCEL accelerators = nullptr;
-  if (acceleratorId != -1) {
-    accelerators = LoadAcceleratorsA(getInstanceHandle(), MAKEINTRESOURCEA(static_cast<WORD>(acceleratorId)));
-    if (!accelerators) return 0;
-  }
+  HACCEL accelerators;
+  if (!loadTable(acceleratorId, &accelerators)) return 0;
   hwnd = CreateDialogParamA(getInstanceHandle(), MAKEINTRESOURCEA(templateId), owner, dialogProcedure(),
                             reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
   if (!hwnd) return 0;
   return runMessageLoop(hwnd, accelerators);
+}
+
+bool CWinDialog::runNested(HWND owner, int acceleratorId) {
+  HACCEL accelerators;
+  if (!loadTable(acceleratorId, &accelerators)) return false;
+  HWND window = CreateDialogParamA(getInstanceHandle(), MAKEINTRESOURCEA(templateId), owner, dialogProcedure(),
+                                   reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
+  if (!window) return false;
+  MSG message;
+  while (hwnd) {
+    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return true;
+}
+
+LRESULT CWinDialog::notifyResult(LRESULT result) {
+  SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+  return TRUE;
 }

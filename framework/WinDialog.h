@@ -21,6 +21,15 @@ class CWinDialog : public CWinBase {
   // the quit message's wParam, or 0 when the table or the dialog cannot be
   // made. The dialog is left for the caller to destroy.
   WPARAM runModeless(HWND owner, int acceleratorId);
+  // Creates the dialog and runs a message loop nested in the caller's, as
+  // runModeless() does, until the dialog is destroyed. A quit message ends
+  // the loop too and is posted again for the enclosing loop. False when the
+  // table or the dialog cannot be made.
+  bool runNested(HWND owner, int acceleratorId);
+
+  // The answer to a notification whose result the dialog manager reads from
+  // the message result: stores result there and answers TRUE.
+  LRESULT notifyResult(LRESULT result);
 
   WORD templateId;
 };

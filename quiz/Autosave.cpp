@@ -42,12 +42,14 @@ bool Autosave::folderWritable(const char* folder) {
   return true;
 }
 
-void Autosave::tick(WordList& document) {
+void Autosave::tick(WordList& document, AutosaveLender& lender) {
   if (!autosaveTick(settings_)) return;
   CText fileName(document.fileName);
   int format = document.format;
   document.fileName = ownPath_;
+  lender.snapshotToList();
   FileResult result = writeWordFile(document);
+  lender.releaseSnapshot();
   document.fileName.swap(fileName);
   document.format = format;
   if (result == FileResult::Ok) releaseRestored();

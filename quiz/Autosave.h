@@ -12,6 +12,17 @@
 #include <functional>
 #include <vector>
 
+// A window that holds the document's pairs while it is open lends them for
+// the write: the document gets them before and gives them back after.
+class AutosaveLender {
+ public:
+  virtual void snapshotToList() = 0;
+  virtual void releaseSnapshot() = 0;
+
+ protected:
+  ~AutosaveLender() = default;
+};
+
 class Autosave {
  public:
   // Asked for each left-over file with its creation time (local time);
@@ -24,11 +35,11 @@ class Autosave {
   Autosave(Settings& settings, const InstanceList& instances, const char* programFolder,
            const char* appFolderName);
 
-  // One tick of the three-second timer: writes document when due, replacing
-  // the previous autosave file only once the new one is complete. The
-  // document's file name and format are put back afterwards; a failed write
-  // shows nothing.
-  void tick(WordList& document);
+  // One tick of the three-second timer: writes document when due, with the
+  // pairs lender holds, replacing the previous autosave file only once the
+  // new one is complete. The document's file name and format are put back
+  // afterwards; a failed write shows nothing.
+  void tick(WordList& document, AutosaveLender& lender);
 
   // Offers the left-over files of instances that are not running, in the
   // order the system lists them. A declined file is deleted. Answers the path

@@ -24,6 +24,7 @@ namespace {
 
 const UINT kAutosavePeriod = 3000;
 const UINT kRestoreDelay = 1000;
+const UINT kActivateWordListDelay = 10;
 const int kInitialHeight = 282;
 const int kMinimumWidth = 268;
 const int kClientHeight = 238;
@@ -32,7 +33,6 @@ const int kSeparatorId = -1;  // the template stores it as 0xFFFFFFFF
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
 // Commands whose windows the program does not have yet.
-const UINT kUnbuiltCommands[] = {IDM_QUIZ_WORDLIST};
 const UINT kFileCommands[] = {IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE, IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 const int kTallestAnswerBox = 36;
 
@@ -101,7 +101,6 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   SetClassLongPtrA(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-  greyUnbuiltCommands();
   applyUserFont();
   refreshDirectionCaptions();
   refreshTitle();
@@ -131,6 +130,7 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
     case IDC_QUIZ_CLOSE: closeWindow(); break;
     case IDM_QUIZ_SETTINGS: openSettings(); break;
     case IDM_QUIZ_ABOUT: openAbout(); break;
+    case IDM_QUIZ_WORDLIST: openWordList(); break;
     case IDM_NEXT_TAB_STOP:
     case IDM_PREVIOUS_TAB_STOP: focusNextTabStop(id == IDM_PREVIOUS_TAB_STOP); break;
     case IDM_QUIZ_TESTS: runTest(); break;
@@ -163,11 +163,21 @@ LRESULT QuizWindow::onDestroy() {
 
 LRESULT QuizWindow::onTimer(UINT_PTR id) {
   if (id == QuizTimer::kAutosave) {
-    autosave_.tick(document_);
+    autosave_.tick(document_, *this);
   } else if (id == QuizTimer::kRestore) {
     KillTimer(hwnd, QuizTimer::kRestore);
     restoreLeftOver();
+  } else if (id == QuizTimer::kActivateWordList) {
+    KillTimer(hwnd, QuizTimer::kActivateWordList);
+    if (wordList_) wordList_->activate();
   }
+  return 0;
+}
+
+// The word list window keeps the focus while it is open.
+LRESULT QuizWindow::onActivate(UINT state, BOOL, HWND other) {
+  if (state != WA_INACTIVE && wordList_ && other && other == wordList_->hwnd)
+    SetTimer(hwnd, QuizTimer::kActivateWordList, kActivateWordListDelay, nullptr);
   return 0;
 }
 
@@ -193,7 +203,9 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
   char path[MAX_PATH] = "";
   DragQueryFileA(drop, 0, path, MAX_PATH);
   DragFinish(drop);
-  if (refusedDuringTest() || !savePrompt()) return 0;
+  if (refusedDuringTest()) return 0;
+  closeWordList();
+  if (!savePrompt()) return 0;
   load(path, kFormatNone);
   restartDrill();
   refreshTitle();
@@ -255,7 +267,9 @@ void QuizWindow::toggleAskPrevious() {
 }
 
 void QuizWindow::newList() {
-  if (refusedDuringTest() || !savePrompt()) return;
+  if (refusedDuringTest()) return;
+  closeWordList();
+  if (!savePrompt()) return;
   document_.reset(true);
   settings_.resetRunTimeFlags();
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND, IDC_QUIZ_SECOND_TO_FIRST);
@@ -265,7 +279,9 @@ void QuizWindow::newList() {
 }
 
 void QuizWindow::openList() {
-  if (refusedDuringTest() || !savePrompt()) return;
+  if (refusedDuringTest()) return;
+  closeWordList();
+  if (!savePrompt()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (chooseFile(QuizString::kOpenFileTitle, true, QuizFileDialog::kAnyFiles, &path, &type)) {
@@ -284,7 +300,9 @@ bool QuizWindow::saveList() {
     document_.fileName = path;
     document_.format = type;
   }
+  snapshotToList();
   FileResult result = save(document_);
+  releaseSnapshot();
   if (result != FileResult::Ok) {
     message(fileResultMessageId(result), MB_OK | MB_ICONERROR);
     return false;
@@ -324,6 +342,33 @@ void QuizWindow::openAbout() {
   CWaitCursor wait;
   AboutDialog dialog;
   dialog.runModal(hwnd);
+}
+
+void QuizWindow::openWordList() {
+  if (refusedDuringTest()) return;
+  character_.close();
+  if (wordList_) {
+    wordList_->activate();
+    return;
+  }
+  WordListWindow window(document_, settings_);
+  wordList_ = &window;
+  bool opened = window.run(hwnd);
+  wordList_ = nullptr;
+  // The window may have been closed because this one closed.
+  if (opened && hwnd) reshuffle();
+}
+
+void QuizWindow::closeWordList() {
+  if (wordList_) wordList_->close();
+}
+
+void QuizWindow::snapshotToList() {
+  if (wordList_) wordList_->snapshotToList();
+}
+
+void QuizWindow::releaseSnapshot() {
+  if (wordList_) wordList_->releaseSnapshot();
 }
 
 void QuizWindow::focusNextTabStop(bool previous) {
@@ -408,6 +453,7 @@ void QuizWindow::enableFileCommands() {
 
 bool QuizWindow::closeWindow() {
   if (settings_.closing) return true;
+  closeWordList();
   if (!savePrompt()) return false;
   settings_.closing = 1;
   finishClosing();
@@ -478,6 +524,7 @@ void QuizWindow::loadCommandLine() {
 void QuizWindow::restoreLeftOver() {
   CText path = autosave_.chooseLeftOver([this](const SYSTEMTIME& created) { return offerRestore(created); });
   if (path.empty()) return;
+  closeWordList();
   CText title;
   title.load(QuizString::kTitleRestored);
   setText(title.c_str());
@@ -582,12 +629,6 @@ int QuizWindow::message(UINT textId, UINT style, const char* argument) {
 
 void QuizWindow::broadcast(WPARAM wParam, LPARAM lParam) {
   PostMessageA(HWND_BROADCAST, settings_.messageNumber, wParam, lParam);
-}
-
-void QuizWindow::greyUnbuiltCommands() {
-  HMENU menu = GetMenu(hwnd);
-  for (UINT id : kUnbuiltCommands) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
-  DrawMenuBar(hwnd);
 }
 
 void QuizWindow::placeControl(int id, int x, int y, int width, int height) {

@@ -4,6 +4,7 @@
 // About commands; every other window is opened from here. The document and
 // the settings belong to the application object.
 #include "editor/CharacterChooser.h"
+#include "editor/WordListWindow.h"
 #include "framework/WinDialog.h"
 #include "quiz/Autosave.h"
 #include "quiz/Drill.h"
@@ -12,7 +13,7 @@
 
 class TestWindow;
 
-class QuizWindow : public CWinDialog, private DrillEvents {
+class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLender {
  public:
   explicit QuizWindow(QuizApp& app);
 
@@ -21,6 +22,7 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   LRESULT onClose() override;
   LRESULT onDestroy() override;
   LRESULT onTimer(UINT_PTR id) override;
+  LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onSize(UINT type, int width, int height) override;
   LRESULT onDropFiles(HDROP drop) override;
   // The instance protocol's registered message and the size limits.
@@ -29,6 +31,14 @@ class QuizWindow : public CWinDialog, private DrillEvents {
  private:
   void playSound(const char* fileName) override;
   void showError(UINT messageId) override;
+
+  // The word list window: while it is open the document's pairs are its
+  // rows. Commands that replace the document or end the program close it
+  // first; a save and the autosave borrow its rows.
+  void openWordList();
+  void closeWordList();
+  void snapshotToList() override;
+  void releaseSnapshot() override;
 
   // Commands.
   void check();
@@ -79,7 +89,6 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   bool refusedDuringTest();
   int message(UINT textId, UINT style, const char* argument = nullptr);
   void broadcast(WPARAM wParam, LPARAM lParam);
-  void greyUnbuiltCommands();
   void placeControl(int id, int x, int y, int width, int height);
 
   QuizApp& app_;
@@ -92,4 +101,5 @@ class QuizWindow : public CWinDialog, private DrillEvents {
   TestWindow* test_ = nullptr;  // the open test window, whose loop runTest() runs
   bool testAgain_ = false;  // Tests came while the closing test window's loop ended
   CharacterChooser character_;  // for the answer box
+  WordListWindow* wordList_ = nullptr;  // the open word list window, or null
 };

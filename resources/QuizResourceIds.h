@@ -202,6 +202,53 @@
 #define IDC_INPUT_OK 1000
 #define IDC_INPUT_CANCEL 1001
 
+// Word list window, dialog IDD_WORDLIST: its list view and toolbar, the
+// toolbar's commands (a button's id is also its tool tip's string id), and the
+// commands of popup menu IDR_WORDLIST_MENU and accelerators IDR_WORDLIST_ACCELERATORS.
+#define IDC_WORDLIST_LIST 1066
+#define IDC_WORDLIST_TOOLBAR 1069
+#define IDM_WORDLIST_CLOSE 101
+#define IDM_WORDLIST_NEW 102
+#define IDM_WORDLIST_DELETE 104
+#define IDM_WORDLIST_SORT 106
+#define IDM_WORDLIST_MARK 117
+#define IDM_WORDLIST_COPY 121
+#define IDM_WORDLIST_CUT 122
+#define IDM_WORDLIST_PASTE 123
+#define IDM_WORDLIST_FIND 127
+#define IDM_WORDLIST_EDIT 1002
+#define IDM_SORT_FIRST_WORD 40001
+#define IDM_SORT_SECOND_WORD 40002
+#define IDM_SORT_ASCENDING 40003
+#define IDM_SORT_DESCENDING 40004
+#define IDM_MOVE_UP 40005
+#define IDM_MOVE_DOWN 40006
+#define IDM_MARK_ALL 40013
+#define IDM_MARK_NONE 40014
+#define IDM_INVERT_MARKING 40015
+#define IDM_MARK_SELECTED 40016
+#define IDM_WORD_DELETE 40017
+#define IDM_WORD_CUT 40024
+#define IDM_WORD_COPY 40025
+#define IDM_WORD_EDIT 40026
+#define IDM_WORD_NEW 40027
+#define IDM_WORD_FIND 40028
+#define IDM_TOOLBAR_FLAT 40030
+#define IDM_TOOLBAR_LABELS 40031
+#define IDM_TOOLBAR_TIPS 40032
+#define IDM_WORD_PASTE 40033
+#define IDM_TOOLBAR_LARGE 40034
+#define IDM_CHANGE_ORDER 40035
+
+// Find dialog, IDD_FIND.
+#define IDC_FIND_NEXT 1000
+#define IDC_FIND_CANCEL 1001
+#define IDC_FIND_TEXT 1003
+#define IDC_FIND_MATCH_CASE 1032
+#define IDC_FIND_WHOLE_WORD 1033
+#define IDC_FIND_UP 1034
+#define IDC_FIND_DOWN 1035
+
 // Toolbar images of the word list window: 16 x 16, and 24 x 24 for large buttons.
 #define IDB_TOOLBAR 13004
 #define IDB_TOOLBAR_DISABLED 13008

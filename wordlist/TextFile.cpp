@@ -3,73 +3,21 @@
 #include "framework/BufferedWriter.h"
 #include "framework/ReplacingFile.h"
 #include "wordlist/FileContents.h"
+#include "wordlist/TextLines.h"
 
 #include <cstring>
-#include <string>
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
-// The word file ends its texts with these bytes and cannot store them in a
-// word, so they never enter one.
-bool isWordFileMarker(char c) { return c == 0x02 || c == 0x03; }
-
-// Splits text into lines of two words; see TextFile.h for the line rule.
-class TextLineReader {
- public:
-  TextLineReader(WordList& list, bool oem, const InvalidLineQuestion& question)
-      : list_(list), oem_(oem), question_(question) {}
-
-  FileResult read(const char* text) {
-    const char* p = skipBlanks(text);
-    while (*p) {
-      if (*p == '\t' || (p[0] == ' ' && p[1] == ' ')) {
-        separatorSeen_ = true;
-        while (*p == ' ' || *p == '\t') ++p;
-      } else if (isLineBreak(*p)) {
-        if (!valid() && !question_()) return FileResult::UnknownFormat;
-        takeLine();
-        p = skipBlanks(p);
-      } else if (isWordFileMarker(*p)) {
-        ++p;
-      } else {
-        (separatorSeen_ ? second_ : first_).push_back(*p++);
-      }
-    }
-    if (valid()) takeLine();
-    return appendFailed_ ? FileResult::NoMemory : FileResult::Ok;
-  }
-
- private:
-  static const char* skipBlanks(const char* p) {
-    while (isBlank(*p)) ++p;
-    return p;
-  }
-
-  bool valid() const { return separatorSeen_ && !first_.empty() && !second_.empty(); }
-
-  void takeLine() {
-    if (valid()) {
-      CText first(first_.c_str()), second(second_.c_str());
-      if (oem_) {
-        first.toAnsi();
-        second.toAnsi();
-      }
-      if (list_.pairs.append(first.c_str(), second.c_str(), 1) < 0) appendFailed_ = true;
-    }
-    first_.clear();
-    second_.clear();
-    separatorSeen_ = false;
-  }
-
-  WordList& list_;
-  bool oem_;
-  const InvalidLineQuestion& question_;
-  std::string first_, second_;
-  bool separatorSeen_ = false;
-  bool appendFailed_ = false;
-};
+// Appends a valid line as a marked pair; the OEM variant converts both words
+// to the ANSI code page first. False when memory cannot be had.
+bool appendLine(WordList& list, const TextLine& line, bool oem) {
+  if (!oem) return list.pairs.append(line.first.c_str(), line.second.c_str(), 1) >= 0;
+  CText first(line.first.c_str()), second(line.second.c_str());
+  first.toAnsi();
+  second.toAnsi();
+  return list.pairs.append(first.c_str(), second.c_str(), 1) >= 0;
+}
 
 void writeWord(CBufferedWriter& writer, const PairWord& word, bool oem) {
   if (!oem) {
@@ -92,7 +40,15 @@ FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& questio
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
   if (std::memchr(contents.bytes.get(), 0, contents.size)) return FileResult::UnknownFormat;
-  result = TextLineReader(list, oem, question).read(contents.bytes.get());
+  result = FileResult::Ok;
+  splitTextLines(contents.bytes.get(), contents.size, [&](const TextLine& line) {
+    if (!line.valid()) {
+      if (line.endedByBreak && !question()) result = FileResult::UnknownFormat;
+    } else if (!appendLine(list, line, oem)) {
+      result = FileResult::NoMemory;
+    }
+    return result == FileResult::Ok;
+  });
   if (result == FileResult::Ok) list.format = oem ? kFormatOemText : kFormatText;
   return result;
 }

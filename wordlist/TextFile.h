@@ -11,8 +11,8 @@
 using InvalidLineQuestion = std::function<bool()>;
 
 // Reads the file named by list.fileName into list (reset, keeping the file
-// name). Every pair read is marked. The bytes 0x02 and 0x03, which a word
-// file cannot store in a word, are dropped from the words.
+// name) by the line rule of wordlist/TextLines.h. Every pair read is marked;
+// reserved bytes (wordlist/WordBytes.h) are dropped from the words.
 FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& question);
 
 // Writes every pair as first word, tab, second word, CR LF. The header texts

@@ -1,6 +1,7 @@
 # Runs MediaGen into SCRATCH and compares every output with the committed file
 # under RESOURCES.
 set(outputs english/Verbolt.ico english/Play.bmp english/Stop.bmp english/Probe.wav
+  english/Toolbar.bmp english/ToolbarDisabled.bmp english/ToolbarLarge.bmp english/ToolbarLargeDisabled.bmp
   sounds/Right.wav sounds/Wrong.wav)
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH}/english ${SCRATCH}/sounds)

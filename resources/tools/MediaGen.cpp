@@ -4,6 +4,8 @@
 //   english/Verbolt.ico  icon 1: a speech bubble, 32 x 32 and 16 x 16
 //   english/Play.bmp     play button of the wave preview, 16 x 16, 16 colours
 //   english/Stop.bmp     stop button of the wave preview, 16 x 16, 16 colours
+//   english/Toolbar*.bmp the word list window's ten toolbar images, normal and
+//                        greyed, 16 x 16 and (Large) 24 x 24, 16 colours
 //   english/Probe.wav    one silent sample, the preview's end probe
 //   sounds/Right.wav     rising chime for a right answer
 //   sounds/Wrong.wav     low buzz for a wrong answer
@@ -241,7 +243,7 @@ Bytes iconFile(const std::vector<IconImage>& images) {
 
 // The standard 16-colour palette; light grey (index 7) is the button face, which
 // loading with LR_LOADMAP3DCOLORS replaces by the system's face colour.
-enum PaletteIndex : std::uint8_t { kBlack = 0, kMaroon = 1, kGreen = 2, kFace = 7, kRed = 9, kLime = 10 };
+enum PaletteIndex : std::uint8_t { kBlack = 0, kMaroon = 1, kGreen = 2, kTeal = 6, kFace = 7, kRed = 9, kLime = 10, kAqua = 14 };
 const std::uint8_t kPalette[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
                                       {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
                                       {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
@@ -273,26 +275,159 @@ std::vector<std::uint8_t> stopPicture() {
   return buttonPicture(inside, kMaroon, kRed);
 }
 
-Bytes bitmapFile(const std::vector<std::uint8_t>& pixels) {
-  unsigned row = rowBytes(kButtonSize, 4), imageSize = row * kButtonSize, dataOffset = 14 + 40 + 64;
+// A 16-colour bitmap file of width x height palette indices, top row first.
+Bytes bitmapFile(const std::vector<std::uint8_t>& pixels, int width, int height) {
+  unsigned row = rowBytes(width, 4), imageSize = row * height, dataOffset = 14 + 40 + 64;
   Bytes out;
   putText(&out, "BM");
   put32(&out, dataOffset + imageSize);
   put32(&out, 0);
   put32(&out, dataOffset);
-  putInfoHeader(&out, kButtonSize, kButtonSize, 4, imageSize, 16);
+  putInfoHeader(&out, width, height, 4, imageSize, 16);
   for (const auto& colour : kPalette) {
     out.push_back(colour[2]);
     out.push_back(colour[1]);
     out.push_back(colour[0]);
     out.push_back(0);
   }
-  for (int y = kButtonSize - 1; y >= 0; --y) {
+  for (int y = height - 1; y >= 0; --y) {
     Bytes line(row, 0);
-    for (int x = 0; x < kButtonSize; ++x) line[x / 2] |= pixels[y * kButtonSize + x] << (x % 2 ? 0 : 4);
+    for (int x = 0; x < width; ++x) line[x / 2] |= pixels[y * width + x] << (x % 2 ? 0 : 4);
     out.insert(out.end(), line.begin(), line.end());
   }
   return out;
+}
+
+Bytes bitmapFile(const std::vector<std::uint8_t>& pixels) { return bitmapFile(pixels, kButtonSize, kButtonSize); }
+
+// The word list window's toolbar images, drawn on a 16-unit square and
+// sampled at 16 or 24 pixels. A picture is a stack of shapes, the last on top;
+// each is filled, with its edge colour where a neighbouring pixel is outside.
+struct Shape {
+  std::function<bool(double, double)> inside;
+  std::uint8_t edge, fill;
+};
+using Picture = std::vector<Shape>;
+
+const std::uint8_t kOlive = 3, kNavy = 4, kGrey = 8, kYellow = 11, kBlue = 12, kWhite = 15;
+
+std::function<bool(double, double)> box(double left, double top, double right, double bottom) {
+  return [=](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; };
+}
+
+std::function<bool(double, double)> disc(double cx, double cy, double radius, double hole = 0) {
+  return [=](double x, double y) {
+    double d = std::hypot(x - cx, y - cy);
+    return d <= radius && d >= hole;
+  };
+}
+
+// A stroke of the given half width along the segment from (ax, ay) to (bx, by).
+std::function<bool(double, double)> stroke(double ax, double ay, double bx, double by, double half) {
+  return [=](double x, double y) {
+    double dx = bx - ax, dy = by - ay;
+    double t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(x - ax - t * dx, y - ay - t * dy) <= half;
+  };
+}
+
+std::function<bool(double, double)> triangle(double ax, double ay, double bx, double by, double cx, double cy) {
+  return [=](double x, double y) {
+    auto side = [&](double px, double py, double qx, double qy) { return (qx - px) * (y - py) - (qy - py) * (x - px); };
+    double s1 = side(ax, ay, bx, by), s2 = side(bx, by, cx, cy), s3 = side(cx, cy, ax, ay);
+    return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+  };
+}
+
+std::vector<Picture> toolbarPictures() {
+  auto page = [](double left, double top, double right, double bottom) {
+    return Shape{box(left, top, right, bottom), kBlack, kWhite};
+  };
+  return {
+      // Close: a door with an arrow leaving it.
+      {{box(2, 1.5, 9.5, 14.5), kBlack, kOlive}, {disc(7.5, 8.5, 0.9), kBlack, kBlack},
+       {stroke(9, 8, 14, 8, 1.1), kGreen, kGreen}, {triangle(11.5, 4.5, 15.5, 8, 11.5, 11.5), kGreen, kLime}},
+      // Cut: scissors.
+      {{stroke(4.5, 1.5, 10.5, 10, 0.8), kBlack, kGrey}, {stroke(11.5, 1.5, 5.5, 10, 0.8), kBlack, kGrey},
+       {disc(4.5, 12.5, 2.6, 1.3), kNavy, kNavy}, {disc(11.5, 12.5, 2.6, 1.3), kNavy, kNavy}},
+      // Copy: two pages.
+      {page(1.5, 1.5, 9.5, 11.5), page(6.5, 4.5, 14.5, 14.5), {box(8.5, 7.5, 12.5, 8.2), kNavy, kNavy},
+       {box(8.5, 10, 12.5, 10.7), kNavy, kNavy}},
+      // Paste: a page on a clipboard.
+      {{box(1.5, 2.5, 11.5, 15), kBlack, kOlive}, {box(4, 1, 9, 4), kBlack, kGrey}, page(6.5, 6.5, 14.5, 15),
+       {box(8.5, 9.5, 12.5, 10.2), kNavy, kNavy}},
+      // New: a page with a folded corner.
+      {{[](double x, double y) { return x >= 3 && x <= 13 && y >= 1.5 && y <= 14.5 && x - 9 <= y - 1.5; }, kBlack,
+        kWhite},
+       {triangle(9, 1.5, 9, 5.5, 13, 5.5), kBlack, kFace}},
+      // Edit: a pencil.
+      {{stroke(4.5, 11.5, 12.5, 3.5, 2.0), kBlack, kYellow}, {triangle(1.5, 14.5, 2.5, 10, 6, 13.5), kBlack, kWhite},
+       {stroke(11.5, 4.5, 13.5, 2.5, 1.9), kBlack, kRed}},
+      // Delete: a red cross.
+      {{stroke(3, 3, 13, 13, 1.8), kMaroon, kRed}, {stroke(13, 3, 3, 13, 1.8), kMaroon, kRed}},
+      // Mark: a check mark.
+      {{stroke(2.5, 8.5, 6.5, 12.5, 1.7), kGreen, kLime}, {stroke(6.5, 12.5, 13.5, 3, 1.7), kGreen, kLime}},
+      // Find: a magnifying glass.
+      {{stroke(9.5, 9.5, 14, 14, 1.6), kBlack, kOlive}, {disc(6.5, 6.5, 5), kBlack, kBlack},
+       {disc(6.5, 6.5, 3.6), kTeal, kAqua}},
+      // Sort: bars of falling length and a downward arrow.
+      {{box(1, 2, 8, 3.8), kNavy, kBlue}, {box(1, 6.5, 6, 8.3), kNavy, kBlue}, {box(1, 11, 4, 12.8), kNavy, kBlue},
+       {stroke(12, 1.5, 12, 10, 1.1), kBlack, kBlack}, {triangle(8.5, 9.5, 15.5, 9.5, 12, 15), kBlack, kBlack}},
+  };
+}
+
+// The picture at size x size pixels as palette indices; kFace where no shape is.
+std::vector<std::uint8_t> drawPicture(const Picture& picture, int size) {
+  double unit = 16.0 / size;
+  auto topShape = [&](int column, int row) {
+    for (int i = static_cast<int>(picture.size()) - 1; i >= 0; --i)
+      if (picture[i].inside((column + 0.5) * unit, (row + 0.5) * unit)) return i;
+    return -1;
+  };
+  auto covers = [&](int shape, int column, int row) { return picture[shape].inside((column + 0.5) * unit, (row + 0.5) * unit); };
+  std::vector<std::uint8_t> pixels;
+  for (int row = 0; row < size; ++row)
+    for (int column = 0; column < size; ++column) {
+      int shape = topShape(column, row);
+      if (shape < 0) {
+        pixels.push_back(kFace);
+        continue;
+      }
+      bool edge = !covers(shape, column - 1, row) || !covers(shape, column + 1, row) ||
+                  !covers(shape, column, row - 1) || !covers(shape, column, row + 1);
+      pixels.push_back(edge ? picture[shape].edge : picture[shape].fill);
+    }
+  return pixels;
+}
+
+// The greyed look of a button: its shape in dark grey over a white copy one
+// pixel down and to the right.
+std::vector<std::uint8_t> disabledLook(const std::vector<std::uint8_t>& normal, int size) {
+  std::vector<std::uint8_t> pixels(normal.size(), kFace);
+  auto covered = [&](int column, int row) {
+    return column >= 0 && row >= 0 && column < size && row < size && normal[row * size + column] != kFace;
+  };
+  for (int row = 0; row < size; ++row)
+    for (int column = 0; column < size; ++column) {
+      if (covered(column, row)) pixels[row * size + column] = kGrey;
+      else if (covered(column - 1, row - 1)) pixels[row * size + column] = kWhite;
+    }
+  return pixels;
+}
+
+// All pictures side by side in one strip of size-pixel squares.
+Bytes toolbarStrip(int size, bool disabled) {
+  std::vector<Picture> pictures = toolbarPictures();
+  int width = size * static_cast<int>(pictures.size());
+  std::vector<std::uint8_t> strip(static_cast<size_t>(width) * size, kFace);
+  for (size_t i = 0; i < pictures.size(); ++i) {
+    std::vector<std::uint8_t> pixels = drawPicture(pictures[i], size);
+    if (disabled) pixels = disabledLook(pixels, size);
+    for (int row = 0; row < size; ++row)
+      for (int column = 0; column < size; ++column)
+        strip[row * width + static_cast<int>(i) * size + column] = pixels[row * size + column];
+  }
+  return bitmapFile(strip, width, size);
 }
 
 }  // namespace
@@ -306,6 +441,10 @@ int main(int argc, char** argv) {
   bool ok = writeFile(root + "english/Verbolt.ico", iconFile({bubbleIcon(32), bubbleIcon(16)}));
   ok = writeFile(root + "english/Play.bmp", bitmapFile(playPicture())) && ok;
   ok = writeFile(root + "english/Stop.bmp", bitmapFile(stopPicture())) && ok;
+  ok = writeFile(root + "english/Toolbar.bmp", toolbarStrip(16, false)) && ok;
+  ok = writeFile(root + "english/ToolbarDisabled.bmp", toolbarStrip(16, true)) && ok;
+  ok = writeFile(root + "english/ToolbarLarge.bmp", toolbarStrip(24, false)) && ok;
+  ok = writeFile(root + "english/ToolbarLargeDisabled.bmp", toolbarStrip(24, true)) && ok;
   ok = writeFile(root + "english/Probe.wav", probeSound()) && ok;
   ok = writeFile(root + "sounds/Right.wav", rightSound()) && ok;
   ok = writeFile(root + "sounds/Wrong.wav", wrongSound()) && ok;

@@ -76,11 +76,11 @@ TEST_F(TextFileTest, InvalidLinesAskWhetherToGoOn) {
   EXPECT_EQ(list_.author, "kept");
 }
 
-TEST_F(TextFileTest, RefusesBinaryFilesAndDropsWordFileMarkers) {
+TEST_F(TextFileTest, RefusesBinaryFilesAndDropsReservedBytes) {
   EXPECT_EQ(read(std::string("cat\tkis\0sa\r\n", 12)), FileResult::UnknownFormat);
   EXPECT_EQ(read("a\tb\r\n", true, kFormatOemText), FileResult::Ok);
   EXPECT_EQ(list_.format, kFormatOemText);
-  ASSERT_EQ(read("ca\x03t\tkis\x02sa\r\n\x02\x03\tx\r\n"), FileResult::Ok);
+  ASSERT_EQ(read("c\x01" "a\x03t\tkis\x02sa\r\n\x02\x03\tx\r\n"), FileResult::Ok);
   ASSERT_EQ(list_.pairs.count(), 1);
   EXPECT_EQ(list_.pairs.head()->firstWord, "cat");
   EXPECT_EQ(list_.pairs.head()->secondWord, "kissa");

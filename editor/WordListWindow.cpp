@@ -1,0 +1,564 @@
+#include "editor/WordListWindow.h"
+
+#include "resources/QuizResourceIds.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <functional>
+#include <unordered_set>
+
+namespace {
+
+enum Popup { kSortingPopup = 0, kMarkPopup = 1, kWordPopup = 2, kNoWordPopup = 3, kToolbarPopup = 4 };
+enum StateImage { kUnchecked = 1, kChecked = 2 };
+
+const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+const RECT kDefaultPlace = {50, 50, 550, 380};
+const int kMinimumSide = 100;
+const UINT_PTR kListSubclass = 1;
+
+// The toolbar options and the menu items that show them, bit by bit.
+const UINT kToolbarOptionItems[] = {IDM_TOOLBAR_FLAT, IDM_TOOLBAR_LABELS, IDM_TOOLBAR_TIPS, IDM_TOOLBAR_LARGE};
+
+// The commands whose dialogs the program does not have yet.
+const UINT kUnbuiltCommands[] = {IDM_WORDLIST_NEW, IDM_WORDLIST_EDIT, IDM_WORD_NEW, IDM_WORD_EDIT};
+
+// The hourglass while a command works on many rows.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// The system's case-insensitive, locale-aware order as byte-comparable keys,
+// made once per row instead of comparing texts at every step of the sort.
+void systemSortKey(const PairWord& word, std::string* key) {
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  int length = static_cast<int>(word.length());
+  char small[256];
+  int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, small, sizeof small);
+  if (size > 0) {
+    key->assign(small, size - 1);
+    return;
+  }
+  size = LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, nullptr, 0);
+  key->assign(size > 0 ? size : 0, '\0');
+  if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, &(*key)[0], size);
+  if (!key->empty()) key->pop_back();
+}
+
+bool contains(const RECT& rect, POINT point) {
+  return point.x >= rect.left && point.x <= rect.right && point.y >= rect.top && point.y <= rect.bottom;
+}
+
+}  // namespace
+
+// The list view keeps no check of its own, so a state given to it from
+// outside (LVM_SETITEMSTATE, LVM_SETITEM) checks or unchecks the row.
+LRESULT CALLBACK WordListWindow::listProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR data) {
+  try {
+    auto* window = reinterpret_cast<WordListWindow*>(data);
+    // LVITEMA and LVITEMW agree in every field read here.
+    const LVITEMA* item = reinterpret_cast<const LVITEMA*>(lParam);
+    if (message == LVM_SETITEMSTATE && item && (item->stateMask & LVIS_STATEIMAGEMASK))
+      window->takeCheckFromState(static_cast<int>(wParam), item->state);
+    else if ((message == LVM_SETITEMA || message == LVM_SETITEMW) && item && (item->mask & LVIF_STATE) &&
+             item->iSubItem == 0 && (item->stateMask & LVIS_STATEIMAGEMASK))
+      window->takeCheckFromState(item->iItem, item->state);
+  } catch (...) {
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+void WordListWindow::takeCheckFromState(int row, UINT state) {
+  UINT image = (state & LVIS_STATEIMAGEMASK) >> 12;
+  if (image != kUnchecked && image != kChecked) return;
+  if (row == -1) rows_.checkAll(image == kChecked);
+  else if (row >= 0 && row < rows_.count()) rows_.setChecked(row, image == kChecked);
+  repaintRows();
+}
+
+WordListWindow::WordListWindow(WordList& document, Settings& settings)
+    : CWinDialog(IDD_WORDLIST), document_(document), settings_(settings) {}
+
+WordListWindow::~WordListWindow() { popups_.destroy(); }
+
+bool WordListWindow::run(HWND owner) { return runNested(owner, IDR_WORDLIST_ACCELERATORS); }
+
+void WordListWindow::close() {
+  if (find_) find_->close();
+  if (hwnd) DestroyWindow(hwnd);
+}
+
+void WordListWindow::activate() {
+  if (!hwnd) return;
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  SetForegroundWindow(hwnd);
+  SetActiveWindow(hwnd);
+}
+
+void WordListWindow::snapshotToList() {
+  if (holdsRows_) rows_.lendTo(document_);
+}
+
+void WordListWindow::releaseSnapshot() {
+  if (holdsRows_) rows_.takeBack(document_);
+}
+
+LRESULT WordListWindow::onInitDialog(HWND) {
+  popups_.load(MAKEINTRESOURCEA(IDR_WORDLIST_MENU));
+  SetMenuDefaultItem(GetSubMenu(popups_.handle, kWordPopup), IDM_MARK_SELECTED, FALSE);
+  for (UINT command : kUnbuiltCommands) EnableMenuItem(popups_.handle, command, MF_BYCOMMAND | MF_GRAYED);
+  DWORD flags;
+  RECT place;
+  int widths[2];
+  readSettings(&flags, &place, widths);
+  prepareList(widths);
+  for (int bit = 0; bit < 4; ++bit)
+    CheckMenuItem(popups_.handle, kToolbarOptionItems[bit], MF_BYCOMMAND | (flags & (1u << bit) ? MF_CHECKED : MF_UNCHECKED));
+  buildToolBar(flags);
+  MoveWindow(hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+  rows_.takeFrom(document_);
+  holdsRows_ = true;
+  showRowCount();
+  nextViewer_ = SetClipboardViewer(hwnd);
+  updatePasteButton();
+  SetFocus(list_);
+  return FALSE;
+}
+
+void WordListWindow::readSettings(DWORD* toolbarFlags, RECT* place, int* widths) const {
+  *toolbarFlags = Settings::kDefaultToolbar;
+  settings_.readNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags);
+  *toolbarFlags &= WordListToolBar::kAllFlags;
+  INT32 stored[4] = {kDefaultPlace.left, kDefaultPlace.top, kDefaultPlace.right, kDefaultPlace.bottom};
+  settings_.readBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
+  *place = RECT{stored[0], stored[1], stored[2], stored[3]};
+  // A place that is too small or on no screen would hide the window.
+  if (place->right - place->left < kMinimumSide || place->bottom - place->top < kMinimumSide ||
+      !MonitorFromRect(place, MONITOR_DEFAULTTONULL))
+    *place = kDefaultPlace;
+  INT32 columns[2] = {Settings::kDefaultColumnWidth, Settings::kDefaultColumnWidth};
+  settings_.readBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
+  widths[0] = columns[0];
+  widths[1] = columns[1];
+}
+
+void WordListWindow::writeSettings() const {
+  INT32 columns[2];
+  for (int column = 0; column < 2; ++column)
+    columns[column] = static_cast<INT32>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0));
+  settings_.writeBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
+  RECT place;
+  GetWindowRect(hwnd, &place);
+  if (IsIconic(hwnd) || IsZoomed(hwnd)) {
+    WINDOWPLACEMENT placement;
+    getPlacement(&placement);
+    place = placement.rcNormalPosition;
+  }
+  INT32 stored[4] = {place.left, place.top, place.right, place.bottom};
+  settings_.writeBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
+  settings_.writeNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags());
+}
+
+// The rows' text and check boxes are asked for when the view paints them.
+void WordListWindow::prepareList(const int* widths) {
+  list_ = GetDlgItem(hwnd, IDC_WORDLIST_LIST);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(settings_.fontHandle), FALSE);
+  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyles, kListStyles);
+  SendMessageA(list_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+  SetWindowSubclass(list_, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
+  insertColumns(widths);
+}
+
+void WordListWindow::insertColumns(const int* widths) {
+  const UINT titles[] = {QuizString::kFirstWordColumn, QuizString::kSecondWordColumn};
+  for (int column = 0; column < 2; ++column) {
+    CText title;
+    title.load(titles[column]);
+    LVCOLUMNA format = {};
+    format.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    format.fmt = LVCFMT_LEFT;
+    format.cx = widths[column];
+    format.pszText = const_cast<char*>(title.c_str());
+    format.iSubItem = column;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&format));
+  }
+}
+
+void WordListWindow::buildToolBar(DWORD flags) {
+  toolbar_.build(hwnd, flags);
+  for (UINT command : kUnbuiltCommands) toolbar_.enable(command, false);
+  updatePasteButton();
+}
+
+DWORD WordListWindow::toolbarFlags() const {
+  DWORD flags = 0;
+  for (int bit = 0; bit < 4; ++bit)
+    if (GetMenuState(popups_.handle, kToolbarOptionItems[bit], MF_BYCOMMAND) & MF_CHECKED) flags |= 1u << bit;
+  return flags;
+}
+
+void WordListWindow::toggleToolbarOption(UINT command) {
+  bool on = !(GetMenuState(popups_.handle, command, MF_BYCOMMAND) & MF_CHECKED);
+  CheckMenuItem(popups_.handle, command, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  if (command == IDM_TOOLBAR_FLAT) {
+    toolbar_.setFlat(on);
+    return;
+  }
+  buildToolBar(toolbarFlags());
+  layout();
+}
+
+void WordListWindow::layout() {
+  if (!list_ || !toolbar_.handle()) return;
+  RECT client;
+  GetClientRect(hwnd, &client);
+  int top = toolbar_.fitWidth();
+  MoveWindow(list_, 0, top, client.right, std::max(0, static_cast<int>(client.bottom) - top), TRUE);
+}
+
+LRESULT WordListWindow::onSize(UINT type, int, int) {
+  if (type != SIZE_MINIMIZED) layout();
+  return 0;
+}
+
+LRESULT WordListWindow::onClose() {
+  close();
+  return TRUE;
+}
+
+// Whichever way the window goes, the rows go back to the document first.
+LRESULT WordListWindow::onDestroy() {
+  if (find_) find_->close();
+  writeSettings();
+  if (holdsRows_) {
+    rows_.giveBack(document_);
+    holdsRows_ = false;
+    settings_.setModified(true);
+  }
+  RemoveWindowSubclass(list_, listProcedure, kListSubclass);
+  ChangeClipboardChain(hwnd, nextViewer_);
+  return 0;
+}
+
+LRESULT WordListWindow::onActivate(UINT state, BOOL, HWND other) {
+  if (state == WA_INACTIVE && find_ && find_->hwnd != other) {
+    find_->dropTopmost();
+    HWND foreground = GetForegroundWindow();
+    if (foreground && foreground != hwnd) SetWindowPos(foreground, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  return 0;
+}
+
+LRESULT WordListWindow::onDrawClipboard() {
+  if (nextViewer_) SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+  updatePasteButton();
+  return 0;
+}
+
+LRESULT WordListWindow::onChangeCbChain(HWND removed, HWND next) {
+  if (removed == nextViewer_) nextViewer_ = next;
+  else if (nextViewer_) SendMessageA(nextViewer_, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed), reinterpret_cast<LPARAM>(next));
+  return 0;
+}
+
+LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
+  switch (id) {
+    case IDM_WORDLIST_CLOSE: close(); break;
+    case IDM_WORDLIST_DELETE:
+    case IDM_WORD_DELETE: deleteSelected(); break;
+    case IDM_WORDLIST_SORT: showPopup(kSortingPopup, toolbar_.belowButton(id), TPM_LEFTBUTTON); break;
+    case IDM_WORDLIST_MARK: showPopup(kMarkPopup, toolbar_.belowButton(id), TPM_LEFTBUTTON); break;
+    case IDM_WORDLIST_COPY:
+    case IDM_WORD_COPY: copy(false); break;
+    case IDM_WORDLIST_CUT:
+    case IDM_WORD_CUT: copy(true); break;
+    case IDM_WORDLIST_PASTE:
+    case IDM_WORD_PASTE: paste(); break;
+    case IDM_WORDLIST_FIND:
+    case IDM_WORD_FIND: find(); break;
+    case IDM_SORT_FIRST_WORD: sortBy(WordRows::kFirstWord); break;
+    case IDM_SORT_SECOND_WORD: sortBy(WordRows::kSecondWord); break;
+    case IDM_SORT_ASCENDING:
+    case IDM_SORT_DESCENDING: setDescending(id == IDM_SORT_DESCENDING); break;
+    case IDM_MOVE_UP:
+    case IDM_MOVE_DOWN: move(id == IDM_MOVE_UP); break;
+    case IDM_MARK_ALL:
+    case IDM_MARK_NONE:
+    case IDM_INVERT_MARKING: markAll(id); break;
+    case IDM_MARK_SELECTED: markSelected(); break;
+    case IDM_CHANGE_ORDER: changeOrder(); break;
+    case IDM_TOOLBAR_FLAT:
+    case IDM_TOOLBAR_LABELS:
+    case IDM_TOOLBAR_TIPS:
+    case IDM_TOOLBAR_LARGE: toggleToolbarOption(id); break;
+  }
+  return 0;
+}
+
+void WordListWindow::sortBy(WordRows::Column column) {
+  WaitCursor wait;
+  keepSelectionAcross([&] { rows_.sort(column, descending_, systemSortKey); });
+  repaintRows();
+}
+
+// Selection and focus stay with the same pairs while reorder moves them.
+void WordListWindow::keepSelectionAcross(const std::function<void()>& reorder) {
+  std::unordered_set<const WordPair*> selected;
+  for (int row : selectedRows()) selected.insert(&rows_.at(row));
+  int focused = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  const WordPair* focusedPair = focused >= 0 && focused < rows_.count() ? &rows_.at(focused) : nullptr;
+  reorder();
+  std::vector<int> again;
+  int focusedAgain = -1;
+  for (int row = 0; row < rows_.count(); ++row) {
+    if (selected.count(&rows_.at(row))) again.push_back(row);
+    if (&rows_.at(row) == focusedPair) focusedAgain = row;
+  }
+  selectOnly(again, focusedAgain);
+}
+
+void WordListWindow::setDescending(bool descending) {
+  descending_ = descending;
+  CheckMenuItem(popups_.handle, IDM_SORT_ASCENDING, MF_BYCOMMAND | (descending ? MF_UNCHECKED : MF_CHECKED));
+  CheckMenuItem(popups_.handle, IDM_SORT_DESCENDING, MF_BYCOMMAND | (descending ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// Selection and focus travel with the moved words; the check is the pair's.
+void WordListWindow::move(bool up) {
+  std::vector<int> selected = selectedRows();
+  if (selected.empty()) return;
+  int row = selected.front(), other = up ? row - 1 : row + 1;
+  if (!(up ? rows_.moveUp(row) : rows_.moveDown(row))) return;
+  const UINT mask = LVIS_SELECTED | LVIS_FOCUSED;
+  UINT rowState = static_cast<UINT>(SendMessageA(list_, LVM_GETITEMSTATE, row, mask));
+  UINT otherState = static_cast<UINT>(SendMessageA(list_, LVM_GETITEMSTATE, other, mask));
+  LVITEMA change = {};
+  change.stateMask = mask;
+  change.state = otherState;
+  SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
+  change.state = rowState;
+  SendMessageA(list_, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&change));
+  SendMessageA(list_, LVM_REDRAWITEMS, std::min(row, other), std::max(row, other));
+  SendMessageA(list_, LVM_ENSUREVISIBLE, other, FALSE);
+}
+
+void WordListWindow::markAll(UINT command) {
+  WaitCursor wait;
+  if (command == IDM_INVERT_MARKING) rows_.invertChecks();
+  else rows_.checkAll(command == IDM_MARK_ALL);
+  repaintRows();
+}
+
+void WordListWindow::markSelected() {
+  WaitCursor wait;
+  for (int row : selectedRows()) rows_.setChecked(row, true);
+  repaintRows();
+}
+
+void WordListWindow::changeOrder() {
+  WaitCursor wait;
+  for (int row : selectedRows()) rows_.swapWords(row);
+  repaintRows();
+}
+
+void WordListWindow::deleteSelected() {
+  WaitCursor wait;
+  std::vector<int> selected = selectedRows();
+  if (selected.empty()) return;
+  selectOnly({}, -1);
+  rows_.remove(selected);
+  showRowCount();
+  if (rows_.count() > 0) {
+    LVITEMA focus = {};
+    focus.stateMask = focus.state = LVIS_FOCUSED;
+    SendMessageA(list_, LVM_SETITEMSTATE, std::min(selected.front(), rows_.count() - 1), reinterpret_cast<LPARAM>(&focus));
+  }
+}
+
+// A cut deletes the rows only when they reached the clipboard.
+void WordListWindow::copy(bool cut) {
+  WaitCursor wait;
+  if (clipboard_.copy(hwnd, rows_, selectedRows()) && cut) deleteSelected();
+}
+
+void WordListWindow::paste() {
+  WaitCursor wait;
+  if (clipboard_.paste(hwnd, rows_) == 0) return;
+  showRowCount();
+  SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
+}
+
+void WordListWindow::find() {
+  if (find_) {
+    find_->activate();
+    return;
+  }
+  FindDialog dialog(*this, settings_);
+  find_ = &dialog;
+  dialog.run();
+  find_ = nullptr;
+}
+
+void WordListWindow::showPopup(int index, POINT at, UINT button) {
+  TrackPopupMenu(GetSubMenu(popups_.handle, index), TPM_LEFTALIGN | TPM_TOPALIGN | button, at.x, at.y, 0, hwnd, nullptr);
+}
+
+LRESULT WordListWindow::onContextMenu(HWND, int x, int y) {
+  POINT point = {x, y};
+  if (x == -1 && y == -1) {
+    // From the keyboard: at the first selected row, or at the list's corner.
+    RECT row = {LVIR_BOUNDS, 0, 0, 0};
+    int first = firstSelectedRow();
+    if (first < 0 || !SendMessageA(list_, LVM_GETITEMRECT, first, reinterpret_cast<LPARAM>(&row))) row = RECT{0, 0, 0, 0};
+    point = POINT{row.left, row.bottom};
+    ClientToScreen(list_, &point);
+  }
+  RECT listPlace, toolbarPlace;
+  GetWindowRect(list_, &listPlace);
+  GetWindowRect(toolbar_.handle(), &toolbarPlace);
+  if (inSelectedRow(point)) showPopup(kWordPopup, point, TPM_RIGHTBUTTON);
+  else if (contains(listPlace, point)) showPopup(kNoWordPopup, point, TPM_RIGHTBUTTON);
+  else if (contains(toolbarPlace, point)) showPopup(kToolbarPopup, point, TPM_RIGHTBUTTON);
+  return 0;
+}
+
+// Only rows in view can hold the point, so only those are looked at.
+bool WordListWindow::inSelectedRow(POINT screenPoint) const {
+  POINT point = screenPoint;
+  ScreenToClient(list_, &point);
+  int top = static_cast<int>(SendMessageA(list_, LVM_GETTOPINDEX, 0, 0));
+  int shown = static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  for (int row = std::max(top, 0); row < std::min(top + shown, rows_.count()); ++row) {
+    RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+    if (SendMessageA(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED) &&
+        SendMessageA(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds)) && contains(bounds, point))
+      return true;
+  }
+  return false;
+}
+
+LRESULT WordListWindow::onNotify(int, NMHDR* header) {
+  if (header->hwndFrom != list_) return answerToolBar(header);
+  switch (header->code) {
+    case LVN_GETDISPINFOA: return answerDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW: return notifyResult(-1);
+    case LVN_COLUMNCLICK:
+      sortBy(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem == 0 ? WordRows::kFirstWord : WordRows::kSecondWord);
+      setDescending(!descending_);
+      return 0;
+    case NM_CLICK: {
+      LVHITTESTINFO hit = {};
+      hit.pt = reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction;
+      int row = static_cast<int>(SendMessageA(list_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+      if (hit.flags & LVHT_ONITEMSTATEICON) toggleCheck(row);
+      return 0;
+    }
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_SPACE)
+        toggleCheck(static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+      return 0;
+    case NM_DBLCLK: markSelected(); return 0;
+    default: return 0;
+  }
+}
+
+// The view asks for a check box's state but does not change it on a click or
+// the space bar when its rows are given on demand; the window does.
+void WordListWindow::toggleCheck(int row) {
+  if (row < 0 || row >= rows_.count()) return;
+  rows_.setChecked(row, !rows_.checked(row));
+  SendMessageA(list_, LVM_REDRAWITEMS, row, row);
+}
+
+LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
+  LVITEMA& item = info->item;
+  if (item.iItem < 0 || item.iItem >= rows_.count()) return 0;
+  const WordPair& pair = rows_.at(item.iItem);
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+    lstrcpynA(item.pszText, item.iSubItem == 0 ? pair.firstWord.c_str() : pair.secondWord.c_str(), item.cchTextMax);
+  if (item.mask & LVIF_STATE) {
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.mark ? kChecked : kUnchecked);
+    item.stateMask |= LVIS_STATEIMAGEMASK;
+  }
+  return 0;
+}
+
+LRESULT WordListWindow::answerToolBar(NMHDR* header) {
+  switch (header->code) {
+    case TTN_GETDISPINFOA: {
+      auto* tip = reinterpret_cast<NMTTDISPINFOA*>(header);
+      tip->hinst = resourceModule();
+      tip->lpszText = MAKEINTRESOURCEA(header->idFrom);
+      return 0;
+    }
+    case TTN_GETDISPINFOW: {
+      auto* tip = reinterpret_cast<NMTTDISPINFOW*>(header);
+      tip->hinst = resourceModule();
+      tip->lpszText = MAKEINTRESOURCEW(header->idFrom);
+      return 0;
+    }
+    case TBN_QUERYDELETE:
+      return notifyResult(reinterpret_cast<NMTOOLBARA*>(header)->tbButton.idCommand != IDM_WORDLIST_CLOSE);
+    case TBN_QUERYINSERT: return notifyResult(FALSE);
+    case TBN_CUSTHELP: messageBox(QuizString::kNoHelpFile, QuizString::kErrorCaption, MB_OK | MB_ICONERROR); return 0;
+    default: return 0;
+  }
+}
+
+int WordListWindow::firstSelectedRow() const {
+  return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void WordListWindow::showFoundRow(int row) {
+  int focused = row;
+  selectOnly({row}, focused);
+  SendMessageA(list_, LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+std::vector<int> WordListWindow::selectedRows() const {
+  std::vector<int> rows;
+  int count = static_cast<int>(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0));
+  rows.reserve(count > 0 ? count : 0);
+  for (int row = firstSelectedRow(); row >= 0 && row < rows_.count();
+       row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED)))
+    rows.push_back(row);
+  return rows;
+}
+
+// Takes selection and focus from every row, then gives them to rows and to
+// focused (-1: none). Redrawing waits until the end.
+void WordListWindow::selectOnly(const std::vector<int>& rows, int focused) {
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  LVITEMA change = {};
+  change.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  for (int row : selectedRows()) SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
+  int oldFocus = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  if (oldFocus >= 0) SendMessageA(list_, LVM_SETITEMSTATE, oldFocus, reinterpret_cast<LPARAM>(&change));
+  change.state = LVIS_SELECTED;
+  change.stateMask = LVIS_SELECTED;
+  for (int row : rows) SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
+  if (focused >= 0) {
+    change.state = change.stateMask = LVIS_FOCUSED;
+    SendMessageA(list_, LVM_SETITEMSTATE, focused, reinterpret_cast<LPARAM>(&change));
+    SendMessageA(list_, LVM_SETSELECTIONMARK, 0, focused);
+  }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+}
+
+void WordListWindow::showRowCount() {
+  SendMessageA(list_, LVM_SETITEMCOUNT, rows_.count(), LVSICF_NOSCROLL);
+  repaintRows();
+}
+
+void WordListWindow::repaintRows() { InvalidateRect(list_, nullptr, TRUE); }
+
+void WordListWindow::updatePasteButton() { toolbar_.enable(IDM_WORDLIST_PASTE, clipboard_.canPaste(hwnd)); }

@@ -1,0 +1,26 @@
+#pragma once
+// The private clipboard format "Wordlist": the bytes 0xFF 0x01, the row count
+// N as a 32-bit little-endian number, then N records of the first word, a 0
+// byte, the second word, a 0 byte and a mark byte (1 checked, 0 not).
+// Window-free.
+#include "editor/WordRows.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The block for the given rows (indices into rows, in order).
+std::string makeWordlistBlock(const WordRows& rows, const std::vector<int>& selected);
+
+// True when block starts with 0xFF 0x01 (what the Paste button looks for).
+bool isWordlistBlock(const char* block, size_t size);
+
+// Reads a block of size bytes, which may come from any program. It is taken
+// whole or not at all: false, and onRow never called, when the block does not
+// start with 0xFF 0x01 or does not hold N complete records within size.
+// Bytes after the last record are ignored. Otherwise onRow gets each record's
+// words (0-terminated, inside the block) and whether its mark byte is 1, in
+// order, and answers false to stop; the result is then false too.
+bool readWordlistBlock(const char* block, size_t size,
+                       const std::function<bool(const char* first, const char* second, bool checked)>& onRow);
