@@ -1,5 +1,7 @@
 #include "editor/WordListWindow.h"
 
+#include "editor/AddWordsDialog.h"
+#include "editor/ChangeWordsDialog.h"
 #include "resources/QuizResourceIds.h"
 
 #include <algorithm>
@@ -21,7 +23,6 @@ const UINT_PTR kListSubclass = 1;
 const UINT kToolbarOptionItems[] = {IDM_TOOLBAR_FLAT, IDM_TOOLBAR_LABELS, IDM_TOOLBAR_TIPS, IDM_TOOLBAR_LARGE};
 
 // The commands whose dialogs the program does not have yet.
-const UINT kUnbuiltCommands[] = {IDM_WORDLIST_NEW, IDM_WORDLIST_EDIT, IDM_WORD_NEW, IDM_WORD_EDIT};
 
 // The hourglass while a command works on many rows.
 class WaitCursor {
@@ -114,7 +115,6 @@ void WordListWindow::releaseSnapshot() {
 LRESULT WordListWindow::onInitDialog(HWND) {
   popups_.load(MAKEINTRESOURCEA(IDR_WORDLIST_MENU));
   SetMenuDefaultItem(GetSubMenu(popups_.handle, kWordPopup), IDM_MARK_SELECTED, FALSE);
-  for (UINT command : kUnbuiltCommands) EnableMenuItem(popups_.handle, command, MF_BYCOMMAND | MF_GRAYED);
   DWORD flags;
   RECT place;
   int widths[2];
@@ -194,7 +194,6 @@ void WordListWindow::insertColumns(const int* widths) {
 
 void WordListWindow::buildToolBar(DWORD flags) {
   toolbar_.build(hwnd, flags);
-  for (UINT command : kUnbuiltCommands) toolbar_.enable(command, false);
   updatePasteButton();
 }
 
@@ -272,6 +271,10 @@ LRESULT WordListWindow::onChangeCbChain(HWND removed, HWND next) {
 LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
   switch (id) {
     case IDM_WORDLIST_CLOSE: close(); break;
+    case IDM_WORDLIST_NEW:
+    case IDM_WORD_NEW: addWords(); break;
+    case IDM_WORDLIST_EDIT:
+    case IDM_WORD_EDIT: changeWords(); break;
     case IDM_WORDLIST_DELETE:
     case IDM_WORD_DELETE: deleteSelected(); break;
     case IDM_WORDLIST_SORT: showPopup(kSortingPopup, toolbar_.belowButton(id), TPM_LEFTBUTTON); break;
@@ -394,6 +397,39 @@ void WordListWindow::paste() {
   if (clipboard_.paste(hwnd, rows_) == 0) return;
   showRowCount();
   SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
+}
+
+void WordListWindow::addWords() {
+  AddWordsDialog dialog(settings_, *this);
+  dialog.runModal(hwnd);
+}
+
+void WordListWindow::changeWords() {
+  if (rows_.count() == 0 || firstSelectedRow() < 0) return;
+  ChangeWordsDialog dialog(settings_, *this);
+  dialog.runModal(hwnd);
+}
+
+bool WordListWindow::appendCheckedRow(const char* firstWord, const char* secondWord) {
+  if (!rows_.append(firstWord, secondWord, true)) return false;
+  showRowCount();
+  SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
+  return true;
+}
+
+int WordListWindow::nextSelectedRow(int row) const {
+  return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED));
+}
+
+void WordListWindow::rowWords(int row, CText* firstWord, CText* secondWord) const {
+  *firstWord = rows_.at(row).firstWord.c_str();
+  *secondWord = rows_.at(row).secondWord.c_str();
+}
+
+bool WordListWindow::changeRowWords(int row, const char* firstWord, const char* secondWord) {
+  if (!rows_.setWords(row, firstWord, secondWord)) return false;
+  SendMessageA(list_, LVM_REDRAWITEMS, row, row);
+  return true;
 }
 
 void WordListWindow::find() {

@@ -8,6 +8,7 @@
 // registry. The header texts of the list stay where they are.
 #include "editor/FindDialog.h"
 #include "editor/RowClipboard.h"
+#include "editor/WordRowEditor.h"
 #include "editor/WordListToolBar.h"
 #include "editor/WordRows.h"
 #include "framework/WinMenu.h"
@@ -18,7 +19,7 @@
 #include <functional>
 #include <vector>
 
-class WordListWindow : public CWinDialog, private FindTarget {
+class WordListWindow : public CWinDialog, private FindTarget, private WordRowEditor {
  public:
   // Borrows document and settings while the window is open.
   WordListWindow(WordList& document, Settings& settings);
@@ -54,6 +55,14 @@ class WordListWindow : public CWinDialog, private FindTarget {
   void showFoundRow(int row) override;
   HWND window() const override { return hwnd; }
 
+  // WordRowEditor, for the Add Words and Change Words dialogs
+  bool appendCheckedRow(const char* firstWord, const char* secondWord) override;
+  int nextSelectedRow(int row) const override;
+  void rowWords(int row, CText* firstWord, CText* secondWord) const override;
+  bool changeRowWords(int row, const char* firstWord, const char* secondWord) override;
+
+  void addWords();
+  void changeWords();
   void readSettings(DWORD* toolbarFlags, RECT* place, int* widths) const;
   void writeSettings() const;
   void prepareList(const int* widths);

@@ -54,6 +54,11 @@ bool WordRows::append(const char* first, const char* second, bool checked) {
   return true;
 }
 
+bool WordRows::setWords(int row, const char* first, const char* second) {
+  std::string cleanFirst = withoutReservedBytes(first), cleanSecond = withoutReservedBytes(second);
+  return pairs_.setWords(order_[row], cleanFirst.c_str(), cleanSecond.c_str());
+}
+
 void WordRows::truncate(int count) {
   if (count >= 0 && count < this->count()) order_.resize(count);
 }

@@ -41,6 +41,9 @@ class WordRows {
   // Appends a row with copies of both words, reserved bytes dropped. False
   // when memory cannot be had (no row is added then).
   bool append(const char* first, const char* second, bool checked);
+  // Gives row copies of two new words, reserved bytes dropped; its check
+  // stays. False when memory cannot be had (the row keeps its words).
+  bool setWords(int row, const char* first, const char* second);
   // Drops the rows from row count on, such as those appended since.
   void truncate(int count);
   // Deletes rows, given in ascending order, each at most once.

@@ -238,13 +238,39 @@ WINE_TEST(wordListWindowEditsTheListAndGivesItBack) {
   std::string sorted = "tree/puu +apple/omena +dog/koira +talo/house kissa/cat ";
   CHECK(showsRows(rows, sorted));
 
+  // New opens Add Words: a checked row at the end. Edit walks the selected
+  // rows in Change Words; Cancel at the second keeps the rest as they were.
+  WindowQuery dialogQuery;
+  dialogQuery.title = "Add Words";
+  postCommand(quiz.window, IDM_WORDLIST_NEW);
+  HWND add = quiz.program.waitForWindow(dialogQuery);
+  if (!add) return;
+  CHECK(setText(control(add, IDC_WORDS_FIRST), "sun") && setText(control(add, IDC_WORDS_SECOND), "aurinko"));
+  pressButton(add, IDC_ADD_WORDS_ADD);
+  CHECK(showsRows(rows, sorted + "+sun/aurinko "));
+  pressButton(add, IDC_ADD_WORDS_CANCEL);
+  CHECK(quiz.program.waitForGone(add));
+  selectOnly(rows, {0, 1, 2});
+  dialogQuery.title = "Change Words";
+  postCommand(quiz.window, IDM_WORDLIST_EDIT);
+  HWND change = quiz.program.waitForWindow(dialogQuery);
+  if (!change) return;
+  CHECK_EQ(text(control(change, IDC_WORDS_FIRST)), "tree");
+  CHECK(setText(control(change, IDC_WORDS_FIRST), "trees") && setText(control(change, IDC_WORDS_SECOND), "puut"));
+  pressButton(change, IDC_CHANGE_WORDS_CHANGE);
+  CHECK(waitFor([&] { return text(control(change, IDC_WORDS_FIRST)) == "apple"; }, "the second selected row"));
+  pressButton(change, IDC_CHANGE_WORDS_CANCEL);
+  CHECK(quiz.program.waitForGone(change));
+  sorted = "trees/puut +apple/omena +dog/koira +talo/house kissa/cat +sun/aurinko ";
+  CHECK(showsRows(rows, sorted));
+
   // Esc closes the window; the drill uses the edited list.
   sendNumbers(quiz.list, LVM_SETCOLUMNWIDTH, 0, 150);
   sendCommand(quiz.window, IDM_TOOLBAR_LABELS);
   MoveWindow(quiz.window, 60, 70, 520, 340, TRUE);
   quiz.program.pressKey(VK_ESCAPE);
   CHECK(quiz.program.waitForGone(quiz.window));
-  CHECK(waitFor([&] { return text(control(quiz.main, IDC_QUIZ_POINTS)) == "Points 0 / 0 Selected 3 / 5"; },
+  CHECK(waitFor([&] { return text(control(quiz.main, IDC_QUIZ_POINTS)) == "Points 0 / 0 Selected 4 / 6"; },
                 "the drill over the edited list"));
   CHECK_EQ(stored("\\WordList", "Column Widths"), bytesOf<INT32>({150, 200}));
   CHECK_EQ(stored("\\WordList", "Position"), bytesOf<INT32>({60, 70, 580, 410}));
