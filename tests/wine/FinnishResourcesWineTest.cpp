@@ -125,10 +125,12 @@ std::string menuIds(HMENU menu) {
   return ids;
 }
 
-void checkKeys(UINT id, const std::vector<ACCEL>& expected) {
+// Checks that the Finnish table id holds exactly the keys expected, and
+// answers it in its order.
+std::vector<ACCEL> checkKeys(UINT id, const std::vector<ACCEL>& expected) {
   HACCEL table = LoadAcceleratorsA(finnish(), MAKEINTRESOURCEA(id));
   CHECK(table != nullptr);
-  if (!table) return;
+  if (!table) return {};
   std::vector<ACCEL> actual(CopyAcceleratorTableA(table, nullptr, 0));
   CopyAcceleratorTableA(table, actual.data(), static_cast<int>(actual.size()));
   DestroyAcceleratorTable(table);
@@ -141,6 +143,7 @@ void checkKeys(UINT id, const std::vector<ACCEL>& expected) {
     CHECK(found);
   }
   winetest::setContext("");
+  return actual;
 }
 
 }  // namespace
@@ -225,6 +228,20 @@ WINE_TEST(finnishKeysFollowTheFinnishCaptions) {
              {key, VK_F5, IDM_QUIZ_COMBINE_FILES}, {key, VK_F6, IDM_QUIZ_TESTS},     {key, VK_F7, IDM_QUIZ_SETTINGS},
              {key, VK_TAB, IDM_NEXT_TAB_STOP},    {ctrl, VK_TAB, IDM_NEXT_TAB_STOP},
              {FVIRTKEY | FSHIFT, VK_TAB, IDM_PREVIOUS_TAB_STOP}});
+  std::vector<ACCEL> wordList = checkKeys(IDR_WORDLIST_ACCELERATORS,
+            {{0, '<', IDM_CHANGE_ORDER}, {0, '>', IDM_CHANGE_ORDER},  {ctrl, 'C', IDM_WORDLIST_COPY},
+             {alt, 'E', IDM_WORDLIST_FIND},          {ctrl, 'K', IDM_MARK_ALL},     {alt, 'L', IDM_WORDLIST_SORT},
+             {alt, 'M', IDM_WORDLIST_MARK},          {alt, 'O', IDM_WORDLIST_EDIT}, {ctrl, 'P', IDM_MARK_NONE},
+             {alt, 'P', IDM_WORDLIST_DELETE},        {alt, 'S', IDM_WORDLIST_CLOSE}, {key, VK_ESCAPE, IDM_WORDLIST_CLOSE},
+             {alt, 'U', IDM_WORDLIST_NEW},           {ctrl, 'V', IDM_MARK_SELECTED}, {ctrl, 'V', IDM_WORDLIST_PASTE},
+             {key, VK_DELETE, IDM_WORDLIST_DELETE},  {ctrl, VK_DOWN, IDM_MOVE_DOWN}, {ctrl, VK_UP, IDM_MOVE_UP},
+             {key, VK_F3, IDM_WORDLIST_FIND},        {key, VK_TAB, IDM_NEXT_TAB_STOP}, {ctrl, 'X', IDM_WORDLIST_CUT}});
+  // Ctrl+V is bound twice: the first entry, Mark Selected, is the one that acts.
+  for (const ACCEL& a : wordList) {
+    if ((a.fVirt & ~0x80) != ctrl || a.key != 'V') continue;
+    CHECK_EQ(a.cmd, IDM_MARK_SELECTED);
+    break;
+  }
   checkKeys(IDR_TEST_ACCELERATORS,
             {{alt, 'A', IDC_TEST_START},        {alt, 'S', IDC_TEST_START},    {key, VK_RETURN, IDC_TEST_START},
              {alt, 'M', IDC_TEST_CHARACTER},    {alt, 'N', IDC_TEST_GIVE_NUMBER}, {alt, 'P', IDC_TEST_CANCEL},
