@@ -15,9 +15,11 @@ bool startsWithNoCase(const char* text, const char* prefix) {
   return true;
 }
 
-CText withoutTrailingBlanks(const char* text) {
+// The rest of the line; a closing quote goes with the opening one.
+CText destinationText(const char* text, bool quoted) {
   size_t length = std::strlen(text);
   while (length > 0 && isBlank(text[length - 1])) --length;
+  if (quoted && length > 0 && text[length - 1] == '"') --length;
   return CText(text, static_cast<int>(length));
 }
 
@@ -29,16 +31,18 @@ InstallCommandLine InstallCommandLine::parse(const char* line) {
   for (;;) {
     while (isBlank(*p)) ++p;
     if (!*p) break;
+    bool quoted = *p == '"';
+    if (quoted) ++p;
     if (startsWithNoCase(p, "/D=")) {
-      options.destination = withoutTrailingBlanks(p + 3);
+      options.destination = destinationText(p + 3, quoted);
       if (!isAbsolutePath(options.destination.c_str())) options.error = kInvalidDestination;
       break;
     }
     const char* end = p;
-    while (*end && !isBlank(*end)) ++end;
+    while (*end && (quoted ? *end != '"' : !isBlank(*end))) ++end;
     if (end - p == 2 && startsWithNoCase(p, "/S")) options.silent = true;
     else options.error = kUnknownOption;
-    p = end;
+    p = quoted && *end ? end + 1 : end;
   }
   return options;
 }

@@ -3,7 +3,8 @@
 // defaults without the wizard and without any message; "/D=folder" names the
 // destination: it must be the last option, and the rest of the line, blanks
 // included, is the folder, an absolute path without quotes. Options match in
-// any case.
+// any case; an option wholly in double quotes, as some programs pass their
+// arguments, is read without them.
 #include "framework/Text.h"
 
 struct InstallCommandLine {
