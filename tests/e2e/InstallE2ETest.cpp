@@ -168,10 +168,15 @@ bool sizeChanges(HWND page, const std::string& before) {
 
 // The destination page's answers: an existing folder typed with a trailing
 // backslash is offered for overwriting and kept on No; a missing one is made
-// on Yes and removed again on No; a relative path is refused.
+// on Yes and removed again on No; a relative path is refused. The folder
+// picker's choice replaces the path.
 void chooseDestination(Installer& setup, HWND sheet, const std::string& destination) {
   HWND page = Installer::page(sheet);
   CHECK_EQ(text(control(page, IDC_DESTINATION)), programFiles() + "\\Verbolt'97");
+  pressButton(page, IDC_BROWSE);
+  HWND picker = setup.program.waitForDialog(sheet);
+  pressButton(picker, IDOK);
+  showsText(control(page, IDC_DESTINATION), shellFolder("Desktop", false));
   CreateDirectoryA("C:\\Existing", nullptr);
   setText(control(page, IDC_DESTINATION), "C:\\Existing\\");
   Installer::press(sheet, PSBTN_NEXT);
@@ -250,6 +255,10 @@ WINE_TEST(wizard) {
   HWND sheet = setup.sheet("Select Program Group");
   HWND page = Installer::page(sheet);
   CHECK_EQ(text(control(page, IDC_GROUP_NAME)), "Verbolt'97");
+  CheckRadioButton(page, IDC_USER_GROUP, IDC_COMMON_GROUP, IDC_COMMON_GROUP);
+  clickItem(control(page, IDC_GROUP_LIST), 0);  // an existing group of the user
+  waitFor([&] { return text(control(page, IDC_GROUP_NAME)) != "Verbolt'97"; }, "the chosen group's name");
+  CHECK_EQ(sendNumbers(control(page, IDC_USER_GROUP), BM_GETCHECK, 0, 0), BST_CHECKED);
   setText(control(page, IDC_GROUP_NAME), "Verbolt Test Group");
   Installer::press(sheet, PSBTN_NEXT);
   page = Installer::page(setup.sheet("Selections"));
