@@ -26,6 +26,9 @@ class BackgroundWindow : public CWinFrame {
   LRESULT onCreate(CREATESTRUCTA* create) override;
   LRESULT onPaint() override;
   LRESULT onTimer(UINT_PTR id) override;
+  // Refused: the window closes itself after the final message, and nothing
+  // may end the wizard or a running installation under it.
+  LRESULT onClose() override { return 0; }
   LRESULT onDestroy() override;
 
  private:

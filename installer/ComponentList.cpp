@@ -104,7 +104,7 @@ void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
 // The list allows many selected items and flips an item's selection at each
 // click; only the highlighted item may stay selected.
 Selection* ComponentList::clicked(UINT code) {
-  if (items_.empty()) return nullptr;
+  if (items_.empty() || (code != LBN_SELCHANGE && code != LBN_DBLCLK)) return nullptr;
   Selection* toggled = nullptr;
   if (code == LBN_SELCHANGE) {
     int caret = static_cast<int>(SendMessageA(list_, LB_GETCARETINDEX, 0, 0));

@@ -25,8 +25,9 @@ class ComponentList {
   void fill(HWND dialog, std::vector<Selection>& selections);
   void measure(MEASUREITEMSTRUCT* item) const;
   void draw(const DRAWITEMSTRUCT* item) const;
-  // A notification of the list (LBN_SELCHANGE, LBN_DBLCLK): answers the
-  // selection to toggle, or null when the click only moved the highlight.
+  // A notification of the list: answers the selection that a click
+  // (LBN_SELCHANGE) or double-click (LBN_DBLCLK) toggles, or null when it
+  // only moved the highlight or was another notification.
   Selection* clicked(UINT code);
   // Redraws the items after a toggle.
   void redraw() const;
