@@ -98,7 +98,8 @@ LRESULT BackgroundWindow::onTimer(UINT_PTR id) {
 void BackgroundWindow::showFinalMessage() {
   outcome_ = script_.restartFlag;
   if (outcome_ == 11) {
-    restartAgreed_ = messageBox(InstallString::kRestartQuestion, InstallString::kInstall, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    UINT style = MB_YESNO | MB_ICONQUESTION;
+    restartAgreed_ = messageBox(InstallString::kRestartQuestion, InstallString::kInstall, style) == IDYES;
     if (!restartAgreed_) script_.restartFlag = 10;
   } else if (outcome_ == 10) {
     messageBox(InstallString::kComplete, InstallString::kInstall, MB_OK | MB_ICONINFORMATION);

@@ -29,10 +29,8 @@ CText shortPathName(const char* path) {
 }
 
 CText shellFolder(const char* name, bool common) {
-  return common ? registryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                               name)
-                : registryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                               name);
+  const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  return registryText(common ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key, name);
 }
 
 CText Win32SetupEnvironment::shortPath(const char* path) { return shortPathName(path); }

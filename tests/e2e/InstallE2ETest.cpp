@@ -42,7 +42,8 @@ const std::string kInstall = hostPath(INSTALL_EXE), kProbe = hostPath(PROBE_EXE)
 std::string programFiles() {
   char buffer[MAX_PATH];
   DWORD size = sizeof buffer;
-  SHGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", nullptr, buffer, &size);
+  SHGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", nullptr, buffer,
+              &size);
   return buffer;
 }
 
@@ -245,7 +246,8 @@ std::vector<std::string> sampleFiles(const std::string& folder) {
 
 WINE_TEST(wizard) {
   CoInitialize(nullptr);
-  const std::string destination = "C:\\Program Files\\Verbolt Test", settings = "Software\\Quorvel\\Verbolt'97\\Settings";
+  const std::string destination = "C:\\Program Files\\Verbolt Test";
+  const std::string settings = "Software\\Quorvel\\Verbolt'97\\Settings";
   SHSetValueA(HKEY_CURRENT_USER, settings.c_str(), "PlayFile1", REG_SZ, "mine.wav", 9);
   Installer setup;
   CHECK(setup.start(kInstall));
@@ -277,11 +279,13 @@ WINE_TEST(wizard) {
   CHECK_EQ(registryText(HKEY_CURRENT_USER, settings, "PlayFile1"), "mine.wav");
   CHECK_EQ(registryText(HKEY_CURRENT_USER, settings, "PlayFile2"), destination + "\\Wrong.wav");
   CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", nullptr), "Kielivisa.WDL");
-  const std::string group = shellFolder("Programs", false) + "\\Verbolt Test Group", desktop = shellFolder("Desktop", false);
+  const std::string group = shellFolder("Programs", false) + "\\Verbolt Test Group";
+  const std::string desktop = shellFolder("Desktop", false);
   CHECK_EQ(linkTarget(group + "\\Verbolt'97.lnk"), destination + "\\Verbolt.exe");
   CHECK_EQ(linkTarget(desktop + "\\Kielivisa'97.lnk"), destination + "\\Kielivis.exe");
-  const std::string uninstall = std::string("REG=HKLM,") + kUninstallKey, verbolt = "REG=HKCU,Software\\Quorvel\\Verbolt'97",
-                    kielivisa = "REG=HKCU,Software\\Quorvel\\Kielivisa'97";
+  const std::string uninstall = std::string("REG=HKLM,") + kUninstallKey;
+  const std::string verbolt = "REG=HKCU,Software\\Quorvel\\Verbolt'97";
+  const std::string kielivisa = "REG=HKCU,Software\\Quorvel\\Kielivisa'97";
   std::vector<std::string> log = {"[INSTALL]", "TITLE=Verbolt'97 1.42b", "PATH=" + destination,
                                   "ICONGROUP=Verbolt Test Group", "ICONUSERGROUP=YES"};
   for (const char* name : {"Remove.exe", "Right.wav", "Wrong.wav", "Verbolt.exe", "ReadMe.txt", "Kielivis.exe",
@@ -291,10 +295,11 @@ WINE_TEST(wizard) {
   for (const std::string& line : sampleFiles(destination)) log.push_back(line);
   for (const std::string& line :
        {uninstall, uninstall + ",\"DisplayName\"", uninstall + ",\"UninstallString\"", verbolt, verbolt + "\\Settings",
-        verbolt + "\\Settings,\"PlayFile2\"", kielivisa, kielivisa + "\\Settings", kielivisa + "\\Settings,\"PlayFile1\"",
-        kielivisa + "\\Settings,\"PlayFile2\""})
+        verbolt + "\\Settings,\"PlayFile2\"", kielivisa, kielivisa + "\\Settings",
+        kielivisa + "\\Settings,\"PlayFile1\"", kielivisa + "\\Settings,\"PlayFile2\""})
     log.push_back(line);
-  for (const char* key : {".wdl", "Kielivisa.WDL", "Kielivisa.WDL\\DefaultIcon", "Kielivisa.WDL\\shell\\open\\command"}) {
+  for (const char* key :
+       {".wdl", "Kielivisa.WDL", "Kielivisa.WDL\\DefaultIcon", "Kielivisa.WDL\\shell\\open\\command"}) {
     log.push_back(std::string("REG=HKCR,") + key);
     log.push_back(std::string("REG=HKCR,") + key + ",\"\"");
   }
@@ -427,7 +432,8 @@ WINE_TEST(silent) {
   CoInitialize(nullptr);
   Installer setup;
   CHECK_EQ(setup.runSilently(kInstall, "/S"), 0);
-  const std::string destination = programFiles() + "\\Verbolt'97", group = shellFolder("Common Programs", true) + "\\Verbolt'97";
+  const std::string destination = programFiles() + "\\Verbolt'97";
+  const std::string group = shellFolder("Common Programs", true) + "\\Verbolt'97";
   CHECK_EQ(readBytes(destination + "\\Verbolt.exe"), readBytes(hostPath(VERBOLT_EXE)));
   std::string log = readBytes(destination + "\\Install.log");
   CHECK_EQ(log.substr(0, log.find("FILE=")), lines({"[INSTALL]", "TITLE=Verbolt'97 1.42b", "PATH=" + destination,

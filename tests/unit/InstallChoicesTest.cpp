@@ -62,7 +62,8 @@ TEST(WizardRules, ShowPagesAndButtonsByWhatTheScriptOffers) {
   EXPECT_FALSE(WizardRules::showsProgramGroup(components.script));
 
   // Only a chosen component's shortcuts need the program-group page.
-  ParsedScript full("[MAIN]\nSELECTION=ONE\nCHECK=X,Line one\\nLine two\nCHECK=Y,One line,0\n[ONE]\nICON=%i\\a.lnk,%d\\a\n");
+  ParsedScript full(
+      "[MAIN]\nSELECTION=ONE\nCHECK=X,Line one\\nLine two\nCHECK=Y,One line,0\n[ONE]\nICON=%i\\a.lnk,%d\\a\n");
   SetupScript& script = full.script;
   EXPECT_TRUE(WizardRules::showsProgramGroup(script));
   EXPECT_EQ(WizardRules::programGroupButtons(script), WizardRules::kBack | WizardRules::kNext);
