@@ -75,6 +75,8 @@ LRESULT CWinBase::onChangeCbChain(HWND removed, HWND next) {
   return defaultProcedure(WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed), reinterpret_cast<LPARAM>(next));
 }
 LRESULT CWinBase::onChar(WPARAM wParam, LPARAM lParam) { return defaultProcedure(WM_CHAR, wParam, lParam); }
+void CWinBase::onEndCommand(UINT id) { EndDialog(hwnd, id); }
+
 LRESULT CWinBase::onClose() { return defaultProcedure(WM_CLOSE, 0, 0); }
 LRESULT CWinBase::onCommand(UINT id, UINT code, HWND control) {
   return defaultProcedure(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
@@ -246,7 +248,7 @@ LRESULT CWinBase::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: return onClose();
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        EndDialog(hwnd, LOWORD(wParam));
+        onEndCommand(LOWORD(wParam));
         return 0;
       }
       return onCommand(LOWORD(wParam), HIWORD(wParam), lParamWindow);

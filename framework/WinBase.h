@@ -34,8 +34,11 @@ class CWinBase {
   virtual LRESULT onChangeCbChain(HWND removed, HWND next);
   virtual LRESULT onChar(WPARAM wParam, LPARAM lParam);
   virtual LRESULT onClose();
-  // Never called for IDOK and IDCANCEL: those end the dialog with 1 or 2.
+  // Never called for IDOK and IDCANCEL: those go to onEndCommand().
   virtual LRESULT onCommand(UINT id, UINT code, HWND control);
+  // IDOK and IDCANCEL (also Enter and Esc in a dialog). Default: ends the
+  // dialog with the id.
+  virtual void onEndCommand(UINT id);
   virtual LRESULT onContextMenu(HWND window, int x, int y);
   virtual LRESULT onCreate(CREATESTRUCTA* create);
   virtual LRESULT onDestroy();

@@ -1,8 +1,8 @@
 #pragma once
 // CWinDialog: a dialog from a template of the program's module, run modal or
 // as a modeless main window with its own message loop. The object is bound at
-// WM_INITDIALOG; IDOK and IDCANCEL end a modal dialog with 1 and 2 without
-// reaching onCommand().
+// WM_INITDIALOG; IDOK and IDCANCEL end a modal dialog with 1 and 2 unless
+// onEndCommand() says otherwise; they never reach onCommand().
 #include "framework/WinBase.h"
 
 class CWinDialog : public CWinBase {

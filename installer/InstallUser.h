@@ -22,3 +22,14 @@ class InstallUser {
   // never in the middle of one.
   virtual bool stopRequested() = 0;
 };
+
+// The answer when nobody can be asked (a silent installation, or a run that
+// is being stopped): No, Abort or Cancel where the buttons offer one, else OK.
+inline int unattendedAnswer(UINT style) {
+  switch (style & MB_TYPEMASK) {
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    case MB_OK: return IDOK;
+    default: return IDCANCEL;
+  }
+}

@@ -28,16 +28,18 @@ CText shortPathName(const char* path) {
   return length > 0 && length < MAX_PATH ? CText(buffer) : CText(path);
 }
 
+CText shellFolder(const char* name, bool common) {
+  const char* key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  return registryText(common ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key, name);
+}
+
 CText Win32SetupEnvironment::shortPath(const char* path) { return shortPathName(path); }
 
 CText Win32SetupEnvironment::programFilesFolder() {
   return registryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
 }
 
-CText Win32SetupEnvironment::desktopFolder() {
-  return registryText(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                      "Desktop");
-}
+CText Win32SetupEnvironment::desktopFolder() { return shellFolder("Desktop", false); }
 
 CText Win32SetupEnvironment::systemFolder() {
   return systemFolderText([](char* buffer, UINT size) { return GetSystemDirectoryA(buffer, size); });

@@ -16,3 +16,7 @@ class Win32SetupEnvironment : public SetupEnvironment {
 
 // The short (8.3) form of path, or path itself when the system gives none.
 CText shortPathName(const char* path);
+// A folder of the shell's list ("Shell Folders" of Explorer): the current
+// user's, or with common the local machine's, such as "Programs" or
+// "Common Desktop"; empty when it cannot be read.
+CText shellFolder(const char* name, bool common);

@@ -1,6 +1,7 @@
-// Draws and synthesises the quiz program's binary resources, so that they are
-// our own and can be made again. The outputs are committed; run the `media`
-// target (or MediaGen RESOURCES_DIR) after changing this file.
+// Draws and synthesises the binary resources of the quiz program and of the
+// installer, so that they are our own and can be made again. The outputs are
+// committed; run the `media` target (or MediaGen RESOURCES_DIR INSTALLER_DIR)
+// after changing this file. In RESOURCES_DIR:
 //   english/Verbolt.ico  icon 1: a speech bubble, 32 x 32 and 16 x 16
 //   english/Play.bmp     play button of the wave preview, 16 x 16, 16 colours
 //   english/Stop.bmp     stop button of the wave preview, 16 x 16, 16 colours
@@ -9,7 +10,15 @@
 //   english/Probe.wav    one silent sample, the preview's end probe
 //   sounds/Right.wav     rising chime for a right answer
 //   sounds/Wrong.wav     low buzz for a wrong answer
+// In INSTALLER_DIR:
+//   media/Install.ico       icon 1: a parcel with an arrow into it, 32 x 32 and 16 x 16
+//   media/Preparing.ico     icon 118: a disk, 32 x 32 and 16 x 16
+//   media/Wizard.bmp        bitmap 123, the wizard's picture, 117 x 266, 256 colours
+//   media/Chosen.bmp        bitmap 128, a black check mark, 9 x 9, 16 colours
+//   media/Required.bmp      bitmap 130, a grey check mark, 9 x 9, 16 colours
+//   media/PartlyChosen.bmp  bitmap 132, a black check mark on grey, 9 x 9, 16 colours
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -155,8 +164,15 @@ Rgb bubbleColour(double x, double y, double outline) {
   return kFill;
 }
 
+// A picture in a 32-unit square: where it is, and its colour at a point given
+// the width of one pixel in units.
+struct Shape {
+  std::function<bool(double, double)> inside;
+  std::function<Rgb(double, double, double)> colour;
+};
+
 // Samples each pixel 4 x 4 times; a pixel at least half covered is opaque.
-IconImage bubbleIcon(int size) {
+IconImage drawIcon(const Shape& shape, int size) {
   const int kSub = 4;
   double unit = 32.0 / size;
   IconImage image{size, {}, {}};
@@ -167,8 +183,8 @@ IconImage bubbleIcon(int size) {
       for (int sy = 0; sy < kSub; ++sy)
         for (int sx = 0; sx < kSub; ++sx) {
           double x = (column + (sx + 0.5) / kSub) * unit, y = (row + (sy + 0.5) / kSub) * unit;
-          if (!inBubble(x, y)) continue;
-          Rgb colour = bubbleColour(x, y, std::max(1.5, unit));
+          if (!shape.inside(x, y)) continue;
+          Rgb colour = shape.colour(x, y, unit);
           sum = {sum.red + colour.red, sum.green + colour.green, sum.blue + colour.blue};
           ++inside;
         }
@@ -178,6 +194,40 @@ IconImage bubbleIcon(int size) {
     }
   return image;
 }
+
+const Shape kBubble{inBubble, [](double x, double y, double unit) { return bubbleColour(x, y, std::max(1.5, unit)); }};
+
+// A parcel with a blue arrow pointing into it.
+bool inParcel(double x, double y) {
+  bool box = x >= 4 && x <= 28 && y >= 15 && y <= 29;
+  bool shaft = x >= 13.5 && x <= 18.5 && y >= 2 && y <= 10;
+  bool head = y >= 9 && y <= 16 && std::fabs(x - 16) <= (16 - y) * 1.2;
+  return box || shaft || head;
+}
+
+Rgb parcelColour(double x, double y, double unit) {
+  const Rgb kArrow{0, 64, 200}, kEdge{110, 60, 20}, kCardboard{205, 140, 70}, kLid{170, 105, 45}, kTape{235, 210, 150};
+  bool box = x >= 4 && x <= 28 && y >= 15 && y <= 29;
+  if (!box) return kArrow;
+  double edge = std::max(1.0, unit);
+  if (x < 4 + edge || x > 28 - edge || y < 15 + edge || y > 29 - edge) return kEdge;
+  if (x >= 14 && x <= 18) return kTape;
+  return y < 19 ? kLid : kCardboard;
+}
+
+const Shape kParcel{inParcel, parcelColour};
+
+// A disk with its metal shutter and label.
+bool inDisk(double x, double y) { return x >= 4 && x <= 28 && y >= 4 && y <= 28 && !(x > 25 && y < 7); }
+
+Rgb diskColour(double x, double y, double unit) {
+  const Rgb kBody{30, 50, 120}, kShutter{190, 190, 200}, kHole{60, 60, 70}, kLabel{250, 250, 245}, kLine{120, 120, 200};
+  if (x >= 10 && x <= 22 && y <= 13) return x >= 17 && x <= 20 && y >= 6 && y <= 11 ? kHole : kShutter;
+  if (x >= 8 && x <= 24 && y >= 17 && y <= 27) return (y >= 20 && y <= 20.5 + unit) || (y >= 23 && y <= 23.5 + unit) ? kLine : kLabel;
+  return kBody;
+}
+
+const Shape kDisk{inDisk, diskColour};
 
 unsigned rowBytes(int width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
 
@@ -243,7 +293,10 @@ Bytes iconFile(const std::vector<IconImage>& images) {
 
 // The standard 16-colour palette; light grey (index 7) is the button face, which
 // loading with LR_LOADMAP3DCOLORS replaces by the system's face colour.
-enum PaletteIndex : std::uint8_t { kBlack = 0, kMaroon = 1, kGreen = 2, kTeal = 6, kFace = 7, kRed = 9, kLime = 10, kAqua = 14 };
+enum PaletteIndex : std::uint8_t {
+  kBlack = 0, kMaroon = 1, kGreen = 2, kOlive = 3, kNavy = 4, kTeal = 6, kFace = 7, kGrey = 8, kRed = 9, kLime = 10,
+  kYellow = 11, kBlue = 12, kAqua = 14, kWhite = 15
+};
 const std::uint8_t kPalette[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
                                       {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
                                       {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
@@ -275,16 +328,22 @@ std::vector<std::uint8_t> stopPicture() {
   return buttonPicture(inside, kMaroon, kRed);
 }
 
-// A 16-colour bitmap file of width x height palette indices, top row first.
-Bytes bitmapFile(const std::vector<std::uint8_t>& pixels, int width, int height) {
-  unsigned row = rowBytes(width, 4), imageSize = row * height, dataOffset = 14 + 40 + 64;
+using Palette = std::vector<std::array<std::uint8_t, 3>>;
+
+// A bitmap of palette indices, top row first, with 4 bits a pixel for up to
+// 16 colours, else 8.
+Bytes bitmapFile(int width, int height, const Palette& palette, const std::vector<std::uint8_t>& pixels) {
+  int bits = palette.size() <= 16 ? 4 : 8;
+  unsigned colours = 1u << bits;
+  unsigned row = rowBytes(width, bits), imageSize = row * height, dataOffset = 14 + 40 + 4 * colours;
   Bytes out;
   putText(&out, "BM");
   put32(&out, dataOffset + imageSize);
   put32(&out, 0);
   put32(&out, dataOffset);
-  putInfoHeader(&out, width, height, 4, imageSize, 16);
-  for (const auto& colour : kPalette) {
+  putInfoHeader(&out, width, height, bits, imageSize, colours);
+  for (unsigned i = 0; i < colours; ++i) {
+    std::array<std::uint8_t, 3> colour = i < palette.size() ? palette[i] : std::array<std::uint8_t, 3>{0, 0, 0};
     out.push_back(colour[2]);
     out.push_back(colour[1]);
     out.push_back(colour[0]);
@@ -292,24 +351,35 @@ Bytes bitmapFile(const std::vector<std::uint8_t>& pixels, int width, int height)
   }
   for (int y = height - 1; y >= 0; --y) {
     Bytes line(row, 0);
-    for (int x = 0; x < width; ++x) line[x / 2] |= pixels[y * width + x] << (x % 2 ? 0 : 4);
+    for (int x = 0; x < width; ++x) {
+      std::uint8_t index = pixels[y * width + x];
+      if (bits == 8) line[x] = index;
+      else line[x / 2] |= index << (x % 2 ? 0 : 4);
+    }
     out.insert(out.end(), line.begin(), line.end());
   }
   return out;
 }
 
-Bytes bitmapFile(const std::vector<std::uint8_t>& pixels) { return bitmapFile(pixels, kButtonSize, kButtonSize); }
+Palette standardPalette() {
+  Palette palette;
+  for (const auto& colour : kPalette) palette.push_back({colour[0], colour[1], colour[2]});
+  return palette;
+}
+
+Bytes buttonFile(const std::vector<std::uint8_t>& pixels) {
+  return bitmapFile(kButtonSize, kButtonSize, standardPalette(), pixels);
+}
+
 
 // The word list window's toolbar images, drawn on a 16-unit square and
 // sampled at 16 or 24 pixels. A picture is a stack of shapes, the last on top;
 // each is filled, with its edge colour where a neighbouring pixel is outside.
-struct Shape {
+struct ToolShape {
   std::function<bool(double, double)> inside;
   std::uint8_t edge, fill;
 };
-using Picture = std::vector<Shape>;
-
-const std::uint8_t kOlive = 3, kNavy = 4, kGrey = 8, kYellow = 11, kBlue = 12, kWhite = 15;
+using Picture = std::vector<ToolShape>;
 
 std::function<bool(double, double)> box(double left, double top, double right, double bottom) {
   return [=](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; };
@@ -341,7 +411,7 @@ std::function<bool(double, double)> triangle(double ax, double ay, double bx, do
 
 std::vector<Picture> toolbarPictures() {
   auto page = [](double left, double top, double right, double bottom) {
-    return Shape{box(left, top, right, bottom), kBlack, kWhite};
+    return ToolShape{box(left, top, right, bottom), kBlack, kWhite};
   };
   return {
       // Close: a door with an arrow leaving it.
@@ -427,20 +497,65 @@ Bytes toolbarStrip(int size, bool disabled) {
       for (int column = 0; column < size; ++column)
         strip[row * width + static_cast<int>(i) * size + column] = pixels[row * size + column];
   }
-  return bitmapFile(strip, width, size);
+  return bitmapFile(width, size, standardPalette(), strip);
+}
+
+// A check mark of the component list, 9 x 9, in the standard 16 colours.
+Bytes checkMarkFile(std::uint8_t mark, std::uint8_t background) {
+  static const char* const kRows[9] = {".........", ".......#.", "......##.", ".#...###.", ".##.###..",
+                                       ".#####...", "..###....", "...#.....", "........."};
+  std::vector<std::uint8_t> pixels;
+  for (const char* row : kRows)
+    for (int x = 0; x < 9; ++x) pixels.push_back(row[x] == '#' ? mark : background);
+  return bitmapFile(9, 9, standardPalette(), pixels);
+}
+
+// The wizard's picture: the installer's background gradient from dark red to
+// grey, a speech bubble and a parcel. Indices 0 to 127 hold the gradient, the
+// drawings' colours follow.
+Bytes wizardFile() {
+  const int kWidth = 117, kHeight = 266;
+  Palette palette;
+  for (int i = 0; i < 128; ++i) palette.push_back({127, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i)});
+  std::vector<Rgb> drawn;
+  auto index = [&](const Rgb& colour) {
+    std::array<std::uint8_t, 3> entry = {static_cast<std::uint8_t>(std::lround(colour.red)),
+                                         static_cast<std::uint8_t>(std::lround(colour.green)),
+                                         static_cast<std::uint8_t>(std::lround(colour.blue))};
+    for (size_t i = 128; i < palette.size(); ++i)
+      if (palette[i] == entry) return static_cast<std::uint8_t>(i);
+    palette.push_back(entry);
+    return static_cast<std::uint8_t>(palette.size() - 1);
+  };
+  struct Placed {
+    const Shape* shape;
+    double left, top, scale;
+  };
+  const Placed kPlaced[] = {{&kBubble, 10, 30, 3.0}, {&kParcel, 14, 150, 2.8}};
+  std::vector<std::uint8_t> pixels;
+  for (int row = 0; row < kHeight; ++row)
+    for (int column = 0; column < kWidth; ++column) {
+      std::uint8_t pixel = static_cast<std::uint8_t>(row * 128 / kHeight);
+      for (const Placed& placed : kPlaced) {
+        double x = (column + 0.5 - placed.left) / placed.scale, y = (row + 0.5 - placed.top) / placed.scale;
+        if (placed.shape->inside(x, y)) pixel = index(placed.shape->colour(x, y, 1 / placed.scale));
+      }
+      pixels.push_back(pixel);
+    }
+  return bitmapFile(kWidth, kHeight, palette, pixels);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: MediaGen RESOURCES_DIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: MediaGen RESOURCES_DIR INSTALLER_DIR\n");
     return 2;
   }
   std::string root = std::string(argv[1]) + "/";
-  bool ok = writeFile(root + "english/Verbolt.ico", iconFile({bubbleIcon(32), bubbleIcon(16)}));
-  ok = writeFile(root + "english/Play.bmp", bitmapFile(playPicture())) && ok;
-  ok = writeFile(root + "english/Stop.bmp", bitmapFile(stopPicture())) && ok;
+  bool ok = writeFile(root + "english/Verbolt.ico", iconFile({drawIcon(kBubble, 32), drawIcon(kBubble, 16)}));
+  ok = writeFile(root + "english/Play.bmp", buttonFile(playPicture())) && ok;
+  ok = writeFile(root + "english/Stop.bmp", buttonFile(stopPicture())) && ok;
   ok = writeFile(root + "english/Toolbar.bmp", toolbarStrip(16, false)) && ok;
   ok = writeFile(root + "english/ToolbarDisabled.bmp", toolbarStrip(16, true)) && ok;
   ok = writeFile(root + "english/ToolbarLarge.bmp", toolbarStrip(24, false)) && ok;
@@ -448,5 +563,12 @@ int main(int argc, char** argv) {
   ok = writeFile(root + "english/Probe.wav", probeSound()) && ok;
   ok = writeFile(root + "sounds/Right.wav", rightSound()) && ok;
   ok = writeFile(root + "sounds/Wrong.wav", wrongSound()) && ok;
+  std::string media = std::string(argv[2]) + "/media/";
+  ok = writeFile(media + "Install.ico", iconFile({drawIcon(kParcel, 32), drawIcon(kParcel, 16)})) && ok;
+  ok = writeFile(media + "Preparing.ico", iconFile({drawIcon(kDisk, 32), drawIcon(kDisk, 16)})) && ok;
+  ok = writeFile(media + "Wizard.bmp", wizardFile()) && ok;
+  ok = writeFile(media + "Chosen.bmp", checkMarkFile(kBlack, kWhite)) && ok;
+  ok = writeFile(media + "Required.bmp", checkMarkFile(kGrey, kWhite)) && ok;
+  ok = writeFile(media + "PartlyChosen.bmp", checkMarkFile(kBlack, kFace)) && ok;
   return ok ? 0 : 1;
 }

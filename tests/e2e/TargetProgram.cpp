@@ -97,6 +97,13 @@ TargetProgram::~TargetProgram() {
 
 bool TargetProgram::start(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& settingsKey, const std::string& workFolder) {
+  std::string line;
+  for (const std::string& argument : arguments) line += (line.empty() ? "" : " ") + quoted(argument);
+  return startWithCommandLine(program, line, settingsKey, workFolder);
+}
+
+bool TargetProgram::startWithCommandLine(const std::string& program, const std::string& arguments,
+                                         const std::string& settingsKey, const std::string& workFolder) {
   end();
   if (!settingsKey.empty() && !removeRegistryTree(HKEY_CURRENT_USER, settingsKey)) {
     failWithScreenshot("cannot remove the settings key " + settingsKey);
@@ -107,7 +114,7 @@ bool TargetProgram::start(const std::string& program, const std::vector<std::str
     return false;
   }
   std::string commandLine = quoted(program);
-  for (const std::string& argument : arguments) commandLine += " " + quoted(argument);
+  if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

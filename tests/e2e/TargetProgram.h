@@ -35,6 +35,10 @@ class TargetProgram {
   // creates workFolder, and starts program there with arguments.
   bool start(const std::string& program, const std::vector<std::string>& arguments,
              const std::string& settingsKey, const std::string& workFolder);
+  // The same with the command line after the program's name given as it is,
+  // for programs that read it themselves.
+  bool startWithCommandLine(const std::string& program, const std::string& arguments,
+                            const std::string& settingsKey, const std::string& workFolder);
 
   HWND waitForWindow(const WindowQuery& query, DWORD timeout = kDefaultTimeout);
   // A message box or other "#32770" dialog of the program other than except.

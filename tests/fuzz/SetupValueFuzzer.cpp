@@ -1,5 +1,6 @@
 // The value syntaxes of REG, RUN, CHECK, ICON, FILE and IF lines and of
-// colours, read from the same text.
+// colours, and Install.exe's command line, read from the same text.
+#include "installer/InstallCommandLine.h"
 #include "installer/RunCommand.h"
 #include "installer/SetupScriptParser.h"
 #include "tests/unit/SetupTestDoubles.h"
@@ -45,5 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   script.holds(block);
   long colour = parseColour(value);
   if (colour < -1 || colour > 0xFFFFFF) std::abort();
+  InstallCommandLine options = InstallCommandLine::parse(value);
+  if (options.error == InstallCommandLine::kNone && !options.destination.empty() &&
+      !isAbsolutePath(options.destination.c_str()))
+    std::abort();
   return 0;
 }

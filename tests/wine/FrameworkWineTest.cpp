@@ -419,6 +419,31 @@ WINE_TEST(enterAndEscEndModalDialogWithoutReachingTheCommandHandler) {
   }
 }
 
+// A dialog that decides itself how Enter and Esc end it: Enter does
+// nothing, Esc ends it with 42.
+class OwnEndDialog : public ModalDialog {
+ public:
+  OwnEndDialog() : ModalDialog(WM_KEYDOWN, VK_RETURN) {}
+  LRESULT onInitDialog(HWND focus) override {
+    LRESULT result = ModalDialog::onInitDialog(focus);
+    PostMessageA(GetDlgItem(hwnd, IDC_TEST_FIRST), WM_KEYDOWN, VK_ESCAPE, 1);
+    return result;
+  }
+  void onEndCommand(UINT id) override {
+    ended.push_back(id);
+    if (id == IDCANCEL) EndDialog(hwnd, 42);
+  }
+  std::vector<UINT> ended;
+};
+
+WINE_TEST(enterAndEscReachTheEndCommandHook) {
+  ThreadTimer watchdog(100, nullptr);
+  OwnEndDialog dialog;
+  CHECK_EQ(dialog.runModal(nullptr), 42);
+  CHECK((dialog.ended == std::vector<UINT>{IDOK, IDCANCEL}));
+  CHECK((dialog.commands == std::vector<UINT>{ID_TEST_COMMAND}));
+}
+
 WINE_TEST(modelessLoopTurnsTabAndShiftTabIntoCommands) {
   MessageRecorder keys;
   keys.setFilter({WM_KEYDOWN});

@@ -3,8 +3,10 @@
 # a private X display (Xvfb) and a private Wine prefix inside the build tree.
 #   wine-fixture.sh start STATE_DIR
 #   wine-fixture.sh stop STATE_DIR
-# The prefix is made once and kept for later runs; stop ends only the Xvfb and
-# wineserver that belong to STATE_DIR.
+# A pristine prefix, STATE_DIR/template, is made once and kept; the tests'
+# prefix is a copy of it, kept for later runs, and tests that need a prefix of
+# their own copy the template too (fresh-prefix.sh). stop ends only the Xvfb
+# and wineserver that belong to STATE_DIR.
 set -euo pipefail
 action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
@@ -35,14 +37,20 @@ start() {
   echo ":$(head -n1 "$fdfile")" >"$state/display"
   export DISPLAY
   DISPLAY=$(cat "$state/display")
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "creating Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+  local template=$state/template
+  if [ ! -f "$template/system.reg" ]; then
+    echo "creating the template Wine prefix $template"
+    rm -rf "$template"
+    WINEPREFIX=$template wineboot -i >/dev/null 2>&1
+    # Without a window manager, managed windows take seconds to close; nothing
+    # here needs the window manager, so windows stay unmanaged.
+    WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    WINEPREFIX=$template wineserver -w
   fi
-  # Without a window manager, managed windows take seconds to close; nothing
-  # here needs the window manager, so windows stay unmanaged.
-  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "copying the template to the Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    cp -a "$template" "$WINEPREFIX"
   fi
   wineserver -w
   echo "display $DISPLAY, prefix $WINEPREFIX"

@@ -1,0 +1,133 @@
+#include "installer/ComponentList.h"
+
+#include "framework/WinApp.h"
+#include "framework/WinGdiObject.h"
+#include "framework/WinSelection.h"
+#include "installer/InstallResourceIds.h"
+#include "installer/Selection.h"
+#include "installer/SizeText.h"
+
+namespace {
+
+const int kItemWidth = 245, kItemHeight = 13;
+const int kWideListWidth = 249, kWideListHeight = 140;
+const COLORREF kGrey = RGB(128, 128, 128);
+const int kMarkSize = 9;
+
+bool anyHasSubSelections(const std::vector<Selection>& selections) {
+  for (const Selection& selection : selections) {
+    if (!selection.subSelections.empty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ComponentList::ComponentList(const SizeText& sizes)
+    : sizes_(sizes),
+      chosen_(loadBitmap(MAKEINTRESOURCEA(IDB_CHOSEN))),
+      required_(loadBitmap(MAKEINTRESOURCEA(IDB_REQUIRED))),
+      partlyChosen_(loadBitmap(MAKEINTRESOURCEA(IDB_PARTLY_CHOSEN))) {}
+
+ComponentList::~ComponentList() {
+  for (HBITMAP bitmap : {chosen_, required_, partlyChosen_}) {
+    if (bitmap) DeleteObject(bitmap);
+  }
+}
+
+void ComponentList::fill(HWND dialog, std::vector<Selection>& selections) {
+  list_ = GetDlgItem(dialog, IDC_COMPONENT_LIST);
+  details_ = GetDlgItem(dialog, IDC_DETAILS);
+  for (Selection& selection : selections) {
+    items_.push_back(&selection);
+    SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(&selection));
+  }
+  if (!anyHasSubSelections(selections)) {
+    ShowWindow(details_, SW_HIDE);
+    SetWindowPos(list_, nullptr, 0, 0, kWideListWidth, kWideListHeight, SWP_NOMOVE | SWP_NOZORDER);
+  }
+  highlight(0);
+}
+
+void ComponentList::measure(MEASUREITEMSTRUCT* item) const {
+  item->itemWidth = kItemWidth;
+  item->itemHeight = kItemHeight;
+}
+
+HBITMAP ComponentList::markOf(unsigned char state) const {
+  switch (state) {
+    case Selection::kChosen: return chosen_;
+    case Selection::kPartlyChosen: return partlyChosen_;
+    case Selection::kRequired: return required_;
+    default: return nullptr;
+  }
+}
+
+void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
+  if (item->itemID >= items_.size()) return;
+  const Selection& selection = *items_[item->itemID];
+  HDC dc = item->hDC;
+  RECT rect = item->rcItem;
+  CWinSelection font(dc, GetStockObject(ANSI_VAR_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  CWinPen white(PS_SOLID, 1, RGB(255, 255, 255));
+  CWinBrush window(GetSysColor(COLOR_WINDOW));
+  {
+    CWinSelection pen(dc, white.handle), brush(dc, window.handle);
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+  }
+  bool selected = (item->itemState & ODS_SELECTED) != 0;
+  if (selected) {
+    RECT inside = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    FillRect(dc, &inside, GetSysColorBrush(COLOR_HIGHLIGHT));
+  }
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  {
+    CWinPen grey(PS_SOLID, 1, kGrey);
+    CWinSelection pen(dc, grey.handle), brush(dc, window.handle);
+    Rectangle(dc, rect.left + 2, rect.top + 1, rect.left + 13, rect.top + 12);
+  }
+  if (HBITMAP mark = markOf(selection.state)) {
+    HDC memory = CreateCompatibleDC(dc);
+    {
+      CWinSelection bitmap(memory, mark);
+      BitBlt(dc, rect.left + 3, rect.top + 2, kMarkSize, kMarkSize, memory, 0, 0, SRCCOPY);
+    }
+    DeleteDC(memory);
+  }
+  if (selection.state == Selection::kRequired) SetTextColor(dc, kGrey);
+  TextOutA(dc, rect.left + 16, rect.top, selection.title.c_str(), static_cast<int>(selection.title.length()));
+  CText size = sizes_.kilobytes(selection.size);
+  DrawTextA(dc, size.c_str(), static_cast<int>(size.length()), &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+}
+
+// The list allows many selected items and flips an item's selection at each
+// click; only the highlighted item may stay selected.
+Selection* ComponentList::clicked(UINT code) {
+  if (items_.empty() || (code != LBN_SELCHANGE && code != LBN_DBLCLK)) return nullptr;
+  Selection* toggled = nullptr;
+  if (code == LBN_SELCHANGE) {
+    int caret = static_cast<int>(SendMessageA(list_, LB_GETCARETINDEX, 0, 0));
+    clickToggled_ = caret == highlighted_;
+    if (clickToggled_) toggled = items_[highlighted_];
+    else if (caret >= 0 && caret < static_cast<int>(items_.size())) highlighted_ = caret;
+  } else if (code == LBN_DBLCLK) {
+    if (!clickToggled_) toggled = items_[highlighted_];
+    clickToggled_ = false;
+  }
+  highlight(highlighted_);
+  return toggled;
+}
+
+void ComponentList::highlight(int index) {
+  highlighted_ = index;
+  SendMessageA(list_, LB_SETSEL, FALSE, -1);
+  if (items_.empty()) return;
+  SendMessageA(list_, LB_SETSEL, TRUE, index);
+  SendMessageA(list_, LB_SETCARETINDEX, index, FALSE);
+  EnableWindow(details_, !items_[index]->subSelections.empty());
+}
+
+void ComponentList::redraw() const { InvalidateRect(list_, nullptr, TRUE); }
+
+Selection* ComponentList::highlighted() const { return items_.empty() ? nullptr : items_[highlighted_]; }

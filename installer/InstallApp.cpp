@@ -1,0 +1,81 @@
+#include "installer/InstallApp.h"
+
+#include "installer/BackgroundWindow.h"
+#include "installer/InstallCommandLine.h"
+#include "installer/InstallResourceIds.h"
+#include "installer/InstanceLock.h"
+#include "installer/ModulePayloads.h"
+#include "installer/PreparingDialog.h"
+#include "installer/ScriptResource.h"
+#include "installer/SetupScript.h"
+#include "installer/SilentInstall.h"
+#include "installer/SizeText.h"
+#include "installer/SystemRestart.h"
+#include "installer/Win32SetupEnvironment.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace {
+
+// A silent run is elevated and installs for every user: "%t" is the public
+// desktop.
+class PublicDesktopEnvironment : public Win32SetupEnvironment {
+ public:
+  CText desktopFolder() override { return shellFolder("Common Desktop", true); }
+};
+
+}  // namespace
+
+InstallApp::InstallApp() : CWinApp("Install"), exitCode_(kExitAborted) {}
+
+int InstallApp::instanceInit() {
+  InstallCommandLine options = InstallCommandLine::parse(commandLine);
+  if (options.error != InstallCommandLine::kNone) {
+    tell(InstallString::kUsage, MB_ICONERROR, options.silent);
+    exitCode_ = kExitBadCommandLine;
+    return 0;
+  }
+  InstanceLock lock;
+  if (!lock.acquired()) {
+    tell(InstallString::kAlreadyRunning, MB_ICONSTOP, options.silent);
+    exitCode_ = kExitAborted;
+    return 0;
+  }
+  exitCode_ = options.silent ? runSilently(options) : runInteractively(options);
+  return 0;
+}
+
+void InstallApp::tell(UINT textId, UINT icon, bool silent) const {
+  if (silent) return;
+  CText text, caption;
+  text.load(textId);
+  caption.load(InstallString::kSetup);
+  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | icon);
+}
+
+int InstallApp::runSilently(const InstallCommandLine& options) {
+  PublicDesktopEnvironment environment;
+  ModulePayloads payloads(getInstance());
+  SetupScript script(environment, payloads);
+  loadSetupScript(getInstance(), script, nullptr);
+  return installSilently(script, payloads, options.destination);
+}
+
+// The folder picker needs the component object model on this thread.
+int InstallApp::runInteractively(const InstallCommandLine& options) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+  HRESULT com = CoInitialize(nullptr);
+  Win32SetupEnvironment environment;
+  ModulePayloads payloads(getInstance());
+  SetupScript script(environment, payloads);
+  SizeText sizes;
+  PreparingDialog(script, sizes).runModal(nullptr);
+  if (!options.destination.empty()) script.destination = options.destination;
+  BackgroundWindow background(script, payloads, sizes);
+  bool shown = background.run();
+  if (SUCCEEDED(com)) CoUninitialize();
+  if (background.restartAgreed()) restartSystem();
+  return shown ? installExitCode(background.outcome()) : kExitAborted;
+}

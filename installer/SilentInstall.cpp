@@ -1,0 +1,70 @@
+#include "installer/SilentInstall.h"
+
+#include "installer/InstallCommandLine.h"
+#include "installer/InstallLogText.h"
+#include "installer/InstallRun.h"
+#include "installer/InstallUser.h"
+#include "installer/SetupScript.h"
+#include "installer/Win32SetupEnvironment.h"
+#include "installer/WizardRules.h"
+
+namespace {
+
+class SilentUser : public InstallUser {
+ public:
+  void showPhase(const char*) override {}
+  void showStatus(const char*) override {}
+  void setProgressRange(int) override {}
+  void stepProgress() override {}
+  int ask(const char*, const char*, UINT style) override { return unattendedAnswer(style); }
+  HWND owner() override { return nullptr; }
+  bool stopRequested() override { return false; }
+};
+
+bool isFolder(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Makes each missing level of folder; answers whether it exists afterwards.
+bool makeFolders(const CText& folder) {
+  for (int i = 3; i < static_cast<int>(folder.length()); ++i) {
+    if (folder.at(i) == '\\') CreateDirectoryA(folder.left(i).c_str(), nullptr);
+  }
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return isFolder(folder.c_str());
+}
+
+// As the program-group page would: the log starts only when shortcuts need a
+// group, and the group is a common one, as a silent run is elevated.
+void chooseProgramGroup(SetupScript& script) {
+  if (!WizardRules::showsProgramGroup(script)) return;
+  script.startLog();
+  CText name(script.iconFolder);
+  CText base = shellFolder("Common Programs", true);
+  if (name.empty() || base.empty()) {
+    script.iconFolder.clear();
+    return;
+  }
+  script.log.write(InstallLogText::iconGroup(name.c_str()));
+  script.log.write(InstallLogText::iconUserGroup(false));
+  script.iconFolder = base;
+  script.iconFolder.append('\\');
+  script.iconFolder.append(name);
+}
+
+}  // namespace
+
+int installSilently(SetupScript& script, const PayloadSource& payloads, const CText& destination) {
+  if (destination.empty()) {
+    if (!script.expand(script.destination)) return kExitAborted;
+  } else {
+    script.destination = destination;
+  }
+  if (script.destination.empty() || !makeFolders(script.destination)) return kExitAborted;
+  chooseProgramGroup(script);
+  SilentUser user;
+  InstallRun(script, payloads, user).run();
+  script.log.close();
+  return installExitCode(script.restartFlag);
+}

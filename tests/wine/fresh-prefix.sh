@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs one Windows program in a Wine prefix of its own, made from the
+# template prefix of wine-fixture.sh, on the fixture's X display, so that
+# nothing the program changes reaches other tests. The prefix and its
+# wineserver are removed afterwards; the exit code is the program's.
+#   fresh-prefix.sh STATE_DIR NAME PROGRAM.exe [ARGUMENTS...]
+set -euo pipefail
+state=$(cd "$1" && pwd)
+prefix=$state/fresh-$2
+shift 2
+template=$state/template
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+DISPLAY=$(cat "$state/display")
+export DISPLAY
+
+remove_prefix() {
+  if [ -d "$prefix" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
+  fi
+}
+remove_prefix
+trap remove_prefix EXIT
+# The copy shares the template's files through hard links, which is fast;
+# the files that Wine rewrites in place get copies of their own. The registry
+# files are replaced as a whole when Wine saves them.
+cp -al "$template" "$prefix"
+for file in "$prefix"/*.reg "$prefix"/drive_c/windows/*.ini; do
+  [ -f "$file" ] && cp --remove-destination "$template/${file#"$prefix"/}" "$file"
+done
+wine "$@"
