@@ -280,7 +280,9 @@ WINE_TEST(wizard) {
   CHECK_EQ(setup.program.waitForExit(), 0);
 
   CHECK_EQ(readBytes(destination + "\\Verbolt.exe"), readBytes(hostPath(VERBOLT_EXE)));
+  CHECK_EQ(readBytes(destination + "\\Kielivis.exe"), readBytes(hostPath(KIELIVIS_EXE)));
   CHECK_EQ(readBytes(destination + "\\Samples\\English1.wdl"), readBytes(hostPath(SAMPLE_WDL)));
+  CHECK_EQ(readBytes(destination + "\\Lueminut.txt"), readBytes(hostPath(README_FIN)));
   CHECK_EQ(localWriteTime(destination + "\\Right.wav"), kStamp);
   CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), destination + "\\Remove.exe");
   CHECK_EQ(registryText(HKEY_CURRENT_USER, settings, "PlayFile1"), "mine.wav");
