@@ -53,6 +53,10 @@ RemovalStep pathStep(RemovalStep::Action action, const LogEntry* entry, const CT
   return step;
 }
 
+std::string registryName(RegistryEntry::Root root, const CText& key) {
+  return std::string(rootWord(root)) + "\\" + lowered(key);
+}
+
 int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
 
 }  // namespace
@@ -167,6 +171,10 @@ void RemovalPlan::addFiles(const InstallLogRecord& log, const RemovalPlaces& pla
 }
 
 void RemovalPlan::addRegistry(const InstallLogRecord& log) {
+  std::set<std::string> loggedKeys;
+  for (const LogEntry& entry : log.entries) {
+    if (entry.kind == LogEntry::kRegistry && !entry.hasValue) loggedKeys.insert(registryName(entry.root, entry.key));
+  }
   for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
     if (entry->kind != LogEntry::kRegistry) continue;
     if (isProtectedKey(entry->root, entry->key.c_str())) {
@@ -182,6 +190,24 @@ void RemovalPlan::addRegistry(const InstallLogRecord& log) {
     step.association = entry->hasValue && entry->root == RegistryEntry::kClassesRoot && entry->key.at(0) == '.' &&
                        entry->key.find('\\') < 0 && entry->valueName.empty();
     steps.push_back(step);
+    if (!entry->hasValue) addKeysBetween(step, loggedKeys);
+  }
+}
+
+// Creating "Verbolt.WDL\shell\open\command" also made "shell" and "open",
+// which the log does not name; they are ours when a logged key holds them.
+void RemovalPlan::addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys) {
+  std::vector<RemovalStep> between;
+  for (RemovalStep step = logged; step.key.find('\\') > 0;) {
+    step.key = step.key.left(step.key.findLast('\\'));
+    if (loggedKeys.count(registryName(step.root, step.key))) {
+      for (const RemovalStep& key : between) {
+        if (keysBetween_.insert(registryName(key.root, key.key)).second) steps.push_back(key);
+      }
+      return;
+    }
+    if (isProtectedKey(step.root, step.key.c_str())) return;
+    between.push_back(step);
   }
 }
 

@@ -68,12 +68,14 @@ class RemovalPlan {
   void noteGroupSubfolders(const CText& shortcut);
   void addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind);
   void addRegistry(const InstallLogRecord& log);
+  void addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys);
   void addGroupFolders(const RemovalPlaces& places);
   void addTail(const InstallLogRecord& log, const RemovalPlaces& places);
   void findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places);
   void refuse(const LogEntry& entry, RemovalReason reason);
 
   std::set<std::string> ownClasses_;  // lower-cased
+  std::set<std::string> keysBetween_;  // "ROOT\key", lower-cased
   std::set<std::string> groupSubfolders_;  // lower-cased paths, from shortcuts inside the group
   std::vector<CText> groupSubfolderPaths_;
   bool removesProgram_ = false;

@@ -157,7 +157,8 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
                            "DIRECTORY=" + d + "\\Samples\nFILE=" + d + "\\Samples\\Basic1.wdl\nFILE=Relative.txt\n" +
                            "FILE=C:\\Other\\x.txt\nDIRECTORY=" + d + "\nREG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97\n" +
                            "REG=HKCU,Software\\Quorvel\\Verbolt'97,\"PlayFile1\"\nREG=HKCU,Environment,\"Path\"\n" +
-                           "REG=HKCR,.wdl,\"\"\nREG=HKCR,Verbolt.WDL\\shell\\open\\command,\"\"\nICON=" + group +
+                           "REG=HKCR,.wdl,\"\"\nREG=HKCR,Verbolt.WDL\nREG=HKCR,Verbolt.WDL\\shell\\open\\command\n" +
+                           "REG=HKCR,Verbolt.WDL\\shell\\open\\command,\"\"\nICON=" + group +
                            "\\Verbolt'97.lnk\nICON=" + group + "\\Sub\\Deep\\Read.lnk\nICON=C:\\WINDOWS\\Desktop\\Verbolt'97.lnk\n" +
                            "ICON=C:\\WINDOWS\\notepad.exe\nICON=C:\\WINDOWS\\Other.lnk\nGARBAGE\n";
   InstallLogRecord log;
@@ -173,6 +174,10 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
                    "0 " + group + "\\Verbolt'97.lnk | " + group + "\n"
                    "1 " + d + "\\Samples\\Basic1.wdl | " + d + "\n"
                    "2 HKCR\\Verbolt.WDL\\shell\\open\\command \"\" | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell\\open\\command | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell\\open | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell | \n"
+                   "3 HKCR\\Verbolt.WDL | \n"
                    "2a HKCR\\.wdl \"\" | \n"
                    "2 HKCU\\Software\\Quorvel\\Verbolt'97 \"PlayFile1\" | \n"
                    "3 HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97 | \n"
@@ -188,8 +193,8 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   auto at = [](int line, RemovalReason reason) { return std::to_string(line) + ":" + std::to_string(int(reason)) + " "; };
   EXPECT_EQ(refused, at(6, RemovalReason::kSystemFolder) + at(10, RemovalReason::kNotFullPath) +
                          at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kProtectedKey) +
-                         at(21, RemovalReason::kNotShortcut) + at(22, RemovalReason::kSystemFolder) +
-                         at(23, RemovalReason::kNotUnderstood));
+                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kSystemFolder) +
+                         at(25, RemovalReason::kNotUnderstood));
   EXPECT_TRUE(plan.ownsClass("verbolt.wdl"));
   EXPECT_FALSE(plan.ownsClass(".wdl"));
   EXPECT_FALSE(plan.ownsClass("Other.WDL"));
