@@ -360,10 +360,12 @@ WINE_TEST(interactiveRemoveAsksOnceWaitsForVerboltAndLeavesAFileInUseForTheResta
   CloseHandle(holder);
 }
 
-WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyAndNeverEntersALink) {
+WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAssociationTakenOver) {
   Installation install("edited");
   CHECK(install.run(install.parse("[MAIN]\nPROGRAM=Remove test 1.0\nFILE=REMOVE.EXE,%d\\Remove.exe\n"
-                                  "DIRECTORY=%d\\Samples\nFILE=NONE.WDL,%d\\Samples\\a.wdl\n")));
+                                  "DIRECTORY=%d\\Samples\nFILE=NONE.WDL,%d\\Samples\\a.wdl\nREG=HKCR,.wdl\n"
+                                  "REG=HKCR,.wdl,,\"Verbolt.WDL\"\nREG=HKCR,Verbolt.WDL\n")));
+  SHSetValueA(HKEY_CLASSES_ROOT, ".wdl", "", REG_SZ, "Other.WDL", 10);
   // Samples becomes a link to a folder of the learner's.
   const std::string outside = install.area + "\\Outside", samples = install.path("Samples");
   e2e::makeEmptyFolder(outside);
@@ -387,12 +389,15 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyAndNeverEntersALink) {
   e2e::waitFor([&] { return (done = e2e::anyProcessMessageBox("Remove", "was removed")) != nullptr; }, "the final message");
   std::string message = e2e::messageBoxText(done);
   for (const std::string& part : std::vector<std::string>{
-           "\n\nKept:\n    " + samples + " (a junction or symbolic link)\n    " + install.folder +
-            " (holds what the installation did not make)\n\nNot removed:\n",
-        "\n    line 9: FILE=" + systemFile + " (in the Windows or system folder)",
-        "\n    line 10: FILE=\\remove-e2e.txt (not a full path)", "\n    line 11: FILE=remove-e2e.txt (not a full path)",
-        "\n    line 12: UNKNOWN=1 (not understood)",
-        "\n    line 8: " + samples + "\\a.wdl (inside a junction or symbolic link)"})
+           "Removed: files 2, folders 1, shortcuts 0, registry entries 1.\n\nKept:\n"
+           "    HKCR\\.wdl \"\" (names another program now)\n"
+           "    HKCR\\.wdl (holds what the installation did not make)\n    " + samples +
+               " (a junction or symbolic link)\n    " + install.folder +
+               " (holds what the installation did not make)\n\nNot removed:\n",
+           "\n    line 12: FILE=" + systemFile + " (in the Windows or system folder)",
+           "\n    line 13: FILE=\\remove-e2e.txt (not a full path)", "\n    line 14: FILE=remove-e2e.txt (not a full path)",
+           "\n    line 15: UNKNOWN=1 (not understood)",
+           "\n    line 8: " + samples + "\\a.wdl (inside a junction or symbolic link)"})
     if (message.find(part) == std::string::npos) winetest::fail(__FILE__, __LINE__, part + " not in " + message);
   e2e::pressButton(done, IDOK);
   CHECK_EQ(remove.waitForExit(kRemoveTimeout), 1);
@@ -400,6 +405,8 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyAndNeverEntersALink) {
   CHECK_EQ(e2e::readBytes(outside + "\\a.wdl"), "the learner's");
   CHECK(exists(systemFile) && exists(rooted));
   CHECK(!exists(install.path("Remove.exe")) && !exists(install.path("Install.log")));
+  CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", ""), "Other.WDL");
+  CHECK(!keyExists(HKEY_CLASSES_ROOT, "Verbolt.WDL"));
   DeleteFileA(systemFile.c_str());
   DeleteFileA(rooted.c_str());
 }
