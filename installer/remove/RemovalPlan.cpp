@@ -108,13 +108,12 @@ void RemovalPlan::refuse(const LogEntry& entry, RemovalReason reason) {
 // The group's folder is the programs folder of the user or of all users and
 // the group's name, which must be one plain folder name.
 void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
-  if (log.iconGroup.empty()) return;
   const CText& base = log.userGroup ? places.userPrograms : places.commonPrograms;
+  if (log.iconGroup.empty() || base.empty()) return;
   CText folder(base);
   folder.append('\\');
   folder.append(log.iconGroup);
-  bool oneName = log.iconGroup.find('\\') < 0 && log.iconGroup.find('/') < 0 && isFullPath(folder.c_str());
-  if (!base.empty() && oneName) {
+  if (log.iconGroup.find('\\') < 0 && log.iconGroup.find('/') < 0 && isFullPath(folder.c_str())) {
     groupFolder = folder;
     return;
   }
@@ -123,7 +122,7 @@ void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlac
   line.text = CText("ICONGROUP=");
   line.text.append(log.iconGroup);
   line.reason = RemovalReason::kBadGroupName;
-  if (!base.empty()) refused.push_back(line);
+  refused.push_back(line);
 }
 
 void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places) {

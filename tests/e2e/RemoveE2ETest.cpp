@@ -2,7 +2,6 @@
 // blanks in its path) through the install phases, in this process, with
 // Remove.exe and Verbolt.exe among the payloads, then starts the installed
 // Remove.exe and checks what is left.
-#include "framework/FileSystem.h"
 #include "installer/InstallLogText.h"
 #include "installer/InstallRun.h"
 #include "installer/InstallUser.h"
