@@ -57,6 +57,7 @@ PSECURITY_DESCRIPTOR privateDescriptor() {
 }
 
 bool makePrivateFolder(CText& folder) {
+  folder = temporaryFolder();
   PSECURITY_DESCRIPTOR descriptor = privateDescriptor();
   if (!descriptor) return false;
   SECURITY_ATTRIBUTES security = {sizeof security, descriptor, FALSE};
