@@ -4,6 +4,7 @@
 # installed as an empty file.
 install_payload(VERBOLT.EXE TARGET Verbolt)
 install_payload(KIELIVIS.EXE TARGET Kielivis)
+install_payload(REMOVE.EXE TARGET Remove)
 install_payload(RIGHT.WAV FILE ${CMAKE_SOURCE_DIR}/resources/sounds/Right.wav)
 install_payload(WRONG.WAV FILE ${CMAKE_SOURCE_DIR}/resources/sounds/Wrong.wav)
 install_payload(README.TXT FILE ${CMAKE_SOURCE_DIR}/installer/readme/ReadMe.txt)

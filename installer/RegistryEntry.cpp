@@ -38,10 +38,17 @@ uint32_t readHexNumber(ValueCursor& cursor) {
   return number > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(number);
 }
 
-void setNumber(RegistryEntry& entry, uint32_t number) {
+std::vector<unsigned char> bytesOf(uint32_t number) {
+  std::vector<unsigned char> bytes;
+  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(number >> (8 * i)));
+  return bytes;
+}
+
+void setNumber(RegistryEntry& entry, ValueCursor& cursor) {
   entry.type = RegistryEntry::kNumber;
   entry.hasData = true;
-  for (int i = 0; i < 4; ++i) entry.data.push_back(static_cast<unsigned char>(number >> (8 * i)));
+  if (cursor.peek() == '%') entry.numberMacro = cursor.readUntil(",");
+  entry.data = bytesOf(entry.numberMacro.empty() ? readHexNumber(cursor) : 0);
 }
 
 // Bytes written as two hexadecimal digits and one separator each.
@@ -76,7 +83,7 @@ bool readData(RegistryEntry& entry, ValueCursor& cursor) {
     return false;
   }
   if (type.compareNoCase("dword") == 0) {
-    setNumber(entry, readHexNumber(cursor));
+    setNumber(entry, cursor);
   } else if (type.compareNoCase("hex") == 0) {
     setBinary(entry, cursor.readUntil(","));
   }
@@ -105,4 +112,9 @@ RegistryEntry RegistryEntry::parse(const char* value) {
   }
   if (readData(entry, cursor)) entry.action = actionFromWord(cursor.readUntil(","));
   return entry;
+}
+
+std::vector<unsigned char> RegistryEntry::numberData(const char* digits) {
+  ValueCursor cursor(digits);
+  return bytesOf(readHexNumber(cursor));
 }

@@ -27,6 +27,9 @@ struct RegistryEntry {
   bool hasData = false;  // false: the entry only creates the key
   std::vector<unsigned char> data;  // a string's data ends with its NUL
   Action action = kSet;
+  // A "dword:" field that starts with a macro ("%k"): its digits are known
+  // only when the entry is executed; data holds zero until then.
+  CText numberMacro;
 
   unsigned length() const { return static_cast<unsigned>(data.size()); }
 
@@ -34,4 +37,7 @@ struct RegistryEntry {
   // and action (nochange, delete), split at commas. Never fails: missing
   // fields leave the defaults above.
   static RegistryEntry parse(const char* value);
+  // The four bytes of a "dword:" field's hexadecimal digits, in the
+  // processor's order.
+  static std::vector<unsigned char> numberData(const char* digits);
 };

@@ -40,6 +40,11 @@ void RegistryPhase::execute(const RegistryEntry& entry) {
     if (!script_.expand(text)) return;
     data.assign(text.c_str(), text.c_str() + text.length() + 1);
   }
+  if (!entry.numberMacro.empty()) {
+    CText digits(entry.numberMacro);
+    if (!script_.expand(digits)) return;
+    data = RegistryEntry::numberData(digits.c_str());
+  }
   if (entry.root == RegistryEntry::kNoRoot) return;
   CRegistryKey key;
   HKEY root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(entry.root));

@@ -15,5 +15,7 @@ class SetupEnvironment {
   virtual CText systemFolder() = 0;
   virtual CText windowsFolder() = 0;
   virtual CText temporaryFolder() = 0;
+  // Today's date in the local time zone as "YYYYMMDD".
+  virtual CText localDate() = 0;
   virtual bool folderExists(const char* path) = 0;
 };

@@ -19,6 +19,15 @@ void removeTrailingBackslash(CText& text) {
     text = text.left(static_cast<int>(text.length()) - 1);
 }
 
+// Counted as the wizard shows sizes: no bytes are 0 KB, any others the
+// whole kilobytes plus one.
+CText kilobytesInHex(long bytes) {
+  CText text;
+  text.setRadix(16);
+  text.append(bytes > 0 ? bytes / 1024 + 1 : 0L);
+  return text;
+}
+
 }  // namespace
 
 SetupScript::SetupScript(SetupEnvironment& environment, const PayloadCatalog& payloads)
@@ -51,11 +60,13 @@ CText SetupScript::macroText(char macro) {
   switch (macro) {
     case 'd': return destination;
     case 'i': return iconFolder;
+    case 'k': return kilobytesInHex(requiredSize);
     case 'm': return environment_.shortPath(destination.c_str());
     case 'p': return environment_.programFilesFolder();
     case 's': return environment_.systemFolder();
     case 't': return environment_.desktopFolder();
     case 'w': return environment_.windowsFolder();
+    case 'y': return environment_.localDate();
     case '~': return environment_.temporaryFolder();
     default: return CText();
   }
@@ -75,7 +86,7 @@ bool SetupScript::expand(CText& text) {
     if (macro == '~' && p[2] == '~') {
       built.append(ownTemporaryFolder());
       p += 3;
-    } else if (macro && std::string("dimpstw~").find(macro) != std::string::npos) {
+    } else if (macro && std::string("dikmpstwy~").find(macro) != std::string::npos) {
       CText value = macroText(macro);
       if (value.empty()) filled = false;
       built.append(value);

@@ -29,7 +29,10 @@ class SetupScript : public EntryLists {
   // otherwise, also when there is no [MAIN] section. progress may be null.
   bool parse(const char* text, unsigned size, ParseProgress* progress = nullptr);
 
-  // Replaces the path macros (%d, %i, %m, %p, %s, %t, %w, %~, %~~) in place.
+  // Replaces the path macros (%d, %i, %m, %p, %s, %t, %w, %~, %~~) and the
+  // two macros of the uninstall entry in place: %k, the required size in
+  // kilobytes as the wizard counts them, written in hexadecimal digits so that
+  // it can stand in a "dword:" field, and %y, today's date as YYYYMMDD.
   // Answers false when a macro gave nothing (no destination, no program
   // group, an unreadable folder): such a path does not name the place the
   // script meant, and nothing may be written there.

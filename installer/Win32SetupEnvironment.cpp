@@ -53,4 +53,12 @@ CText Win32SetupEnvironment::temporaryFolder() {
   return systemFolderText([](char* buffer, UINT size) { return GetTempPathA(size, buffer); });
 }
 
+CText Win32SetupEnvironment::localDate() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  CText date;
+  date.format("%04u%02u%02u", now.wYear, now.wMonth, now.wDay);
+  return date;
+}
+
 bool Win32SetupEnvironment::folderExists(const char* path) { return ::folderExists(path); }

@@ -11,6 +11,7 @@ class Win32SetupEnvironment : public SetupEnvironment {
   CText systemFolder() override;
   CText windowsFolder() override;
   CText temporaryFolder() override;
+  CText localDate() override;
   bool folderExists(const char* path) override;
 };
 

@@ -20,6 +20,7 @@ class NoEnvironment : public SetupEnvironment {
   CText systemFolder() override { return CText(); }
   CText windowsFolder() override { return CText(); }
   CText temporaryFolder() override { return CText(); }
+  CText localDate() override { return CText(); }
   bool folderExists(const char*) override { return false; }
 };
 

@@ -26,6 +26,21 @@ HWND findChild(HWND window, ChildSearch search) {
   return search.found;
 }
 
+struct MessageBoxSearch {
+  const std::string& title;
+  const std::string& part;
+  HWND found;
+};
+
+BOOL CALLBACK visitMessageBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<MessageBoxSearch*>(data);
+  if (!IsWindowVisible(window) || className(window) != "#32770" || text(window) != search->title ||
+      messageBoxText(window).find(search->part) == std::string::npos)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 }  // namespace
 
 HWND control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -86,6 +101,12 @@ std::string messageBoxText(HWND box) { return text(control(box, kMessageTextId))
 bool pressButton(HWND dialog, int id) {
   return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                       reinterpret_cast<LPARAM>(control(dialog, id))) != 0;
+}
+
+HWND anyProcessMessageBox(const std::string& title, const std::string& part) {
+  MessageBoxSearch search = {title, part, nullptr};
+  EnumWindows(visitMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 LPARAM clientPoint(int x, int y) { return MAKELPARAM(x, y); }

@@ -35,6 +35,10 @@ bool sendCommand(HWND window, int id, int code = 0);
 std::string messageBoxText(HWND box);
 // Presses the button id (IDOK, IDYES...) of a dialog or message box.
 bool pressButton(HWND dialog, int id);
+// A visible top-level dialog or message box of any process whose title is
+// title and whose message (the static 0xFFFF) contains part, or null. For a
+// program that hands its work to another process of its own.
+HWND anyProcessMessageBox(const std::string& title, const std::string& part);
 
 // Client co-ordinates of window packed for mouse messages.
 LPARAM clientPoint(int x, int y);

@@ -74,14 +74,36 @@ TEST_F(DeliveredScript, InstallsTheSharedFilesAndTheUninstallEntry) {
   ASSERT_EQ(script.files.size(), 3u);
   const char* destinations[] = {"%d\\Remove.exe", "%d\\Right.wav", "%d\\Wrong.wav"};
   for (int i = 0; i < 3; ++i) EXPECT_STREQ(script.files[i].destination.c_str(), destinations[i]);
-  ASSERT_EQ(script.registryEntries.size(), 3u);
-  for (const RegistryEntry& entry : script.registryEntries) {
-    EXPECT_EQ(entry.root, RegistryEntry::kLocalMachine);
-    EXPECT_STREQ(entry.key.c_str(), kUninstallKey);
+  const std::vector<RegistryEntry>& entries = script.registryEntries;
+  ASSERT_EQ(entries.size(), 13u);
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(entries[i].root, RegistryEntry::kLocalMachine);
+    EXPECT_STREQ(entries[i].key.c_str(), kUninstallKey);
+    EXPECT_EQ(entries[i].action, RegistryEntry::kSet);
   }
-  EXPECT_FALSE(script.registryEntries[0].hasData);
-  expectString(script.registryEntries[1], "DisplayName", "Verbolt'97", RegistryEntry::kSet);
-  expectString(script.registryEntries[2], "UninstallString", "%d\\Remove.exe", RegistryEntry::kSet);
+  EXPECT_FALSE(entries[0].hasData);
+  // The program lies under a folder with blanks, so its path is quoted.
+  const char* texts[][2] = {{"DisplayName", "Verbolt'97"},
+                            {"UninstallString", "\"%d\\Remove.exe\""},
+                            {"QuietUninstallString", "\"%d\\Remove.exe\" /S"},
+                            {"DisplayVersion", "1.42b"},
+                            {"Publisher", "Quorvel"},
+                            {"InstallLocation", "%d"},
+                            {"DisplayIcon", "%d\\Remove.exe,0"}};
+  for (int i = 0; i < 7; ++i) expectString(entries[i + 1], texts[i][0], texts[i][1], RegistryEntry::kSet);
+  EXPECT_STREQ(entries[8].valueName.c_str(), "EstimatedSize");
+  EXPECT_EQ(entries[8].type, RegistryEntry::kNumber);
+  EXPECT_STREQ(entries[8].numberMacro.c_str(), "%k");
+  expectString(entries[9], "InstallDate", "%y", RegistryEntry::kSet);
+  for (int i : {10, 11}) {
+    EXPECT_EQ(entries[i].type, RegistryEntry::kNumber);
+    EXPECT_EQ(entries[i].data, (std::vector<unsigned char>{1, 0, 0, 0}));
+  }
+  EXPECT_STREQ(entries[10].valueName.c_str(), "NoModify");
+  EXPECT_STREQ(entries[11].valueName.c_str(), "NoRepair");
+  EXPECT_EQ(entries[12].root, RegistryEntry::kCurrentUser);
+  EXPECT_STREQ(entries[12].key.c_str(), "Software\\Quorvel");
+  EXPECT_FALSE(entries[12].hasData);
 }
 
 TEST_F(DeliveredScript, OffersTheFiveOptions) {

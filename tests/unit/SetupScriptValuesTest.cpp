@@ -51,8 +51,11 @@ TEST_F(ExpansionFixture, ReplacesEveryPathMacroInEitherCase) {
       {"%x", "%x"},
       {"100%", "100%"},
       {"\"%1\"", "\"%1\""},
+      {"%y", "19990124"},
+      {"%K", "2"},  // 1,025 bytes of required size
       {"", ""},
   };
+  script.requiredSize = 1025;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_STREQ(expanded(c.text).c_str(), c.expected);
@@ -199,6 +202,7 @@ TEST(RegistryEntry, ParsesRootKeyValueDataAndAction) {
       {"HKCU,K,N,text,delete", RegistryEntry::kCurrentUser, "K", "N", true, RegistryEntry::kString, {0}, RegistryEntry::kSet},
       {"HKCU,K,N,sz:abc,delete", RegistryEntry::kCurrentUser, "K", "N", false, RegistryEntry::kString, {}, RegistryEntry::kSet},
       {"HKCU,K,N,sz:,delete", RegistryEntry::kCurrentUser, "K", "N", false, RegistryEntry::kString, {}, RegistryEntry::kDelete},
+      {"HKLM,K,Size,dword:%k,nochange", RegistryEntry::kLocalMachine, "K", "Size", true, RegistryEntry::kNumber, {0, 0, 0, 0}, RegistryEntry::kNoChange},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
@@ -212,6 +216,10 @@ TEST(RegistryEntry, ParsesRootKeyValueDataAndAction) {
     EXPECT_EQ(entry.length(), c.data.size());
     EXPECT_EQ(entry.action, c.action);
   }
+  RegistryEntry sized = RegistryEntry::parse("HKLM,K,Size,dword:%k");
+  EXPECT_STREQ(sized.numberMacro.c_str(), "%k");
+  EXPECT_TRUE(RegistryEntry::parse("HKLM,K,Size,dword:1f").numberMacro.empty());
+  EXPECT_EQ(RegistryEntry::numberData("1a2b"), (std::vector<unsigned char>{0x2b, 0x1a, 0, 0}));
 }
 
 TEST(ShortcutEntry, TakesLinkAndTargetAndIgnoresFurtherFields) {

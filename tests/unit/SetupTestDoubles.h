@@ -19,6 +19,7 @@ class FixedEnvironment : public SetupEnvironment {
   CText systemFolder() override { return "C:\\WINDOWS\\SYSTEM"; }
   CText windowsFolder() override { return "C:\\WINDOWS"; }
   CText temporaryFolder() override { return temporary.c_str(); }
+  CText localDate() override { return "19990124"; }
   bool folderExists(const char* path) override { return existing.count(path) != 0; }
 
   std::string temporary = "C:\\WINDOWS\\TEMP\\";

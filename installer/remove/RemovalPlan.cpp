@@ -1,0 +1,229 @@
+#include "installer/remove/RemovalPlan.h"
+
+#include "installer/SectionIndex.h"
+#include "installer/remove/RemovalRules.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+std::string lowered(const CText& text) { return lowerName(text.c_str(), text.length()); }
+
+bool inSystemFolder(const CText& path, const RemovalPlaces& places) {
+  return (!places.windowsFolder.empty() && isSameOrInside(path.c_str(), places.windowsFolder.c_str())) ||
+         (!places.systemFolder.empty() && isSameOrInside(path.c_str(), places.systemFolder.c_str()));
+}
+
+bool isSystemPlace(const CText& path, const RemovalPlaces& places) {
+  if (isRoot(path.c_str())) return true;
+  for (const CText& place : places.systemPlaces) {
+    if (samePath(path.c_str(), place.c_str())) return true;
+  }
+  return false;
+}
+
+bool insideAny(const CText& path, const std::vector<CText>& folders) {
+  for (const CText& folder : folders) {
+    if (isInside(path.c_str(), folder.c_str())) return true;
+  }
+  return false;
+}
+
+bool endsWithLink(const CText& path) {
+  std::string text = lowered(path);
+  return text.size() > 4 && text.compare(text.size() - 4, 4, ".lnk") == 0;
+}
+
+const char* rootWord(RegistryEntry::Root root) {
+  switch (root) {
+    case RegistryEntry::kClassesRoot: return "HKCR";
+    case RegistryEntry::kCurrentUser: return "HKCU";
+    case RegistryEntry::kLocalMachine: return "HKLM";
+    default: return "HKU";
+  }
+}
+
+RemovalStep pathStep(RemovalStep::Action action, const LogEntry* entry, const CText& path, const CText& linkFreeFrom) {
+  RemovalStep step;
+  step.action = action;
+  step.line = entry ? entry->line : 0;
+  step.path = path;
+  step.linkFreeFrom = linkFreeFrom;
+  return step;
+}
+
+std::string registryName(RegistryEntry::Root root, const CText& key) {
+  return std::string(rootWord(root)) + "\\" + lowered(key);
+}
+
+int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
+
+}  // namespace
+
+CText RemovalStep::describe() const {
+  if (action != kValue && action != kKey) return path;
+  CText text(rootWord(root));
+  text.append('\\');
+  text.append(key);
+  if (action == kValue) {
+    text.append(" \"");
+    text.append(valueName);
+    text.append('"');
+  }
+  return text;
+}
+
+RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places) {
+  RemovalPlan plan;
+  plan.refused = log.skipped;
+  for (const LogEntry& entry : log.entries) {
+    bool classKey = entry.kind == LogEntry::kRegistry && entry.root == RegistryEntry::kClassesRoot &&
+                    entry.key.at(0) != '.';
+    int slash = entry.key.find('\\');
+    if (classKey) plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
+  }
+  plan.findGroupFolder(log, places);
+  plan.addShortcuts(log, places);
+  plan.addFiles(log, places, LogEntry::kFile);
+  plan.addRegistry(log);
+  plan.addFiles(log, places, LogEntry::kDirectory);
+  plan.addGroupFolders(places);
+  plan.addTail(log, places);
+  std::stable_sort(plan.refused.begin(), plan.refused.end(),
+                   [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
+  return plan;
+}
+
+bool RemovalPlan::ownsClass(const char* name) const { return ownClasses_.count(lowerName(name, std::strlen(name))) > 0; }
+
+void RemovalPlan::refuse(const LogEntry& entry, RemovalReason reason) {
+  RefusedLine line;
+  line.line = entry.line;
+  line.text = entry.text;
+  line.reason = reason;
+  refused.push_back(line);
+}
+
+// The group's folder is the programs folder of the user or of all users and
+// the group's name, which must be one plain folder name.
+void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
+  const CText& base = log.userGroup ? places.userPrograms : places.commonPrograms;
+  if (log.iconGroup.empty() || base.empty()) return;
+  CText folder(base);
+  folder.append('\\');
+  folder.append(log.iconGroup);
+  if (log.iconGroup.find('\\') < 0 && log.iconGroup.find('/') < 0 && isFullPath(folder.c_str())) {
+    groupFolder = folder;
+    return;
+  }
+  RefusedLine line;
+  line.line = log.iconGroupLine;
+  line.text = CText("ICONGROUP=");
+  line.text.append(log.iconGroup);
+  line.reason = RemovalReason::kBadGroupName;
+  refused.push_back(line);
+}
+
+void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places) {
+  for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
+    if (entry->kind != LogEntry::kShortcut) continue;
+    const CText& path = entry->path;
+    bool inGroup = !groupFolder.empty() && isInside(path.c_str(), groupFolder.c_str());
+    bool shortcutPlace = inGroup || insideAny(path, places.shortcutFolders);
+    RemovalReason problem = RemovalReason::kNone;
+    if (!isFullPath(path.c_str())) problem = RemovalReason::kNotFullPath;
+    else if (!endsWithLink(path)) problem = RemovalReason::kNotShortcut;
+    else if (!shortcutPlace && inSystemFolder(path, places)) problem = RemovalReason::kSystemFolder;
+    if (problem != RemovalReason::kNone) {
+      refuse(*entry, problem);
+      continue;
+    }
+    steps.push_back(pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText()));
+    if (inGroup) noteGroupSubfolders(path);
+  }
+}
+
+// The installer makes the folders between a shortcut and its group without
+// logging them.
+void RemovalPlan::noteGroupSubfolders(const CText& shortcut) {
+  for (CText folder = parentFolder(shortcut.c_str()); isInside(folder.c_str(), groupFolder.c_str());
+       folder = parentFolder(folder.c_str())) {
+    if (groupSubfolders_.insert(lowered(folder)).second) groupSubfolderPaths_.push_back(folder);
+  }
+}
+
+void RemovalPlan::addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind) {
+  const CText& destination = log.destination;
+  for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
+    if (entry->kind != kind) continue;
+    const CText& path = entry->path;
+    bool folder = kind == LogEntry::kDirectory;
+    if (!isFullPath(path.c_str())) refuse(*entry, RemovalReason::kNotFullPath);
+    else if (inSystemFolder(path, places)) refuse(*entry, RemovalReason::kSystemFolder);
+    else if (folder && samePath(path.c_str(), destination.c_str())) continue;  // removed last, as the destination
+    else if (!isInside(path.c_str(), destination.c_str())) refuse(*entry, RemovalReason::kOutsideDestination);
+    else if (!folder && samePath(path.c_str(), places.program.c_str())) removesProgram_ = true;
+    else if (!folder || !isSystemPlace(path, places))
+      steps.push_back(pathStep(folder ? RemovalStep::kFolder : RemovalStep::kFile, &*entry, path, destination));
+  }
+}
+
+void RemovalPlan::addRegistry(const InstallLogRecord& log) {
+  std::set<std::string> loggedKeys;
+  for (const LogEntry& entry : log.entries) {
+    if (entry.kind == LogEntry::kRegistry && !entry.hasValue) loggedKeys.insert(registryName(entry.root, entry.key));
+  }
+  for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
+    if (entry->kind != LogEntry::kRegistry) continue;
+    if (isProtectedKey(entry->root, entry->key.c_str())) {
+      refuse(*entry, RemovalReason::kProtectedKey);
+      continue;
+    }
+    RemovalStep step;
+    step.action = entry->hasValue ? RemovalStep::kValue : RemovalStep::kKey;
+    step.line = entry->line;
+    step.root = entry->root;
+    step.key = entry->key;
+    step.valueName = entry->valueName;
+    step.association = entry->hasValue && entry->root == RegistryEntry::kClassesRoot && entry->key.at(0) == '.' &&
+                       entry->key.find('\\') < 0 && entry->valueName.empty();
+    steps.push_back(step);
+    if (!entry->hasValue) addKeysBetween(step, loggedKeys);
+  }
+}
+
+// Creating "Verbolt.WDL\shell\open\command" also made "shell" and "open",
+// which the log does not name; they are ours when a logged key holds them.
+void RemovalPlan::addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys) {
+  std::vector<RemovalStep> between;
+  for (RemovalStep step = logged; step.key.find('\\') > 0;) {
+    step.key = step.key.left(step.key.findLast('\\'));
+    if (loggedKeys.count(registryName(step.root, step.key))) {
+      for (const RemovalStep& key : between) {
+        if (keysBetween_.insert(registryName(key.root, key.key)).second) steps.push_back(key);
+      }
+      return;
+    }
+    if (isProtectedKey(step.root, step.key.c_str())) return;
+    between.push_back(step);
+  }
+}
+
+void RemovalPlan::addGroupFolders(const RemovalPlaces& places) {
+  std::stable_sort(groupSubfolderPaths_.begin(), groupSubfolderPaths_.end(),
+                   [](const CText& a, const CText& b) { return depth(a) > depth(b); });
+  for (const CText& folder : groupSubfolderPaths_)
+    steps.push_back(pathStep(RemovalStep::kFolder, nullptr, folder, groupFolder));
+  if (!groupFolder.empty() && !isSystemPlace(groupFolder, places))
+    steps.push_back(pathStep(RemovalStep::kFolder, nullptr, groupFolder, groupFolder));
+}
+
+// The uninstaller leaves its own program for the end, so that the folder that
+// holds it can go after it.
+void RemovalPlan::addTail(const InstallLogRecord& log, const RemovalPlaces& places) {
+  steps.push_back(pathStep(RemovalStep::kLog, nullptr, places.logPath, CText()));
+  if (removesProgram_) steps.push_back(pathStep(RemovalStep::kProgram, nullptr, places.program, log.destination));
+  if (!isSystemPlace(log.destination, places) && !inSystemFolder(log.destination, places))
+    steps.push_back(pathStep(RemovalStep::kFolder, nullptr, log.destination, log.destination));
+}

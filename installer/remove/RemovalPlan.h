@@ -1,0 +1,82 @@
+#pragma once
+// RemovalPlan: what the uninstaller removes, in which order, from an install
+// log, with every line it must not act on set aside with its reason. The
+// order undoes the installation: shortcuts, files, registry values and keys,
+// directories, the program group folder, then the log, the uninstaller
+// itself and last the destination folder. Files and folders are removed only
+// inside the destination, shortcuts only as ".lnk" files, nothing inside the
+// Windows or system folder and no registry key of the system; whether a
+// folder or key is empty, or a path goes through a link, is for the caller
+// to see when it gets there.
+#include "installer/remove/InstallLogReader.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+// What the system says about the places the plan must know; full paths.
+struct RemovalPlaces {
+  CText windowsFolder;  // nothing inside these two is removed
+  CText systemFolder;
+  CText userPrograms;    // the folder that holds the user's program groups
+  CText commonPrograms;  // the same for all users
+  // Folders where shortcuts may lie even inside the Windows folder, as the
+  // desktop and start menu do on older systems.
+  std::vector<CText> shortcutFolders;
+  // Folders that are never removed themselves: the programs folder, the
+  // desktops and start menus, the temporary folder...
+  std::vector<CText> systemPlaces;
+  CText logPath;  // the log that was read
+  CText program;  // the uninstaller that the user started
+};
+
+struct RemovalStep {
+  enum Action { kShortcut, kFile, kValue, kKey, kFolder, kLog, kProgram };
+  Action action = kFile;
+  int line = 0;  // the log line that names it; 0 for a folder that no line names
+  CText path;    // a shortcut, file or folder
+  // No folder from this one down to the item may be a junction or symbolic
+  // link; empty: only the item itself is looked at.
+  CText linkFreeFrom;
+  RegistryEntry::Root root = RegistryEntry::kNoRoot;  // a value or key:
+  CText key;
+  CText valueName;
+  // The default value of an extension's key: removed only while it names a
+  // class that the log names, so that an association that another program
+  // took over stays.
+  bool association = false;
+
+  // The path, or the key with the root's short name ("HKLM\...") and a value
+  // name in double quotes.
+  CText describe() const;
+};
+
+class RemovalPlan {
+ public:
+  static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places);
+
+  // Whether a registry line of the log names this class of the classes root
+  // or a key below it (compared without regard to case).
+  bool ownsClass(const char* name) const;
+
+  CText groupFolder;  // the program group's folder; empty when there is none
+  std::vector<RemovalStep> steps;
+  std::vector<RefusedLine> refused;  // the log's own skipped lines first
+
+ private:
+  void addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places);
+  void noteGroupSubfolders(const CText& shortcut);
+  void addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind);
+  void addRegistry(const InstallLogRecord& log);
+  void addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys);
+  void addGroupFolders(const RemovalPlaces& places);
+  void addTail(const InstallLogRecord& log, const RemovalPlaces& places);
+  void findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places);
+  void refuse(const LogEntry& entry, RemovalReason reason);
+
+  std::set<std::string> ownClasses_;  // lower-cased
+  std::set<std::string> keysBetween_;  // "ROOT\key", lower-cased
+  std::set<std::string> groupSubfolders_;  // lower-cased paths, from shortcuts inside the group
+  std::vector<CText> groupSubfolderPaths_;
+  bool removesProgram_ = false;
+};

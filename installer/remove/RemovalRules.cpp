@@ -1,0 +1,141 @@
+#include "installer/remove/RemovalRules.h"
+
+#include "installer/SectionIndex.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string lowered(const char* text) { return lowerName(text, std::strlen(text)); }
+
+std::vector<std::string> partsOf(const std::string& path) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    size_t slash = path.find('\\', start);
+    parts.push_back(path.substr(start, slash == std::string::npos ? std::string::npos : slash - start));
+    if (slash == std::string::npos) return parts;
+    start = slash + 1;
+  }
+}
+
+bool isDeviceName(const std::string& part) {
+  std::string base = lowered(part.substr(0, part.find('.')).c_str());
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
+  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) && base[3] >= '1' &&
+         base[3] <= '9';
+}
+
+bool isPlainPart(const std::string& part) {
+  if (part.empty() || part == "." || part == ".." || part.back() == '.' || part.back() == ' ') return false;
+  for (unsigned char c : part) {
+    if (c < 32 || std::strchr("<>:\"/|?*", c)) return false;
+  }
+  return !isDeviceName(part);
+}
+
+// Where the parts below the drive or share start: 1 after "X:", 2 after
+// "\\server\share"; 0 when the path has neither.
+size_t firstFolderPart(const std::string& path, const std::vector<std::string>& parts) {
+  bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && path[2] == '\\';
+  if (drive) return 1;
+  bool share = path.compare(0, 2, "\\\\") == 0 && parts.size() >= 4 && isPlainPart(parts[2]) && isPlainPart(parts[3]);
+  return share ? 4 : 0;
+}
+
+std::string withoutTrailingBackslash(const char* path) {
+  std::string text = lowered(path);
+  if (!text.empty() && text.back() == '\\') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+bool isFullPath(const char* path) {
+  std::string text(path);
+  if (text.size() >= 260) return false;
+  std::vector<std::string> parts = partsOf(text);
+  size_t first = firstFolderPart(text, parts);
+  if (first == 0) return false;
+  if (first == 1 && parts.size() == 2 && parts[1].empty()) return true;  // "X:\"
+  for (size_t i = first; i < parts.size(); ++i) {
+    if (!isPlainPart(parts[i])) return false;
+  }
+  return true;
+}
+
+bool isRoot(const char* path) {
+  std::string text(path);
+  std::vector<std::string> parts = partsOf(text);
+  size_t first = firstFolderPart(text, parts);
+  return first > 0 && (parts.size() == first || (parts.size() == first + 1 && parts.back().empty()));
+}
+
+bool samePath(const char* first, const char* second) {
+  return withoutTrailingBackslash(first) == withoutTrailingBackslash(second);
+}
+
+bool isInside(const char* path, const char* folder) {
+  std::string base = withoutTrailingBackslash(folder) + "\\";
+  std::string text = lowered(path);
+  return !withoutTrailingBackslash(folder).empty() && text.size() > base.size() && text.compare(0, base.size(), base) == 0;
+}
+
+bool isSameOrInside(const char* path, const char* folder) { return samePath(path, folder) || isInside(path, folder); }
+
+CText parentFolder(const char* path) {
+  if (isRoot(path)) return CText();
+  std::string text(path);
+  size_t slash = text.find_last_of('\\');
+  if (slash == std::string::npos) return CText();
+  // The parent of "C:\folder" is the root "C:\", with its backslash.
+  return text.substr(0, slash == 2 && text[1] == ':' ? 3 : slash).c_str();
+}
+
+namespace {
+
+bool under(const std::string& key, const char* tree) {
+  std::string top(tree);
+  return key == top || key.compare(0, top.size() + 1, top + "\\") == 0;
+}
+
+bool isSharedClass(const std::string& key) {
+  static const char* const kShared[] = {"clsid", "interface", "typelib", "appid", "*", "folder", "directory",
+                                        "drive", "allfilesystemobjects", "systemfileassociations", "applications"};
+  for (const char* shared : kShared) {
+    if (key == shared) return true;
+  }
+  return key.empty();
+}
+
+// Programs keep their own keys below Software; everything else in a user's
+// or the machine's hive (System, Environment, Control Panel...) is the
+// system's.
+bool isProtectedSoftwareKey(const std::string& key) {
+  if (!under(key, "software") || key == "software") return true;
+  if (under(key, "software\\classes")) return key == "software\\classes" || isSharedClass(key.substr(17));
+  const char* uninstall = "software\\microsoft\\windows\\currentversion\\uninstall";
+  if (under(key, uninstall)) return key == uninstall;
+  return under(key, "software\\microsoft") || under(key, "software\\policies") || under(key, "software\\wow6432node");
+}
+
+}  // namespace
+
+bool isProtectedKey(RegistryEntry::Root root, const char* key) {
+  std::string text = lowered(key);
+  if (text.empty() || text.front() == '\\' || text.back() == '\\' || text.find("\\\\") != std::string::npos) return true;
+  switch (root) {
+    case RegistryEntry::kClassesRoot: return isSharedClass(text);
+    case RegistryEntry::kCurrentUser:
+    case RegistryEntry::kLocalMachine: return isProtectedSoftwareKey(text);
+    case RegistryEntry::kUsers: {
+      size_t slash = text.find('\\');  // after the user's own key
+      return slash == std::string::npos || isProtectedSoftwareKey(text.substr(slash + 1));
+    }
+    default: return true;
+  }
+}

@@ -1,0 +1,206 @@
+#include "installer/remove/Remover.h"
+
+#include "installer/SectionIndex.h"
+#include "installer/remove/RemovalRules.h"
+
+#include <shlobj.h>
+
+namespace {
+
+// The uninstaller's first process ends right after the copy has reported;
+// its program can be deleted soon after.
+const DWORD kProgramEndTries = 100;
+const DWORD kProgramEndPause = 100;  // ms
+
+std::string lowered(const CText& text) { return lowerName(text.c_str(), text.length()); }
+
+bool isMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// A running program's file answers "access denied"; an open file "sharing
+// violation".
+bool isInUse(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+}
+
+bool isProgramFile(const CText& path) {
+  std::string text = lowered(path);
+  return text.size() > 4 && text.compare(text.size() - 4, 4, ".exe") == 0;
+}
+
+bool exists(const CText& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+HKEY rootKey(RegistryEntry::Root root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
+
+// The key's default value as text; empty when it is no text.
+CText defaultText(HKEY key) {
+  char buffer[1024];
+  DWORD type = 0, size = sizeof buffer - 1;
+  if (RegQueryValueExA(key, "", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    return CText();
+  buffer[size] = 0;
+  return CText(buffer);
+}
+
+}  // namespace
+
+Remover::Remover(const RemovalPlan& plan, RemovalUser& user, RemovalReport& report)
+    : plan_(plan), user_(user), report_(report) {}
+
+void Remover::run(size_t first, size_t end) {
+  for (size_t i = first; i < end && i < plan_.steps.size(); ++i) carryOut(plan_.steps[i]);
+  if (associationsChanged_) SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  associationsChanged_ = false;
+}
+
+void Remover::foresee(size_t first, RemovalReport& report) const {
+  const char* program = nullptr;
+  for (size_t i = first; i < plan_.steps.size(); ++i) {
+    const RemovalStep& step = plan_.steps[i];
+    if (step.action == RemovalStep::kProgram) {
+      program = step.path.c_str();
+      report.record(step, RemovalReport::kRemoved);
+    } else if (step.action == RemovalStep::kFolder && exists(step.path)) {
+      Contents left = contents(step.path, program);
+      if (left == kEmpty) report.record(step, RemovalReport::kRemoved);
+      else if (left == kOnlyScheduled) report.record(step, RemovalReport::kScheduled);
+      else report.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
+    }
+  }
+}
+
+void Remover::carryOut(const RemovalStep& step) {
+  switch (step.action) {
+    case RemovalStep::kValue: removeValue(step); break;
+    case RemovalStep::kKey: removeKey(step); break;
+    case RemovalStep::kFolder: removeFolder(step); break;
+    default: removeFile(step); break;
+  }
+}
+
+void Remover::recordMissing(const RemovalStep& step, DWORD error) {
+  if (isMissing(error)) report_.record(step, RemovalReport::kAbsent);
+  else report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
+}
+
+bool Remover::reachedThroughLink(const RemovalStep& step) const {
+  if (step.linkFreeFrom.empty()) return false;
+  for (CText folder = parentFolder(step.path.c_str()); isSameOrInside(folder.c_str(), step.linkFreeFrom.c_str());
+       folder = parentFolder(folder.c_str())) {
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+  }
+  return false;
+}
+
+void Remover::removeFile(const RemovalStep& step) {
+  if (reachedThroughLink(step)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kInsideLink);
+  DWORD attributes = GetFileAttributesA(step.path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return recordMissing(step, GetLastError());
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotPlainFile);
+  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(step.path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (DeleteFileA(step.path.c_str())) return report_.record(step, RemovalReport::kRemoved);
+  DWORD error = GetLastError();
+  if (!isInUse(error)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
+  if (!deleteWaiting(step, step.action == RemovalStep::kFile && isProgramFile(step.path))) schedule(step);
+}
+
+// Waits for a program in use to end: the uninstaller's own first process by
+// itself, a program of the installation when the user closes it.
+bool Remover::deleteWaiting(const RemovalStep& step, bool mayAsk) {
+  if (step.action == RemovalStep::kProgram) {
+    for (DWORD tries = 0; tries < kProgramEndTries; ++tries) {
+      Sleep(kProgramEndPause);
+      if (DeleteFileA(step.path.c_str())) {
+        report_.record(step, RemovalReport::kRemoved);
+        return true;
+      }
+    }
+    return false;
+  }
+  while (mayAsk && user_.retryProgramInUse(step.path.c_str())) {
+    if (DeleteFileA(step.path.c_str())) {
+      report_.record(step, RemovalReport::kRemoved);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Remover::schedule(const RemovalStep& step) {
+  if (!MoveFileExA(step.path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+    return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, GetLastError());
+  scheduled_.insert(lowered(step.path));
+  report_.record(step, RemovalReport::kScheduled);
+}
+
+void Remover::removeFolder(const RemovalStep& step) {
+  if (reachedThroughLink(step)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kInsideLink);
+  DWORD attributes = GetFileAttributesA(step.path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return recordMissing(step, GetLastError());
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotFolder);
+  // A link is never entered: it goes as a link, which some systems cannot
+  // do, or stays.
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    bool gone = RemoveDirectoryA(step.path.c_str()) && !exists(step.path);
+    return report_.record(step, gone ? RemovalReport::kRemoved : RemovalReport::kKept, RemovalReason::kLink);
+  }
+  Contents left = contents(step.path, nullptr);
+  if (left == kOther) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
+  if (left == kOnlyScheduled) return schedule(step);
+  if (RemoveDirectoryA(step.path.c_str())) return report_.record(step, RemovalReport::kRemoved);
+  DWORD error = GetLastError();
+  if (isInUse(error)) return schedule(step);  // another program's current folder
+  report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
+}
+
+Remover::Contents Remover::contents(const CText& folder, const char* alsoGone) const {
+  WIN32_FIND_DATAA found;
+  CText pattern(folder);
+  pattern.append("\\*");
+  HANDLE find = FindFirstFileA(pattern.c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return kOther;
+  Contents result = kEmpty;
+  do {
+    CText name(found.cFileName);
+    if (name == "." || name == "..") continue;
+    CText path(folder);
+    path.append('\\');
+    path.append(name);
+    if (alsoGone && samePath(path.c_str(), alsoGone)) continue;
+    result = scheduled_.count(lowered(path)) ? kOnlyScheduled : kOther;
+  } while (result != kOther && FindNextFileA(find, &found));
+  FindClose(find);
+  return result;
+}
+
+void Remover::removeValue(const RemovalStep& step) {
+  HKEY key = nullptr;
+  LONG opened = RegOpenKeyExA(rootKey(step.root), step.key.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key);
+  if (opened != ERROR_SUCCESS) return recordMissing(step, opened);
+  const char* name = step.valueName.c_str();
+  LONG result = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+  bool othersNow = result == ERROR_SUCCESS && step.association && !plan_.ownsClass(defaultText(key).c_str());
+  if (result == ERROR_SUCCESS && !othersNow) result = RegDeleteValueA(key, name);
+  RegCloseKey(key);
+  if (othersNow) return report_.record(step, RemovalReport::kKept, RemovalReason::kOtherProgram);
+  if (result != ERROR_SUCCESS) return recordMissing(step, result);
+  if (step.root == RegistryEntry::kClassesRoot) associationsChanged_ = true;
+  report_.record(step, RemovalReport::kRemoved);
+}
+
+void Remover::removeKey(const RemovalStep& step) {
+  HKEY key = nullptr;
+  LONG result = RegOpenKeyExA(rootKey(step.root), step.key.c_str(), 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, &key);
+  if (result != ERROR_SUCCESS) return recordMissing(step, result);
+  DWORD subKeys = 0, values = 0;
+  result = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr, nullptr,
+                            nullptr, nullptr);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, result);
+  if (subKeys || values) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
+  result = RegDeleteKeyA(rootKey(step.root), step.key.c_str());
+  if (result != ERROR_SUCCESS) return recordMissing(step, result);
+  if (step.root == RegistryEntry::kClassesRoot) associationsChanged_ = true;
+  report_.record(step, RemovalReport::kRemoved);
+}

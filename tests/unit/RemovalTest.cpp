@@ -1,0 +1,254 @@
+#include "installer/remove/RemovalReport.h"
+#include "installer/remove/RemovalRules.h"
+#include "installer/remove/RemoveCommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kDestination[] = "C:\\Program Files\\Verbolt'97";
+
+bool readLog(const std::string& text, InstallLogRecord& record) {
+  return InstallLogReader::read(text.data(), text.size(), record);
+}
+
+RemovalPlaces places() {
+  RemovalPlaces places;
+  places.windowsFolder = "C:\\WINDOWS";
+  places.systemFolder = "C:\\WINDOWS\\SYSTEM";
+  places.userPrograms = "C:\\WINDOWS\\Start Menu\\Programs";
+  places.commonPrograms = "C:\\WINDOWS\\All Users\\Start Menu\\Programs";
+  places.shortcutFolders = {"C:\\WINDOWS\\Desktop", places.userPrograms};
+  places.systemPlaces = {"C:\\Program Files", "C:\\WINDOWS\\Desktop", places.userPrograms};
+  places.logPath = std::string(kDestination).append("\\Install.log").c_str();
+  places.program = std::string(kDestination).append("\\Remove.exe").c_str();
+  return places;
+}
+
+}  // namespace
+
+TEST(InstallLogReader, ReadsTheHeadAndEveryLineItUnderstandsAndSetsTheOthersAside) {
+  const std::string text =
+      "[INSTALL]\r\nTITLE=Verbolt'97 1.42b\nPATH=C:\\Program Files\\Verbolt'97\nICONGROUP=Verbolt'97\n"
+      "ICONUSERGROUP=NO\n\nFILE=C:\\a.txt\nDIRECTORY=C:\\d\nREG=HKLM,SOFTWARE\\X\nREG=hkcr,.wdl,\"\"\n"
+      "REG=HKCU,Software\\A,B,\"Name\"\nICON=C:\\x.lnk\nUNKNOWN=1\nno equals sign\nREG=HKXX,Software\\X\n"
+      "REG=HKCU,\nREG=HKCU,K,\"open\nFILE=\nPATH=C:\\Other\nFILE=C:\\cut";
+  InstallLogRecord log;
+  ASSERT_TRUE(readLog(text, log));
+  EXPECT_STREQ(log.title.c_str(), "Verbolt'97 1.42b");
+  EXPECT_STREQ(log.destination.c_str(), kDestination);
+  EXPECT_STREQ(log.iconGroup.c_str(), "Verbolt'97");
+  EXPECT_EQ(log.iconGroupLine, 4);
+  EXPECT_FALSE(log.userGroup);
+  struct Expected {
+    LogEntry::Kind kind;
+    int line;
+    const char* path;
+    RegistryEntry::Root root;
+    const char* key;
+    bool hasValue;
+    const char* valueName;
+  } expected[] = {
+      {LogEntry::kFile, 7, "C:\\a.txt", RegistryEntry::kNoRoot, "", false, ""},
+      {LogEntry::kDirectory, 8, "C:\\d", RegistryEntry::kNoRoot, "", false, ""},
+      {LogEntry::kRegistry, 9, "", RegistryEntry::kLocalMachine, "SOFTWARE\\X", false, ""},
+      {LogEntry::kRegistry, 10, "", RegistryEntry::kClassesRoot, ".wdl", true, ""},
+      {LogEntry::kRegistry, 11, "", RegistryEntry::kCurrentUser, "Software\\A,B", true, "Name"},
+      {LogEntry::kShortcut, 12, "C:\\x.lnk", RegistryEntry::kNoRoot, "", false, ""},
+  };
+  ASSERT_EQ(log.entries.size(), 6u);
+  for (int i = 0; i < 6; ++i) {
+    const LogEntry& entry = log.entries[i];
+    SCOPED_TRACE(entry.text.c_str());
+    EXPECT_EQ(entry.kind, expected[i].kind);
+    EXPECT_EQ(entry.line, expected[i].line);
+    EXPECT_STREQ(entry.path.c_str(), expected[i].path);
+    EXPECT_EQ(entry.root, expected[i].root);
+    EXPECT_STREQ(entry.key.c_str(), expected[i].key);
+    EXPECT_EQ(entry.hasValue, expected[i].hasValue);
+    EXPECT_STREQ(entry.valueName.c_str(), expected[i].valueName);
+  }
+  EXPECT_STREQ(log.entries[3].text.c_str(), "REG=hkcr,.wdl,\"\"");
+  std::string skipped;
+  for (const RefusedLine& line : log.skipped) skipped += std::to_string(line.line) + ":" + std::to_string(int(line.reason)) + " ";
+  auto reason = [](RemovalReason r) { return std::to_string(int(r)); };
+  std::string notUnderstood = reason(RemovalReason::kNotUnderstood);
+  EXPECT_EQ(skipped, "13:" + notUnderstood + " 14:" + notUnderstood + " 15:" + notUnderstood + " 16:" + notUnderstood +
+                         " 17:" + notUnderstood + " 18:" + notUnderstood + " 19:" + reason(RemovalReason::kRepeatedLine) +
+                         " 20:" + reason(RemovalReason::kIncompleteLine) + " ");
+}
+
+TEST(InstallLogReader, RefusesALogThatIsDamagedPastUse) {
+  const std::string nul("[INSTALL]\nPATH=C:\\a\n\0\n", 21);
+  const std::string damaged[] = {"", "PATH=C:\\a\n", "TITLE=x\n[INSTALL]\nPATH=C:\\a\n", "[INSTALL]\nTITLE=x\n",
+                                 "[INSTALL]\nPATH=a\\b\n", "[INSTALL]\nPATH=C:\\a\\..\\b\n", nul,
+                                 "[INSTALL]\nPATH=C:\\a"};  // a PATH line cut short names no path
+  InstallLogRecord log;
+  for (const std::string& text : damaged) EXPECT_FALSE(readLog(text, log)) << text;
+  EXPECT_TRUE(readLog("[install]\r\npath=C:\\a\r\n", log));
+}
+
+TEST(RemovalRules, TakesOnlyPlainFullPaths) {
+  struct Case {
+    const char* path;
+    bool full, root;
+  } cases[] = {
+      {"C:\\Program Files\\Verbolt'97\\a.txt", true, false}, {"C:\\", true, true}, {"c:", false, false},
+      {"\\\\server\\share\\a", true, false}, {"\\\\server\\share", true, true}, {"\\\\?\\C:\\a", false, false},
+      {"\\\\.\\C:\\a", false, false}, {"a\\b.txt", false, false}, {"\\a\\b.txt", false, false},
+      {"C:a.txt", false, false}, {"C:\\a\\", false, false}, {"C:\\a\\\\b", false, false},
+      {"C:\\a\\..\\b", false, false}, {"C:\\a\\.\\b", false, false}, {"C:\\a.txt:stream", false, false},
+      {"C:\\a\\*.txt", false, false}, {"C:\\a\\b.", false, false}, {"C:\\a\\b ", false, false},
+      {"C:\\a\\NUL", false, false}, {"C:\\a\\com1.txt", false, false}, {"C:\\a\\console.txt", true, false},
+      {"C:\\a/b", false, false}, {"", false, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
+    EXPECT_EQ(isRoot(c.path), c.root) << c.path;
+  }
+  EXPECT_FALSE(isFullPath(("C:\\" + std::string(260, 'a')).c_str()));
+  EXPECT_TRUE(isInside("C:\\A\\b", "c:\\a"));
+  EXPECT_TRUE(isInside("C:\\a\\b", "C:\\"));
+  EXPECT_FALSE(isInside("C:\\ab", "C:\\a"));
+  EXPECT_FALSE(isInside("C:\\a", "C:\\a"));
+  EXPECT_TRUE(isSameOrInside("C:\\A", "c:\\a\\"));
+  EXPECT_STREQ(parentFolder("C:\\a\\b").c_str(), "C:\\a");
+  EXPECT_STREQ(parentFolder("C:\\a").c_str(), "C:\\");
+  EXPECT_STREQ(parentFolder("C:\\").c_str(), "");
+}
+
+TEST(RemovalRules, KeepsTheKeysOfTheSystem) {
+  struct Case {
+    RegistryEntry::Root root;
+    const char* key;
+    bool kept;
+  } cases[] = {
+      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\Verbolt'97", false},
+      {RegistryEntry::kCurrentUser, "Software\\Quorvel", false},
+      {RegistryEntry::kCurrentUser, "Software", true},
+      {RegistryEntry::kCurrentUser, "Environment", true},
+      {RegistryEntry::kCurrentUser, "Control Panel\\Desktop", true},
+      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97", false},
+      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true},
+      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", true},
+      {RegistryEntry::kLocalMachine, "System\\CurrentControlSet", true},
+      {RegistryEntry::kLocalMachine, "Software\\Policies\\Quorvel", true},
+      {RegistryEntry::kLocalMachine, "Software\\Classes\\.wdl", false},
+      {RegistryEntry::kLocalMachine, "Software\\Classes\\CLSID", true},
+      {RegistryEntry::kClassesRoot, ".wdl", false},
+      {RegistryEntry::kClassesRoot, "Verbolt.WDL\\shell\\open\\command", false},
+      {RegistryEntry::kClassesRoot, "clsid", true},
+      {RegistryEntry::kClassesRoot, "*", true},
+      {RegistryEntry::kUsers, "S-1-5-21\\Software\\Quorvel", false},
+      {RegistryEntry::kUsers, "S-1-5-21\\Software", true},
+      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\", true},
+      {RegistryEntry::kCurrentUser, "Software\\\\Quorvel", true},
+      {RegistryEntry::kNoRoot, "Software\\Quorvel", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(isProtectedKey(c.root, c.key), c.kept) << c.key;
+}
+
+TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
+  const std::string d = "C:\\Program Files\\Verbolt'97", group = "C:\\WINDOWS\\Start Menu\\Programs\\Verbolt'97";
+  const std::string text = "[INSTALL]\nTITLE=Verbolt'97 1.42b\nPATH=" + d + "\nICONGROUP=Verbolt'97\n" +
+                           "ICONUSERGROUP=YES\nFILE=C:\\WINDOWS\\SYSTEM\\comctl32.new\nFILE=" + d + "\\Remove.exe\n" +
+                           "DIRECTORY=" + d + "\\Samples\nFILE=" + d + "\\Samples\\Basic1.wdl\nFILE=Relative.txt\n" +
+                           "FILE=C:\\Other\\x.txt\nDIRECTORY=" + d + "\nREG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97\n" +
+                           "REG=HKCU,Software\\Quorvel\\Verbolt'97,\"PlayFile1\"\nREG=HKCU,Environment,\"Path\"\n" +
+                           "REG=HKCR,.wdl,\"\"\nREG=HKCR,Verbolt.WDL\nREG=HKCR,Verbolt.WDL\\shell\\open\\command\n" +
+                           "REG=HKCR,Verbolt.WDL\\shell\\open\\command,\"\"\nICON=" + group +
+                           "\\Verbolt'97.lnk\nICON=" + group + "\\Sub\\Deep\\Read.lnk\nICON=C:\\WINDOWS\\Desktop\\Verbolt'97.lnk\n" +
+                           "ICON=C:\\WINDOWS\\notepad.exe\nICON=C:\\WINDOWS\\Other.lnk\nGARBAGE\n";
+  InstallLogRecord log;
+  ASSERT_TRUE(readLog(text, log));
+  RemovalPlan plan = RemovalPlan::make(log, places());
+  EXPECT_STREQ(plan.groupFolder.c_str(), group.c_str());
+  std::string steps;
+  for (const RemovalStep& step : plan.steps)
+    steps += std::to_string(step.action) + (step.association ? "a " : " ") + step.describe().c_str() + " | " +
+             step.linkFreeFrom.c_str() + "\n";
+  EXPECT_EQ(steps, "0 C:\\WINDOWS\\Desktop\\Verbolt'97.lnk | \n"
+                   "0 " + group + "\\Sub\\Deep\\Read.lnk | " + group + "\n"
+                   "0 " + group + "\\Verbolt'97.lnk | " + group + "\n"
+                   "1 " + d + "\\Samples\\Basic1.wdl | " + d + "\n"
+                   "2 HKCR\\Verbolt.WDL\\shell\\open\\command \"\" | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell\\open\\command | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell\\open | \n"
+                   "3 HKCR\\Verbolt.WDL\\shell | \n"
+                   "3 HKCR\\Verbolt.WDL | \n"
+                   "2a HKCR\\.wdl \"\" | \n"
+                   "2 HKCU\\Software\\Quorvel\\Verbolt'97 \"PlayFile1\" | \n"
+                   "3 HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97 | \n"
+                   "4 " + d + "\\Samples | " + d + "\n"
+                   "4 " + group + "\\Sub\\Deep | " + group + "\n"
+                   "4 " + group + "\\Sub | " + group + "\n"
+                   "4 " + group + " | " + group + "\n"
+                   "5 " + d + "\\Install.log | \n"
+                   "6 " + d + "\\Remove.exe | " + d + "\n"
+                   "4 " + d + " | " + d + "\n");
+  std::string refused;
+  for (const RefusedLine& line : plan.refused) refused += std::to_string(line.line) + ":" + std::to_string(int(line.reason)) + " ";
+  auto at = [](int line, RemovalReason reason) { return std::to_string(line) + ":" + std::to_string(int(reason)) + " "; };
+  EXPECT_EQ(refused, at(6, RemovalReason::kSystemFolder) + at(10, RemovalReason::kNotFullPath) +
+                         at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kProtectedKey) +
+                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kSystemFolder) +
+                         at(25, RemovalReason::kNotUnderstood));
+  EXPECT_TRUE(plan.ownsClass("verbolt.wdl"));
+  EXPECT_FALSE(plan.ownsClass(".wdl"));
+  EXPECT_FALSE(plan.ownsClass("Other.WDL"));
+
+  // A group name that is no folder name names no folder to remove.
+  ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=..\\..\nICON=" + group + "\\a.lnk\n", log));
+  RemovalPlan badGroup = RemovalPlan::make(log, places());
+  EXPECT_TRUE(badGroup.groupFolder.empty());
+  ASSERT_EQ(badGroup.refused.size(), 1u);
+  EXPECT_EQ(badGroup.refused[0].reason, RemovalReason::kBadGroupName);
+  ASSERT_EQ(badGroup.steps.size(), 3u);  // the shortcut, the log and the destination
+  EXPECT_TRUE(badGroup.steps[0].linkFreeFrom.empty());
+}
+
+TEST(RemovalReport, CountsWhatWentAndAnswersTheExitCode) {
+  RemovalStep file, value, folder;
+  file.path = "C:\\a.txt";
+  value.action = RemovalStep::kValue;
+  value.root = RegistryEntry::kLocalMachine;
+  value.key = "SOFTWARE\\X";
+  folder.action = RemovalStep::kFolder;
+  folder.path = "C:\\d";
+  RemovalReport report;
+  report.record(file, RemovalReport::kRemoved);
+  report.record(value, RemovalReport::kRemoved);
+  report.record(folder, RemovalReport::kAbsent);
+  report.record(folder, RemovalReport::kKept, RemovalReason::kNotEmpty);
+  EXPECT_EQ(report.exitCode(), RemovalReport::kComplete);
+  report.record(file, RemovalReport::kScheduled);
+  EXPECT_EQ(report.exitCode(), RemovalReport::kRestartNeeded);
+  report.record(value, RemovalReport::kNotRemoved, RemovalReason::kError, 5);
+  EXPECT_EQ(report.exitCode(), RemovalReport::kIncomplete);
+  EXPECT_EQ(report.removedFiles, 1);
+  EXPECT_EQ(report.removedRegistry, 1);
+  EXPECT_EQ(report.removedFolders, 0);
+  ASSERT_EQ(report.kept.size(), 1u);
+  EXPECT_STREQ(report.notRemoved[0].what.c_str(), "HKLM\\SOFTWARE\\X \"\"");
+  EXPECT_EQ(report.notRemoved[0].error, 5u);
+}
+
+TEST(RemoveCommandLine, ReadsTheUsersAndTheCopysArguments) {
+  EXPECT_FALSE(RemoveCommandLine::parse("").silent);
+  EXPECT_TRUE(RemoveCommandLine::parse(" /s ").silent);
+  EXPECT_TRUE(RemoveCommandLine::parse("-S").valid);
+  for (const char* bad : {"/X", "S", "/S extra", "/COPY 12 34", "/COPY 0 34 \"C:\\a\\Remove.exe\"",
+                          "/COPY 12 x4 \"C:\\a\\Remove.exe\"", "/COPY 1 2 \"\""})
+    EXPECT_FALSE(RemoveCommandLine::parse(bad).valid) << bad;
+  CText copyLine = RemoveCommandLine::forCopy("C:\\Temp\\~vbremove1\\Remove.exe", 12, 34,
+                                              "C:\\Program Files\\Verbolt'97\\Remove.exe", true);
+  EXPECT_STREQ(copyLine.c_str(),
+               "\"C:\\Temp\\~vbremove1\\Remove.exe\" /COPY 12 34 \"C:\\Program Files\\Verbolt'97\\Remove.exe\" /S");
+  RemoveCommandLine copy = RemoveCommandLine::parse(copyLine.c_str() + copyLine.find(' ') + 1);
+  EXPECT_TRUE(copy.valid && copy.isCopy && copy.silent);
+  EXPECT_EQ(copy.resultPipe, 12u);
+  EXPECT_EQ(copy.firstProcess, 34u);
+  EXPECT_STREQ(copy.program.c_str(), "C:\\Program Files\\Verbolt'97\\Remove.exe");
+}
