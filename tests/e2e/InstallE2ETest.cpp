@@ -284,7 +284,7 @@ WINE_TEST(wizard) {
   CHECK_EQ(readBytes(destination + "\\Samples\\English1.wdl"), readBytes(hostPath(SAMPLE_WDL)));
   CHECK_EQ(readBytes(destination + "\\Lueminut.txt"), readBytes(hostPath(README_FIN)));
   CHECK_EQ(localWriteTime(destination + "\\Right.wav"), kStamp);
-  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), destination + "\\Remove.exe");
+  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "\"" + destination + "\\Remove.exe\"");
   CHECK_EQ(registryText(HKEY_CURRENT_USER, settings, "PlayFile1"), "mine.wav");
   CHECK_EQ(registryText(HKEY_CURRENT_USER, settings, "PlayFile2"), destination + "\\Wrong.wav");
   CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", nullptr), "Kielivisa.WDL");
@@ -302,10 +302,14 @@ WINE_TEST(wizard) {
     log.push_back("FILE=" + destination + "\\" + name);
   log.push_back("DIRECTORY=" + destination + "\\Samples");
   for (const std::string& line : sampleFiles(destination)) log.push_back(line);
+  log.push_back(uninstall);
+  for (const char* value : {"DisplayName", "UninstallString", "QuietUninstallString", "DisplayVersion", "Publisher",
+                            "InstallLocation", "DisplayIcon", "EstimatedSize", "InstallDate", "NoModify", "NoRepair"})
+    log.push_back(uninstall + ",\"" + value + "\"");
   for (const std::string& line :
-       {uninstall, uninstall + ",\"DisplayName\"", uninstall + ",\"UninstallString\"", verbolt, verbolt + "\\Settings",
-        verbolt + "\\Settings,\"PlayFile2\"", kielivisa, kielivisa + "\\Settings",
-        kielivisa + "\\Settings,\"PlayFile1\"", kielivisa + "\\Settings,\"PlayFile2\""})
+       {std::string("REG=HKCU,Software\\Quorvel"), verbolt, verbolt + "\\Settings", verbolt + "\\Settings,\"PlayFile2\"",
+        kielivisa, kielivisa + "\\Settings", kielivisa + "\\Settings,\"PlayFile1\"",
+        kielivisa + "\\Settings,\"PlayFile2\""})
     log.push_back(line);
   for (const char* key :
        {".wdl", "Kielivisa.WDL", "Kielivisa.WDL\\DefaultIcon", "Kielivisa.WDL\\shell\\open\\command"}) {
@@ -454,6 +458,14 @@ WINE_TEST(silent) {
   CHECK_EQ(setup.runSilently(kInstall, "/S /D=" + chosen), 0);
   CHECK_EQ(readBytes(chosen + "\\Wrong.wav"), readBytes(hostPath(WRONG_WAV)));
   CHECK(readBytes(chosen + "\\Install.log").find("PATH=" + chosen + "\n") != std::string::npos);
-  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), chosen + "\\Remove.exe");
+  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString"), "\"" + chosen + "\\Remove.exe\" /S");
+
+  // The installed uninstaller, run as the uninstall entry's quiet command,
+  // takes the second install away whole.
+  Installer remover;
+  CHECK_EQ(remover.runSilently(chosen + "\\Remove.exe", "/S"), 0);
+  CHECK(waitFor([&] { return !exists(chosen); }, "the uninstalled folder to go"));
+  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+  CHECK(!exists(shellFolder("Common Desktop", true) + "\\Verbolt'97.lnk"));
   CoUninitialize();
 }
