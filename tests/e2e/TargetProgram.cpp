@@ -38,9 +38,12 @@ BOOL CALLBACK visit(HWND window, LPARAM data) {
   return FALSE;
 }
 
+}  // namespace
+
 // Holds modifier keys down in the key state of another thread's input by
-// sharing that input for a while.
-const DWORD kKeyStateCopyAge = 60;
+// sharing that input, until the next key or the end of the program: the
+// program takes posted keys when it gets to them, and only then reads the
+// modifiers.
 
 class HeldModifiers {
  public:
@@ -72,6 +75,7 @@ class HeldModifiers {
   // see the modifiers still up; the copy it holds must age first. The wait
   // is on the program's side and cannot be observed from here.
   static void outlastKeyStateCopy() {
+    const DWORD kKeyStateCopyAge = 60;
     DWORD start = GetTickCount();
     while (GetTickCount() - start < kKeyStateCopyAge) pollPause();
   }
@@ -88,7 +92,7 @@ class HeldModifiers {
   BYTE saved_[256] = {};
 };
 
-}  // namespace
+TargetProgram::TargetProgram() = default;
 
 TargetProgram::~TargetProgram() {
   if (running()) TerminateProcess(process_.hProcess, 255);
@@ -197,7 +201,8 @@ bool TargetProgram::pressKey(UINT vk, unsigned modifiers) {
     failWithScreenshot("no window has the focus in the program to take key " + std::to_string(vk));
     return false;
   }
-  HeldModifiers held(process_.dwThreadId, modifiers);
+  held_.reset();
+  if (modifiers) held_ = std::make_unique<HeldModifiers>(process_.dwThreadId, modifiers);
   const bool system = (modifiers & kAlt) != 0;
   postKey(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, false);
   postKey(target, system ? WM_SYSKEYUP : WM_KEYUP, vk, true);
@@ -205,6 +210,7 @@ bool TargetProgram::pressKey(UINT vk, unsigned modifiers) {
 }
 
 bool TargetProgram::typeText(const std::string& characters) {
+  held_.reset();
   HWND target = focus();
   if (!target) {
     failWithScreenshot("no window has the focus in the program to take \"" + characters + "\"");
@@ -255,6 +261,7 @@ bool TargetProgram::running() const {
 }
 
 void TargetProgram::end() {
+  held_.reset();
   if (process_.hThread) CloseHandle(process_.hThread);
   if (process_.hProcess) CloseHandle(process_.hProcess);
   process_ = {};

@@ -6,6 +6,7 @@
 // stop early.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,11 @@ struct WindowQuery {
 
 enum Modifier : unsigned { kShift = 1, kControl = 2, kAlt = 4 };
 
+class HeldModifiers;
+
 class TargetProgram {
  public:
-  TargetProgram() = default;
+  TargetProgram();
   TargetProgram(const TargetProgram&) = delete;
   TargetProgram& operator=(const TargetProgram&) = delete;
   // Ends the program if it still runs (a test that failed half-way).
@@ -76,6 +79,7 @@ class TargetProgram {
   void end();
 
   PROCESS_INFORMATION process_ = {};
+  std::unique_ptr<HeldModifiers> held_;  // the modifiers of the last key
 };
 
 }  // namespace e2e
