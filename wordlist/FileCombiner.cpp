@@ -4,6 +4,7 @@
 #include "framework/FileSystem.h"
 #include "framework/ReplacingFile.h"
 #include "wordlist/FileContents.h"
+#include "wordlist/HistoryBlock.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <cstring>
@@ -20,8 +21,12 @@ struct Source {
   FileContents contents;
   const char* records = nullptr;  // the first pair record
   const char* endMarker = nullptr;
+  uint32_t pairCount = 0;
 
   const char* end() const { return contents.bytes.get() + contents.size; }
+  HistoryBlockReader histories() const {
+    return HistoryBlockReader(endMarker + 1, static_cast<size_t>(end() - endMarker - 1), pairCount);
+  }
 };
 
 // Passes one text from position up to and past its 0x03; false at a 0x02 or
@@ -62,7 +67,7 @@ bool findHeaderEnd(Source* source) {
 // left out, as the word file reader ignores them.
 bool findEndMarker(Source* source) {
   const char* position = source->records;
-  while (position < source->end() && *position != kWordFileEndMarker)
+  for (; position < source->end() && *position != kWordFileEndMarker; ++source->pairCount)
     if (!passRecord(position, source->end())) return false;
   source->endMarker = position;
   return position < source->end();
@@ -93,6 +98,19 @@ void writeExchanged(CBufferedWriter& writer, const Source& source) {
 void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order) {
   if (order == WordOrder::Reversed) writeExchanged(writer, source);
   else writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+}
+
+// The pairs keep their histories: those of the second file follow the first
+// file's pairs.
+void writeHistories(CBufferedWriter& writer, const Source& first, const Source& second) {
+  HistoryBlockReader firstHistories = first.histories(), secondHistories = second.histories();
+  HistoryBlockWriter block(first.pairCount + second.pairCount, firstHistories.count() + secondHistories.count(),
+                           [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
+  for (uint32_t i = 0; i < firstHistories.count(); ++i)
+    block.add(firstHistories.indexAt(i), firstHistories.historyAt(i));
+  for (uint32_t i = 0; i < secondHistories.count(); ++i)
+    block.add(first.pairCount + secondHistories.indexAt(i), secondHistories.historyAt(i));
+  block.finish();
 }
 
 CombineResult readResult(FileResult result, CombineResult shortRead) {
@@ -160,6 +178,7 @@ CombineResult combineWordFiles(const char* firstPath, const char* secondPath, co
   writeRecords(writer, first, WordOrder::Same);
   writeRecords(writer, second, order);
   writer.write(kWordFileEndMarker);
+  writeHistories(writer, first, second);
   if (!writer.flush()) return CombineResult::CannotWrite;
   return file.commit(nullptr) ? CombineResult::Ok : CombineResult::CannotCreate;
 }

@@ -60,7 +60,7 @@ void BM_Open(benchmark::State& state) {
   const std::string& path = bigWordFile();
   for (auto _ : state) {
     WordList list;
-    if (open(list, path.c_str(), kFormatNone, [] { return true; }) != FileResult::Ok) state.SkipWithError("open");
+    if (open(list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; }) != FileResult::Ok) state.SkipWithError("open");
   }
 }
 
@@ -69,7 +69,7 @@ void BM_ImportText(benchmark::State& state) {
   std::string path = benchPath("big.txt");
   for (auto _ : state) {
     WordList list;
-    if (open(list, path.c_str(), kFormatNone, [] { return true; }) != FileResult::Ok) state.SkipWithError("import");
+    if (open(list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; }) != FileResult::Ok) state.SkipWithError("import");
   }
 }
 
@@ -85,7 +85,7 @@ void BM_WriteFloor(benchmark::State& state) {
 
 void BM_Save(benchmark::State& state) {
   WordList list;
-  open(list, bigWordFile().c_str(), kFormatNone, [] { return true; });
+  open(list, bigWordFile().c_str(), kFormatNone, [](const InvalidLine&) { return true; });
   list.fileName = benchPath("saved.wdl").c_str();
   for (auto _ : state)
     if (save(list) != FileResult::Ok) state.SkipWithError("save");
