@@ -7,8 +7,11 @@
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/WordFileLayout.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -103,13 +106,19 @@ void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order
 // The pairs keep their histories: those of the second file follow the first
 // file's pairs.
 void writeHistories(CBufferedWriter& writer, const Source& first, const Source& second) {
+  std::vector<std::pair<uint32_t, PairHistory>> records;
+  auto keep = [&](uint32_t offset) {
+    return [&records, offset](uint32_t index, const PairHistory& history) {
+      records.emplace_back(offset + index, history);
+    };
+  };
   HistoryBlockReader firstHistories = first.histories(), secondHistories = second.histories();
-  HistoryBlockWriter block(first.pairCount + second.pairCount, firstHistories.count() + secondHistories.count(),
+  firstHistories.readWhole(keep(0));
+  secondHistories.readWhole(keep(first.pairCount));
+  uint16_t latestDay = std::max(firstHistories.latestDay(), secondHistories.latestDay());
+  HistoryBlockWriter block(first.pairCount + second.pairCount, static_cast<uint32_t>(records.size()), latestDay,
                            [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
-  for (uint32_t i = 0; i < firstHistories.count(); ++i)
-    block.add(firstHistories.indexAt(i), firstHistories.historyAt(i));
-  for (uint32_t i = 0; i < secondHistories.count(); ++i)
-    block.add(first.pairCount + secondHistories.indexAt(i), secondHistories.historyAt(i));
+  for (const auto& record : records) block.add(record.first, record.second);
   block.finish();
 }
 

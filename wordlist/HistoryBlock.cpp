@@ -1,28 +1,43 @@
 #include "wordlist/HistoryBlock.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
 const char kTag[8] = {'W', 'D', 'L', 'H', 'I', 'S', 'T', 1};
-const size_t kHeaderSize = 16;
-const size_t kRecordSize = 11;
+const size_t kHeaderSize = 18;
 const size_t kSumSize = 8;
+const size_t kLongestNumber = 5;  // LEB128 of a 32-bit number
 const unsigned kLastBox = 5;
+const unsigned kBoxBits = 3;
+const uint32_t kMostAnswers = 0xFFFF;
 
 uint32_t read32(const unsigned char* p) {
   return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-uint16_t read16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-
 void write32(unsigned char* p, uint32_t value) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-void write16(unsigned char* p, uint16_t value) {
-  p[0] = static_cast<unsigned char>(value);
-  p[1] = static_cast<unsigned char>(value >> 8);
+// One LEB128 number of at most 32 bits from p, which then stands after it;
+// false when it runs past end or beyond 32 bits.
+bool readNumber(const unsigned char*& p, const unsigned char* end, uint32_t* value) {
+  if (p < end && *p < 0x80) {
+    *value = *p++;
+    return true;
+  }
+  uint64_t result = 0;
+  for (int shift = 0; p < end && shift < 35; shift += 7) {
+    unsigned char byte = *p++;
+    result |= static_cast<uint64_t>(byte & 0x7F) << shift;
+    if (byte < 0x80) {
+      *value = static_cast<uint32_t>(result);
+      return result <= 0xFFFFFFFFu;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -37,6 +52,13 @@ void BlockCheckSum::add(const char* bytes, size_t size) {
       pendingCount_ = 0;
     }
   }
+  for (; size >= 4 && lane_ != 0; p += 4, size -= 4) addWord(read32(p));
+  for (; size >= 16; p += 16, size -= 16) {
+    for (int lane = 0; lane < 4; ++lane) {
+      a_[lane] += read32(p + 4 * lane);
+      b_[lane] += a_[lane];
+    }
+  }
   for (; size >= 4; p += 4, size -= 4) addWord(read32(p));
   for (; size > 0; --size) pending_[pendingCount_++] = *p++;
 }
@@ -48,65 +70,74 @@ void BlockCheckSum::finish(char* sum) {
     pendingCount_ = 0;
   }
   unsigned char* out = reinterpret_cast<unsigned char*>(sum);
-  write32(out, a_);
-  write32(out + 4, b_);
+  write32(out, a_[0] + a_[1] + a_[2] + a_[3]);
+  write32(out + 4, b_[0] + b_[1] + b_[2] + b_[3]);
 }
 
-HistoryBlockReader::HistoryBlockReader(const char* bytes, size_t size, uint32_t pairCount)
-    : bytes_(reinterpret_cast<const unsigned char*>(bytes)) {
-  if (size < kHeaderSize + kSumSize || std::memcmp(bytes, kTag, sizeof kTag) != 0) return;
-  if (read32(bytes_ + 8) != pairCount) return;
-  count_ = read32(bytes_ + 12);
-  if (count_ > pairCount || (size - kHeaderSize - kSumSize) / kRecordSize != count_ ||
-      (size - kHeaderSize - kSumSize) % kRecordSize != 0)
+HistoryBlockReader::HistoryBlockReader(const char* bytes, size_t size, uint32_t pairCount) : pairCount_(pairCount) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+  if (size < kHeaderSize + kSumSize || std::memcmp(bytes, kTag, sizeof kTag) != 0 || read32(p + 8) != pairCount)
     return;
   BlockCheckSum sum;
   sum.add(bytes, size - kSumSize);
   char expected[kSumSize];
   sum.finish(expected);
-  valid_ = std::memcmp(expected, bytes + size - kSumSize, kSumSize) == 0 && recordsHold(pairCount);
+  if (std::memcmp(expected, bytes + size - kSumSize, kSumSize) != 0) return;
+  count_ = read32(p + 12);
+  latestDay_ = static_cast<uint16_t>(p[16] | p[17] << 8);
+  records_ = p + kHeaderSize;
+  end_ = p + size - kSumSize;
 }
 
-const unsigned char* HistoryBlockReader::record(uint32_t i) const { return bytes_ + kHeaderSize + i * kRecordSize; }
-
-bool HistoryBlockReader::recordsHold(uint32_t pairCount) const {
+bool HistoryBlockReader::read(const OnRecord& onRecord) const {
+  if (!records_ || count_ > pairCount_) return false;
+  const unsigned char* p = records_;
+  uint64_t index = 0;
   for (uint32_t i = 0; i < count_; ++i) {
-    uint32_t index = indexAt(i);
-    unsigned box = record(i)[10];
-    if (index >= pairCount || (i > 0 && index <= indexAt(i - 1)) || box < 1 || box > kLastBox) return false;
+    uint32_t passed, right, wrong, daysAndBox;
+    if (!readNumber(p, end_, &passed) || !readNumber(p, end_, &right) || !readNumber(p, end_, &wrong) ||
+        !readNumber(p, end_, &daysAndBox))
+      return false;
+    index += passed;
+    uint32_t daysBefore = daysAndBox >> kBoxBits, box = daysAndBox & ((1u << kBoxBits) - 1);
+    if (index >= pairCount_ || right > kMostAnswers || wrong > kMostAnswers || daysBefore > latestDay_ || box < 1 ||
+        box > kLastBox)
+      return false;
+    PairHistory history;
+    history.rightCount = static_cast<uint16_t>(right);
+    history.wrongCount = static_cast<uint16_t>(wrong);
+    history.lastAskedDay = static_cast<uint16_t>(latestDay_ - daysBefore);
+    history.box = static_cast<uint8_t>(box);
+    onRecord(static_cast<uint32_t>(index), history);
+    ++index;
   }
+  return p == end_;
+}
+
+bool HistoryBlockReader::readWhole(const OnRecord& onRecord) const {
+  std::vector<std::pair<uint32_t, PairHistory>> records;
+  if (!read([&](uint32_t index, const PairHistory& history) { records.emplace_back(index, history); })) return false;
+  for (const auto& record : records) onRecord(record.first, record.second);
   return true;
 }
 
-uint32_t HistoryBlockReader::indexAt(uint32_t i) const { return read32(record(i)); }
-
-PairHistory HistoryBlockReader::historyAt(uint32_t i) const {
-  const unsigned char* p = record(i);
-  PairHistory history;
-  history.rightCount = read16(p + 4);
-  history.wrongCount = read16(p + 6);
-  history.lastAskedDay = read16(p + 8);
-  history.box = p[10];
-  return history;
-}
-
-HistoryBlockWriter::HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount, Sink sink)
-    : sink_(std::move(sink)), writing_(recordCount > 0) {
+HistoryBlockWriter::HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount, uint16_t latestDay, Sink sink)
+    : sink_(std::move(sink)), writing_(recordCount > 0), latestDay_(latestDay) {
   unsigned char header[kHeaderSize];
   std::memcpy(header, kTag, sizeof kTag);
   write32(header + 8, pairCount);
   write32(header + 12, recordCount);
+  header[16] = static_cast<unsigned char>(latestDay);
+  header[17] = static_cast<unsigned char>(latestDay >> 8);
   put(header, sizeof header);
 }
 
 void HistoryBlockWriter::add(uint32_t index, const PairHistory& history) {
-  unsigned char record[kRecordSize];
-  write32(record, index);
-  write16(record + 4, history.rightCount);
-  write16(record + 6, history.wrongCount);
-  write16(record + 8, history.lastAskedDay);
-  record[10] = history.box;
-  put(record, sizeof record);
+  putNumber(index - nextIndex_);
+  putNumber(history.rightCount);
+  putNumber(history.wrongCount);
+  putNumber(static_cast<uint32_t>(latestDay_ - history.lastAskedDay) << kBoxBits | history.box);
+  nextIndex_ = index + 1;
 }
 
 void HistoryBlockWriter::finish() {
@@ -114,6 +145,14 @@ void HistoryBlockWriter::finish() {
   char sum[kSumSize];
   sum_.finish(sum);
   if (writing_) sink_(sum, sizeof sum);
+}
+
+void HistoryBlockWriter::putNumber(uint32_t value) {
+  unsigned char bytes[kLongestNumber];
+  size_t size = 0;
+  for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<unsigned char>(value | 0x80);
+  bytes[size++] = static_cast<unsigned char>(value);
+  put(bytes, size);
 }
 
 void HistoryBlockWriter::put(const void* bytes, size_t size) {

@@ -2,15 +2,18 @@
 // The history block of a word file: the PairHistory of every pair that has
 // one, stored after the file's end marker 0x02. A reader that does not know
 // the block stops at the end marker, so the file still opens everywhere.
-// Layout, numbers little-endian:
+// Layout, fixed-size numbers little-endian, counts as LEB128 (7 bits a byte,
+// low bits first, the high bit set on every byte but the last):
 //   8   "WDLHIST" and the version byte 1
 //   4   the number of pairs of the file
-//   4   the number of records N
-//   11  for each of N records, in ascending pair index: the pair's index (4),
-//       right answers (2), wrong answers (2), the day last asked (2) and the
-//       box (1, 1 to 5)
+//   4   the number of records
+//   2   the latest day any record was asked (days since 1 January 1970)
+//   for each record, in ascending pair index, each index at most once:
+//       LEB128 the pairs passed over since the previous record (the index
+//       itself for the first), LEB128 right answers, LEB128 wrong answers,
+//       LEB128 (days before the latest day) * 8 + box (1 to 5)
 //   8   the check sum of every byte before it (BlockCheckSum)
-// The block is taken whole or not at all: a damaged block, or one made for
+// A block is taken whole or not at all: a damaged block, or one made for
 // another list, is ignored.
 #include "wordlist/PairHistory.h"
 
@@ -18,24 +21,27 @@
 #include <cstdint>
 #include <functional>
 
-// Two running 32-bit sums over the bytes taken as little-endian 32-bit words,
-// the last one padded with zeros: a adds the words, b adds the a's, so that
-// changed, missing and exchanged words all change the sum.
+// Running 32-bit sums over the bytes taken as little-endian 32-bit words, the
+// last one padded with zeros, dealt in turn to four lanes: in each lane a adds
+// the words and b adds the a's, so that changed, missing and exchanged words
+// change the sum. Four lanes let the processor add four words at once.
 class BlockCheckSum {
  public:
   void add(const char* bytes, size_t size);
-  // The 8 bytes stored: a, then b, both little-endian (pending bytes are
-  // padded first).
+  // The 8 bytes stored: the sum of the four a's, then of the four b's, both
+  // little-endian (pending bytes are padded first).
   void finish(char* sum);
 
  private:
   void addWord(uint32_t word) {
-    a_ += word;
-    b_ += a_;
+    a_[lane_] += word;
+    b_[lane_] += a_[lane_];
+    lane_ = (lane_ + 1) % 4;
   }
 
-  uint32_t a_ = 0;
-  uint32_t b_ = 0;
+  uint32_t a_[4] = {};
+  uint32_t b_[4] = {};
+  unsigned lane_ = 0;
   unsigned char pending_[4] = {};
   size_t pendingCount_ = 0;
 };
@@ -43,44 +49,51 @@ class BlockCheckSum {
 // Reads a block in place; the bytes must stay while it is used.
 class HistoryBlockReader {
  public:
+  using OnRecord = std::function<void(uint32_t index, const PairHistory& history)>;
+
   // bytes: everything after the end marker (size may be 0); pairCount: the
-  // pairs the file holds.
+  // pairs the file holds. Checks the header and the check sum.
   HistoryBlockReader(const char* bytes, size_t size, uint32_t pairCount);
 
-  // True when the bytes are exactly one whole block for pairCount pairs whose
-  // check sum, indices and boxes hold.
-  bool valid() const { return valid_; }
-  uint32_t count() const { return valid_ ? count_ : 0; }
-  // Record i (below count()).
-  uint32_t indexAt(uint32_t i) const;
-  PairHistory historyAt(uint32_t i) const;
+  // Hands each record to onRecord in order. False, when the header or the
+  // sum did not hold (onRecord never called), or as soon as a record breaks
+  // the layout's rules or the records do not fill the block exactly; the
+  // caller then drops the records it was given.
+  bool read(const OnRecord& onRecord) const;
+  // Reads the records aside and hands them over only when all hold.
+  bool readWhole(const OnRecord& onRecord) const;
+
+  uint16_t latestDay() const { return latestDay_; }
 
  private:
-  bool recordsHold(uint32_t pairCount) const;
-  const unsigned char* record(uint32_t i) const;
-
-  const unsigned char* bytes_;
+  const unsigned char* records_ = nullptr;
+  const unsigned char* end_ = nullptr;  // where the sum begins
+  uint32_t pairCount_;
   uint32_t count_ = 0;
-  bool valid_ = false;
+  uint16_t latestDay_ = 0;
 };
 
 // Writes a block through sink, which gets it in pieces; nothing at all when
 // recordCount is 0. The caller adds exactly recordCount records, in ascending
-// pair index, each with a box from 1 to 5, then calls finish().
+// pair index, each with a box from 1 to 5 and asked on latestDay or before,
+// then calls finish().
 class HistoryBlockWriter {
  public:
   using Sink = std::function<void(const char* bytes, size_t size)>;
 
-  HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount, Sink sink);
+  HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount, uint16_t latestDay, Sink sink);
   void add(uint32_t index, const PairHistory& history);
   void finish();
 
  private:
+  void putNumber(uint32_t value);
   void put(const void* bytes, size_t size);
   void flush();
 
   Sink sink_;
   bool writing_;
+  uint16_t latestDay_;
+  uint32_t nextIndex_ = 0;
   BlockCheckSum sum_;
   char buffer_[4096];
   size_t used_ = 0;

@@ -36,9 +36,6 @@ class CPairList {
   // The history of pair (a node of this list), made empty when it has none;
   // null when memory cannot be had.
   PairHistory* historyOf(WordPair* pair);
-  // count empty histories in one piece of the word store, for a reader that
-  // hands them to the pairs; null when memory cannot be had.
-  PairHistory* allocateHistories(size_t count);
   void clear();
   int count() const { return count_; }
 

@@ -79,21 +79,23 @@ FileResult readPairs(char*& position, CPairList& pairs) {
   return FileResult::Ok;
 }
 
-// Hands the histories of a valid history block to their pairs; a block that
-// is not valid is ignored.
-bool readHistories(const char* block, size_t size, CPairList& pairs) {
+// Hands the histories of a valid history block to their pairs. A block that
+// is not valid is ignored, and so are the histories already handed out of
+// one whose records turn out not to hold.
+FileResult readHistories(const char* block, size_t size, CPairList& pairs) {
   HistoryBlockReader reader(block, size, static_cast<uint32_t>(pairs.count()));
-  if (reader.count() == 0) return true;
-  PairHistory* histories = pairs.allocateHistories(reader.count());
-  if (!histories) return false;
   WordPair* pair = pairs.head();
-  uint32_t index = 0;
-  for (uint32_t i = 0; i < reader.count(); ++i) {
-    for (; index < reader.indexAt(i); ++index) pair = pair->next;
-    histories[i] = reader.historyAt(i);
-    pair->history = &histories[i];
-  }
-  return true;
+  uint32_t at = 0;
+  bool memory = true;
+  bool whole = reader.read([&](uint32_t index, const PairHistory& history) {
+    for (; at < index; ++at) pair = pair->next;
+    PairHistory* kept = pairs.historyOf(pair);
+    if (kept) *kept = history;
+    memory &= kept != nullptr;
+  });
+  if (!whole)
+    for (pair = pairs.head(); pair; pair = pair->next) pair->history = nullptr;
+  return memory ? FileResult::Ok : FileResult::NoMemory;
 }
 
 FileResult readWordFile(WordList& list, CDiskFile& file) {
@@ -111,10 +113,10 @@ FileResult readWordFile(WordList& list, CDiskFile& file) {
   const char* end = contents.bytes.get() + contents.size;
   if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
   result = readPairs(position, list.pairs);
-  if (result != FileResult::Ok) return result;
   // A file cut short ends in the end marker put after its last byte.
-  if (position < end && !readHistories(position + 1, static_cast<size_t>(end - position - 1), list.pairs))
-    return FileResult::NoMemory;
+  if (result == FileResult::Ok && position < end)
+    result = readHistories(position + 1, static_cast<size_t>(end - position - 1), list.pairs);
+  if (result != FileResult::Ok) return result;
   list.format = kFormatWordFile;
   return result;
 }
@@ -173,8 +175,20 @@ class RecordWriter {
 
 bool hasHistory(const WordPair* pair) { return pair->history && pair->history->box != 0; }
 
-void writeHistories(RecordWriter& writer, const CPairList& pairs, uint32_t withHistory) {
-  HistoryBlockWriter block(static_cast<uint32_t>(pairs.count()), withHistory,
+// The pairs with a history and the latest day one of them was asked.
+struct HistoryCount {
+  uint32_t pairs = 0;
+  uint16_t latestDay = 0;
+
+  void add(const WordPair* pair) {
+    if (!hasHistory(pair)) return;
+    ++pairs;
+    if (pair->history->lastAskedDay > latestDay) latestDay = pair->history->lastAskedDay;
+  }
+};
+
+void writeHistories(RecordWriter& writer, const CPairList& pairs, const HistoryCount& count) {
+  HistoryBlockWriter block(static_cast<uint32_t>(pairs.count()), count.pairs, count.latestDay,
                            [&](const char* bytes, size_t size) { writer.bytes(bytes, size); });
   uint32_t index = 0;
   for (WordPair* pair = pairs.head(); pair; pair = pair->next, ++index)
@@ -252,16 +266,16 @@ FileResult writeWordFile(WordList& list) {
   writer.text(list.secondLanguage);
   writer.text(list.author);
   writer.text(list.information);
-  uint32_t withHistory = 0;
+  HistoryCount histories;
   for (WordPair* pair = list.pairs.head(); pair && writer.storable(); pair = pair->next) {
     writer.text(pair->firstWord);
     writer.text(pair->secondWord);
     writer.byte(pair->mark ? 1 : 0);
     writer.byte(kTextEnd);
-    if (hasHistory(pair)) ++withHistory;
+    histories.add(pair);
   }
   writer.byte(kEndMarker);
-  writeHistories(writer, list.pairs, withHistory);
+  writeHistories(writer, list.pairs, histories);
   if (!writer.flush() || !writer.storable()) return FileResult::CannotWrite;
   if (!file.commit(nullptr)) return FileResult::CannotCreate;
   list.format = kFormatWordFile;
@@ -289,10 +303,9 @@ FileResult storeHistory(const WordList& list) {
   if (!replacement.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
   RecordWriter writer(&replacement);
   writer.bytes(bytes, static_cast<size_t>(endMarker - bytes) + 1);
-  uint32_t withHistory = 0;
-  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (hasHistory(pair)) ++withHistory;
-  writeHistories(writer, list.pairs, withHistory);
+  HistoryCount histories;
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) histories.add(pair);
+  writeHistories(writer, list.pairs, histories);
   if (!writer.flush()) return FileResult::CannotWrite;
   return replacement.commit(nullptr) ? FileResult::Ok : FileResult::CannotCreate;
 }

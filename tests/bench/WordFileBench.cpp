@@ -1,5 +1,6 @@
 // Opening, saving and importing a word list of 1,000,000 pairs, against the
 // floor of reading or writing the same bytes.
+#include "quiz/Schedule.h"
 #include "tests/bench/Ratios.h"
 #include "wordlist/WordFile.h"
 
@@ -91,14 +92,59 @@ void BM_Save(benchmark::State& state) {
     if (save(list) != FileResult::Ok) state.SkipWithError("save");
 }
 
+// The big list again, every pair with a history of its own.
+const std::string& bigFileWithHistory() {
+  static std::string path = [] {
+    WordList list;
+    open(list, bigWordFile().c_str(), kFormatNone, [](const InvalidLine&) { return true; });
+    unsigned day = 19000;
+    for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
+      Schedule::recordAnswer(list.pairs.historyOf(pair), pair->id % 3 != 0, day + pair->id % 20);
+    list.fileName = benchPath("history.wdl").c_str();
+    writeWordFile(list);
+    return benchPath("history.wdl");
+  }();
+  return path;
+}
+
+void BM_OpenWithHistory(benchmark::State& state) {
+  const std::string& path = bigFileWithHistory();
+  for (auto _ : state) {
+    WordList list;
+    if (open(list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; }) != FileResult::Ok ||
+        !list.pairs.last()->history)
+      state.SkipWithError("open");
+  }
+}
+
+void BM_SaveWithHistory(benchmark::State& state) {
+  WordList list;
+  open(list, bigFileWithHistory().c_str(), kFormatNone, [](const InvalidLine&) { return true; });
+  list.fileName = benchPath("saved-history.wdl").c_str();
+  for (auto _ : state)
+    if (save(list) != FileResult::Ok) state.SkipWithError("save");
+}
+
+void BM_MarkDueWords(benchmark::State& state) {
+  WordList list;
+  open(list, bigFileWithHistory().c_str(), kFormatNone, [](const InvalidLine&) { return true; });
+  for (auto _ : state) benchmark::DoNotOptimize(Schedule::markDue(list.pairs, 19010));
+}
+
 BENCHMARK(BM_ReadFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWithHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveWithHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkDueWords)->Unit(benchmark::kMillisecond);
 
 BenchRatio openRatio("open 1,000,000 pairs / read floor", "BM_Open", "BM_ReadFloor", 3.0);
 BenchRatio importRatio("text import / read floor", "BM_ImportText", "BM_ReadFloor", 0);
 BenchRatio saveRatio("save 1,000,000 pairs / write floor", "BM_Save", "BM_WriteFloor", 3.0);
+BenchRatio openHistoryRatio("open with histories / open without", "BM_OpenWithHistory", "BM_Open", 1.3);
+BenchRatio saveHistoryRatio("save with histories / save without", "BM_SaveWithHistory", "BM_Save", 1.3);
+BenchRatio markDueTime("Mark Due Words, 1,000,000 pairs (seconds)", "BM_MarkDueWords", "", 0.1);
 
 }  // namespace
