@@ -156,16 +156,6 @@ bool QuizSession::focusIn(HWND window, int id) {
                  "the focus on control " + std::to_string(id));
 }
 
-bool QuizSession::chooseFile(const std::string& title, const std::string& path) {
-  const int kFileNameCombo = 0x47C, kFileNameEdit = 0x480;
-  HWND dialog = window(title, "#32770", main);
-  if (!dialog) return false;
-  HWND name = control(dialog, kFileNameCombo) ? control(dialog, kFileNameCombo) : control(dialog, kFileNameEdit);
-  CHECK(setText(name, path));
-  pressButton(dialog, IDOK);
-  return program.waitForGone(dialog);
-}
-
 bool QuizSession::chooseCharacter(HWND character, unsigned char code) {
   const int kCells = 1071, kFirstCode = 32;
   HWND cells = control(character, kCells);

@@ -67,9 +67,6 @@ struct QuizSession {
   // Waits for control id of window to read expected.
   bool shows(HWND window, int id, const std::string& expected);
   bool focusIn(HWND window, int id);
-  // Waits for the system's file dialog owned by the main window, checks its
-  // title, gives it path and presses OK.
-  bool chooseFile(const std::string& title, const std::string& path);
   // Double-clicks the cell of the character code in the Character dialog;
   // the caller waits for the character to arrive.
   bool chooseCharacter(HWND character, unsigned char code);

@@ -14,18 +14,11 @@ namespace {
 
 using Records = std::vector<std::pair<uint32_t, PairHistory>>;
 
-PairHistory history(uint16_t right, uint16_t wrong, uint16_t day, uint8_t box) {
-  PairHistory result;
-  result.rightCount = right;
-  result.wrongCount = wrong;
-  result.lastAskedDay = day;
-  result.box = box;
-  return result;
-}
-
-bool same(const PairHistory* a, const PairHistory& b) {
-  return a && a->rightCount == b.rightCount && a->wrongCount == b.wrongCount && a->lastAskedDay == b.lastAskedDay &&
-         a->box == b.box;
+// "right/wrong/day/box", or "-" for none.
+std::string shown(const PairHistory* h) {
+  if (!h) return "-";
+  return std::to_string(h->rightCount) + "/" + std::to_string(h->wrongCount) + "/" +
+         std::to_string(h->lastAskedDay) + "/" + std::to_string(h->box);
 }
 
 // counted: the record count the header gives, when it is not the true one.
@@ -38,9 +31,24 @@ std::string blockOf(uint32_t pairCount, const Records& records, uint16_t latestD
   return block;
 }
 
+// The records as "index:history " each, or "ignored" when the block is not taken.
+std::string readBack(const std::string& block, uint32_t pairCount) {
+  std::string records;
+  HistoryBlockReader reader(block.data(), block.size(), pairCount);
+  bool whole = reader.readWhole([&](uint32_t index, const PairHistory& history) {
+    records += std::to_string(index) + ":" + shown(&history) + " ";
+  });
+  return whole ? records : "ignored";
+}
+
+std::string histories(WordList& list) {
+  std::string text;
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) text += shown(pair->history) + " ";
+  return text;
+}
+
 // The pairs of a word file as a reader that knows nothing of the history
-// block sees them: the fixed bytes, four header texts, then pair records up
-// to the end marker, after which it reads nothing.
+// block sees them: pair records after the header, up to the end marker.
 std::string plainReaderPairs(const std::string& bytes) {
   size_t at = 8;
   for (int text = 0; text < 4; ++text) at = bytes.find('\x03', at) + 1;
@@ -54,56 +62,53 @@ std::string plainReaderPairs(const std::string& bytes) {
   return pairs;
 }
 
+const PairHistory kFirst{3, 1, 19000, 2}, kThird{0, 7, 19001, 1};
+
 class HistoryFileTest : public ::testing::Test {
  protected:
-  // A list of house/talo (marked), dog/koira and cat/kissa (marked).
-  void fill(WordList& list, const char* path) {
-    list.firstLanguage = "English";
-    list.secondLanguage = "Finnish";
+  // house/talo (marked), dog/koira and cat/kissa (marked), with first and
+  // third as the histories of the first and the third pair.
+  std::string write(const char* name, const PairHistory* first = nullptr, const PairHistory* third = nullptr) {
+    WordList list;
     list.pairs.append("house", "talo", 1);
     list.pairs.append("dog", "koira", 0);
     list.pairs.append("cat", "kissa", 1);
-    list.fileName = path;
+    if (first) *list.pairs.historyOf(list.pairs.pairAt(0)) = *first;
+    if (third) *list.pairs.historyOf(list.pairs.pairAt(2)) = *third;
+    list.fileName = folder_.path(name).c_str();
+    EXPECT_EQ(writeWordFile(list), FileResult::Ok);
+    return list.fileName.c_str();
+  }
+
+  bool read(const std::string& path, WordList* list) {
+    return open(*list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; }) == FileResult::Ok;
   }
 
   TempFolder folder_;
-  const PairHistory first_ = history(3, 1, 19000, 2), third_ = history(0, 7, 19001, 1);
 };
 
 }  // namespace
 
-Records read(const std::string& block, uint32_t pairCount) {
-  Records records;
-  HistoryBlockReader reader(block.data(), block.size(), pairCount);
-  if (!reader.read([&](uint32_t index, const PairHistory& history) { records.emplace_back(index, history); }))
-    records.clear();
-  return records;
-}
-
 TEST(HistoryBlockTest, RecordsComeBackInOrder) {
-  std::string block = blockOf(10, {{0, history(3, 1, 19000, 2)}, {7, history(65535, 0, 1, 5)}});
+  std::string block = blockOf(10, {{0, kFirst}, {7, {65535, 0, 1, 5}}});
   std::string expected("WDLHIST\x01\x0A\0\0\0\x02\0\0\0\x39\x4A"  // 10 pairs, 2 records, day 19001
-                       "\x00\x03\x01\x0A"                             // pair 0: 3 right, 1 wrong, 1 day before, box 2
-                       "\x06\xFF\xFF\x03\x00\xC5\xA3\x09",             // pair 7: 65535 right, day 1, box 5
+                       "\x00\x03\x01\x0A"                         // pair 0: 3 right, 1 wrong, 1 day before, box 2
+                       "\x06\xFF\xFF\x03\x00\xC5\xA3\x09",         // pair 7: 65535 right, day 1, box 5
                        30);
   EXPECT_EQ(block.substr(0, block.size() - 8), expected);
-  Records records = read(block, 10);
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].first, 0u);
-  EXPECT_TRUE(same(&records[0].second, history(3, 1, 19000, 2)));
-  EXPECT_EQ(records[1].first, 7u);
-  EXPECT_TRUE(same(&records[1].second, history(65535, 0, 1, 5)));
+  EXPECT_EQ(readBack(block, 10), "0:3/1/19000/2 7:65535/0/1/5 ");
   EXPECT_TRUE(blockOf(10, {}).empty());
 }
 
 TEST(HistoryBlockTest, ADamagedOrForeignBlockIsIgnoredWhole) {
-  std::string good = blockOf(10, {{2, history(1, 2, 3, 1)}, {5, history(4, 5, 6, 3)}});
+  std::string good = blockOf(10, {{2, {1, 2, 3, 1}}, {5, {4, 5, 6, 3}}});
   auto changed = [&](size_t at) {
     std::string bytes = good;
     bytes[at] ^= 0x10;
     return bytes;
   };
-  struct Case {
+  const PairHistory any{1, 0, 0, 2};
+  const struct {
     const char* what;
     std::string bytes;
     uint32_t pairs;
@@ -116,91 +121,62 @@ TEST(HistoryBlockTest, ADamagedOrForeignBlockIsIgnoredWhole) {
       {"cut short", good.substr(0, good.size() - 1), 10},
       {"a byte more", good + "x", 10},
       {"plain text", "these are not the bytes of a history block", 10},
-      {"an index beyond the pairs", blockOf(3, {{3, history(1, 0, 0, 2)}}), 3},
-      {"fewer records than counted", blockOf(10, {{1, history(1, 0, 0, 2)}}, 19001, 2), 10},
-      {"more records than counted", blockOf(10, {{1, history(1, 0, 0, 2)}, {2, history(1, 0, 0, 2)}}, 19001, 1), 10},
-      {"box 0", blockOf(10, {{1, history(1, 0, 0, 0)}}), 10},
-      {"box 6", blockOf(10, {{1, history(1, 0, 0, 6)}}), 10},
-      {"a day after the latest", blockOf(10, {{1, history(1, 0, 19002, 1)}}, 19001), 10},
+      {"an index beyond the pairs", blockOf(3, {{3, any}}), 3},
+      {"fewer records than counted", blockOf(10, {{1, any}}, 19001, 2), 10},
+      {"more records than counted", blockOf(10, {{1, any}, {2, any}}, 19001, 1), 10},
+      {"box 0", blockOf(10, {{1, {1, 0, 0, 0}}}), 10},
+      {"box 6", blockOf(10, {{1, {1, 0, 0, 6}}}), 10},
+      {"a day after the latest", blockOf(10, {{1, {1, 0, 19002, 1}}}, 19001), 10},
   };
-  for (const Case& c : cases) {
-    int handed = 0;
-    HistoryBlockReader reader(c.bytes.data(), c.bytes.size(), c.pairs);
-    EXPECT_FALSE(reader.readWhole([&](uint32_t, const PairHistory&) { ++handed; })) << c.what;
-    EXPECT_EQ(handed, 0) << c.what;
-  }
+  EXPECT_EQ(readBack(good, 10), "2:1/2/3/1 5:4/5/6/3 ");
+  for (const auto& c : cases) EXPECT_EQ(readBack(c.bytes, c.pairs), "ignored") << c.what;
 }
 
 TEST_F(HistoryFileTest, AWordFileKeepsItsHistoriesAndStillOpensInAReaderThatDoesNotKnowThem) {
-  WordList plain, list;
-  fill(plain, folder_.path("plain.wdl").c_str());
-  ASSERT_EQ(writeWordFile(plain), FileResult::Ok);
-  fill(list, folder_.path("list.wdl").c_str());
-  *list.pairs.historyOf(list.pairs.pairAt(0)) = first_;
-  *list.pairs.historyOf(list.pairs.pairAt(2)) = third_;
-  ASSERT_EQ(writeWordFile(list), FileResult::Ok);
-
-  std::string plainBytes = TempFolder::read(plain.fileName.c_str());
-  std::string bytes = TempFolder::read(list.fileName.c_str());
-  EXPECT_EQ(bytes.substr(0, plainBytes.size()), plainBytes);
-  EXPECT_EQ(bytes.substr(plainBytes.size()), blockOf(3, {{0, first_}, {2, third_}}));
+  std::string plain = TempFolder::read(write("plain.wdl"));
+  std::string path = write("list.wdl", &kFirst, &kThird);
+  std::string bytes = TempFolder::read(path);
+  EXPECT_EQ(bytes, plain + blockOf(3, {{0, kFirst}, {2, kThird}}));
   EXPECT_EQ(plainReaderPairs(bytes), "house/talo+ dog/koira cat/kissa+ ");
   FileInfo info;
-  ASSERT_EQ(readSummary(list.fileName.c_str(), &info), FileResult::Ok);
+  ASSERT_EQ(readSummary(path.c_str(), &info), FileResult::Ok);
   EXPECT_EQ(info.wordCount, 3);
-
   WordList back;
-  ASSERT_EQ(open(back, list.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
-  EXPECT_TRUE(same(back.pairs.pairAt(0)->history, first_));
-  EXPECT_EQ(back.pairs.pairAt(1)->history, nullptr);
-  EXPECT_TRUE(same(back.pairs.pairAt(2)->history, third_));
+  ASSERT_TRUE(read(path, &back));
+  EXPECT_EQ(histories(back), "3/1/19000/2 - 0/7/19001/1 ");
 
   // A damaged block costs the histories, never the pairs.
   bytes.back() ^= 1;
-  std::string damaged = folder_.write("damaged.wdl", bytes);
-  WordList again;
-  ASSERT_EQ(open(again, damaged.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
-  ASSERT_EQ(again.pairs.count(), 3);
-  for (WordPair* pair = again.pairs.head(); pair; pair = pair->next) EXPECT_EQ(pair->history, nullptr);
+  WordList damaged;
+  ASSERT_TRUE(read(folder_.write("damaged.wdl", bytes), &damaged));
+  EXPECT_EQ(histories(damaged), "- - - ");
 }
 
 TEST_F(HistoryFileTest, StoringTheHistoryAloneLeavesTheRestOfTheFileAsItWas) {
+  std::string path = write("list.wdl");
+  std::string before = TempFolder::read(path);
   WordList list;
-  fill(list, folder_.path("list.wdl").c_str());
-  ASSERT_EQ(writeWordFile(list), FileResult::Ok);
-  std::string before = TempFolder::read(list.fileName.c_str());
+  ASSERT_TRUE(read(path, &list));
   list.pairs.setMark(0, 0);
   list.author = "Changed in memory";
-  *list.pairs.historyOf(list.pairs.pairAt(2)) = third_;
+  *list.pairs.historyOf(list.pairs.pairAt(2)) = kThird;
   ASSERT_EQ(storeHistory(list), FileResult::Ok);
-  std::string after = TempFolder::read(list.fileName.c_str());
-  EXPECT_EQ(after.substr(0, before.size()), before);
-  EXPECT_EQ(after.substr(before.size()), blockOf(3, {{2, third_}}));
+  std::string after = TempFolder::read(path);
+  EXPECT_EQ(after, before + blockOf(3, {{2, kThird}}));
 
   // A list whose words no longer match the file stores nothing.
   list.pairs.setWords(list.pairs.pairAt(1), "dog", "hauva");
   EXPECT_EQ(storeHistory(list), FileResult::Invalid);
-  EXPECT_EQ(TempFolder::read(list.fileName.c_str()), after);
+  EXPECT_EQ(TempFolder::read(path), after);
 }
 
 TEST_F(HistoryFileTest, CombiningKeepsTheHistoriesOfBothFiles) {
-  WordList first, second;
-  fill(first, folder_.path("first.wdl").c_str());
-  *first.pairs.historyOf(first.pairs.pairAt(2)) = third_;
-  ASSERT_EQ(writeWordFile(first), FileResult::Ok);
-  fill(second, folder_.path("second.wdl").c_str());
-  *second.pairs.historyOf(second.pairs.pairAt(0)) = first_;
-  ASSERT_EQ(writeWordFile(second), FileResult::Ok);
+  std::string first = write("first.wdl", nullptr, &kThird), second = write("second.wdl", &kFirst);
   std::string result = folder_.path("result.wdl");
-  FileInfo header;
-  ASSERT_EQ(combineWordFiles(first.fileName.c_str(), second.fileName.c_str(), result.c_str(), header,
-                             WordOrder::Reversed),
+  ASSERT_EQ(combineWordFiles(first.c_str(), second.c_str(), result.c_str(), FileInfo(), WordOrder::Reversed),
             CombineResult::Ok);
   WordList combined;
-  ASSERT_EQ(open(combined, result.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
-  ASSERT_EQ(combined.pairs.count(), 6);
+  ASSERT_TRUE(read(result, &combined));
   EXPECT_EQ(combined.pairs.pairAt(3)->firstWord, "talo");
-  for (int id : {0, 1, 4, 5}) EXPECT_EQ(combined.pairs.pairAt(id)->history, nullptr) << id;
-  EXPECT_TRUE(same(combined.pairs.pairAt(2)->history, third_));
-  EXPECT_TRUE(same(combined.pairs.pairAt(3)->history, first_));
+  EXPECT_EQ(histories(combined), "- - 0/7/19001/1 3/1/19000/2 - - ");
 }

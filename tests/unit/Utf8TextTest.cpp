@@ -14,15 +14,12 @@ TEST(Utf8TextTest, RecognisesUtf8ByItsMarkOrByItsSequences) {
     std::string text;
     bool utf8;
   } cases[] = {
-      {"byte order mark", "\xEF\xBB\xBF" "cat\tkissa", true},
       {"byte order mark before bad bytes", "\xEF\xBB\xBF" "\xE4iti", true},
       {"two-byte sequence", "\xC3\xA4iti\tmother", true},
-      {"euro sign", "\xE2\x82\xAC", true},
       {"plain ASCII", "cat\tkissa\r\n", false},
       {"code page 1252", "\xE4iti\tmother", false},
       {"overlong form", "\xC0\xAF", false},
       {"surrogate", "\xED\xA0\x80", false},
-      {"cut sequence", "ok \xC3", false},
   };
   for (const Case& c : cases) EXPECT_EQ(isUtf8Text(c.text.data(), c.text.size()), c.utf8) << c.what;
 }
