@@ -146,9 +146,9 @@ void Drill::remember(bool right) {
   countedAsRight_ = false;
   judgedWithHelp_ = settings_.helpUsed != 0;
   judgedId_ = state_.currentId;
-  WordPair* pair = list_.pairs.pairAt(judgedId_);
-  PairHistory* history = pair ? list_.pairs.historyOf(pair) : nullptr;
   countable_ = !right;
+  WordPair* pair = settings_.rememberAnswers ? list_.pairs.pairAt(judgedId_) : nullptr;
+  PairHistory* history = pair ? list_.pairs.historyOf(pair) : nullptr;
   if (!history) return;
   judgedBefore_ = *history;
   judgedDay_ = today_();
@@ -164,7 +164,7 @@ bool Drill::countAsRight() {
   countedAsRight_ = true;
   state_.lastResult = Right;
   ++state_.rightCount;
-  WordPair* pair = list_.pairs.pairAt(judgedId_);
+  WordPair* pair = settings_.rememberAnswers ? list_.pairs.pairAt(judgedId_) : nullptr;
   if (pair && pair->history) {
     *pair->history = judgedBefore_;
     Schedule::recordAnswer(pair->history, true, judgedDay_);

@@ -3,9 +3,10 @@
 // points, gives hints and builds every text the quiz window shows for the
 // drill. It has no window: the quiz window owns it, passes the typed text in,
 // puts the texts of a DrillDisplay into its controls and keeps the Ask
-// Previous box and the answer box in step with it. Every answer judged is
-// counted into the pair's history by the learning schedule (quiz/Schedule.h);
-// the judging is lenient as the settings' leniency says (quiz/AnswerLeniency.h).
+// Previous box and the answer box in step with it. While the settings say to
+// remember the answers, every answer judged is counted into the pair's
+// history by the learning schedule (quiz/Schedule.h); the judging is lenient
+// as the settings' leniency says (quiz/AnswerLeniency.h).
 #include "quiz/AnswerMarker.h"
 #include "quiz/QuizState.h"
 #include "quiz/RandomSource.h"

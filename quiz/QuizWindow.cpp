@@ -103,6 +103,7 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   SetClassLongPtrA(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   applyUserFont();
+  showRememberAnswers();
   refreshDirectionCaptions();
   refreshTitle();
   restartDrill();
@@ -146,6 +147,10 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
     case IDM_QUIZ_COUNT_AS_RIGHT: countAsRight(); break;
     case IDM_QUIZ_MARK_HARD_WORDS: markHardWords(); break;
     case IDM_QUIZ_MARK_DUE_WORDS: markDueWords(); break;
+    case IDM_QUIZ_REMEMBER_ANSWERS:
+      settings_.rememberAnswers = !settings_.rememberAnswers;
+      showRememberAnswers();
+      break;
   }
   return 0;
 }
@@ -459,6 +464,11 @@ void QuizWindow::addWords() {
   SetCursor(previous);
   dialog.runModal(hwnd);
   reshuffle();
+}
+
+void QuizWindow::showRememberAnswers() {
+  CheckMenuItem(GetMenu(hwnd), IDM_QUIZ_REMEMBER_ANSWERS,
+                MF_BYCOMMAND | (settings_.rememberAnswers ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void QuizWindow::markHardWords() {

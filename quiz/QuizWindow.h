@@ -64,6 +64,7 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void manageFiles(UINT command);
   void markHardWords();
   void markDueWords();
+  void showRememberAnswers();
   void reportMarked(int marked, UINT captionId);
   // The Manage Files commands act only on a list that has a file.
   void enableFileCommands();

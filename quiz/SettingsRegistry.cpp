@@ -69,6 +69,8 @@ void Settings::loadSettingsKey() {
   leniency.withoutAccents = key.query(kWithoutAccents, &on, sizeof on) == sizeof on && on != 0;
   on = 0;
   leniency.alternatives = key.query(kAlternatives, &on, sizeof on) == sizeof on && on != 0;
+  on = 0;
+  rememberAnswers = key.query(kRememberAnswers, &on, sizeof on) == sizeof on && on != 0;
 }
 
 void Settings::loadColorsKey() {
@@ -106,6 +108,7 @@ void Settings::saveSettingsKey() const {
   // options finds the key as it left it.
   setOption(key, kWithoutAccents, leniency.withoutAccents);
   setOption(key, kAlternatives, leniency.alternatives);
+  setOption(key, kRememberAnswers, rememberAnswers);
 }
 
 void Settings::saveColorsKey() const {

@@ -250,13 +250,14 @@
 #define IDC_FIND_DOWN 1035
 
 // What learners of today ask for beyond the drill itself: Count as Right,
-// lenient judging on the General page, and marking the hard and the due words
-// by the pairs' histories. The keys of table IDR_QUIZ_MORE_ACCELERATORS are
+// lenient judging on the General page, remembering the answers in the pairs'
+// histories, and marking the hard and the due words by them. The keys of table IDR_QUIZ_MORE_ACCELERATORS are
 // joined to those of IDR_QUIZ_ACCELERATORS for the main window's loop.
 #define IDR_QUIZ_MORE_ACCELERATORS 1230
 #define IDM_QUIZ_COUNT_AS_RIGHT 40100
 #define IDM_QUIZ_MARK_HARD_WORDS 40101
 #define IDM_QUIZ_MARK_DUE_WORDS 40102
+#define IDM_QUIZ_REMEMBER_ANSWERS 40103
 #define IDC_GENERAL_WITHOUT_ACCENTS 1320
 #define IDC_GENERAL_ALTERNATIVES 1321
 #define IDD_HARD_WORDS 1220

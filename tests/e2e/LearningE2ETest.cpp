@@ -66,6 +66,7 @@ WINE_TEST(aWrongAnswerCountsAsRightLenientAnswersPassAndTheHistoryStaysInTheFile
 
   // Nothing to count as right yet; then a typo does.
   winetest::setContext("count as right");
+  CHECK(sendCommand(quiz.main, IDM_QUIZ_REMEMBER_ANSWERS));
   std::string question = line(quiz, IDC_QUIZ_QUESTION_WORD);
   CHECK(quiz.program.pressKey('R', kControl));
   setText(control(quiz.main, IDC_QUIZ_ANSWER), "");
@@ -118,8 +119,8 @@ WINE_TEST(aWrongAnswerCountsAsRightLenientAnswersPassAndTheHistoryStaysInTheFile
   }
   CHECK_EQ(rights, 5);
   DWORD type;
-  CHECK(registryValue("\\Settings", "Accept Without Accents", &type) == std::string("\x01\0\0\0", 4));
-  CHECK(registryValue("\\Settings", "Accept Alternatives", &type) == std::string("\x01\0\0\0", 4));
+  for (const char* option : {"Accept Without Accents", "Accept Alternatives", "Remember Answers"})
+    CHECK(registryValue("\\Settings", option, &type) == std::string("\x01\0\0\0", 4));
 }
 
 WINE_TEST(markDueAndHardWordsMarkExactlyTheirPairs) {

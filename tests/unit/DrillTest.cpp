@@ -439,6 +439,7 @@ TEST_F(DrillTest, ResetStartsThePointsAgain) {
 // at the next check as a pair answered right does.
 TEST_F(DrillTest, CountAsRightTurnsTheLatestWrongAnswerIntoARightOne) {
   settings.Status = Settings::kUseColors | Settings::kSkipRightAnswers;
+  settings.rememberAnswers = true;
   start({{"talo", "house", 1}, {"kissa", "cat", 1}, {"koira", "dog", 1}});
   EXPECT_FALSE(drill->canCountAsRight());
   answerRight();
@@ -486,9 +487,11 @@ TEST_F(DrillTest, LenientJudgingForgivesMissingAccentsAndTakesAnyAlternative) {
     AnswerResult result;
   } cases[] = {{"CAFE", Right}, {"coffee shop", Right}, {"bistro", RightByOtherPair}, {"cafes", Wrong}};
   for (const auto& c : cases) {
-    answer("");
     while (drill->state().currentId != 0) answer("");
     answer(c.typed);
     EXPECT_EQ(drill->state().lastResult, c.result) << c.typed;
   }
+  // Answers are remembered only when the learner asks for it.
+  EXPECT_EQ(list.pairs.pairAt(0)->history, nullptr);
+  EXPECT_FALSE(list.historyChanged);
 }
