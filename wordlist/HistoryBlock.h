@@ -62,6 +62,8 @@ class HistoryBlockReader {
   bool read(const OnRecord& onRecord) const;
   // Reads the records aside and hands them over only when all hold.
   bool readWhole(const OnRecord& onRecord) const;
+  // The records the header promises (0 when the header or sum did not hold).
+  uint32_t count() const { return records_ && count_ <= pairCount_ ? count_ : 0; }
 
   uint16_t latestDay() const { return latestDay_; }
 

@@ -65,10 +65,16 @@ void CPairList::relink(const std::vector<WordPair*>& order) {
 }
 
 PairHistory* CPairList::historyOf(WordPair* pair) {
-  if (pair->history) return pair->history;
-  void* memory = store_.allocate(sizeof(PairHistory), alignof(PairHistory));
-  if (memory) pair->history = new (memory) PairHistory;
+  if (!pair->history) pair->history = allocateHistories(1);
   return pair->history;
+}
+
+PairHistory* CPairList::allocateHistories(size_t count) {
+  void* memory = store_.allocate(count * sizeof(PairHistory), alignof(PairHistory));
+  if (!memory) return nullptr;
+  PairHistory* histories = static_cast<PairHistory*>(memory);
+  for (size_t i = 0; i < count; ++i) new (histories + i) PairHistory;
+  return histories;
 }
 
 void CPairList::clear() {

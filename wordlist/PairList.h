@@ -36,6 +36,9 @@ class CPairList {
   // The history of pair (a node of this list), made empty when it has none;
   // null when memory cannot be had.
   PairHistory* historyOf(WordPair* pair);
+  // count empty histories side by side in the word store, for a reader that
+  // hands them to many pairs; null when memory cannot be had.
+  PairHistory* allocateHistories(size_t count);
   void clear();
   int count() const { return count_; }
 

@@ -83,15 +83,25 @@ FileResult readPairs(char*& position, CPairList& pairs) {
 // is not valid is ignored, and so are the histories already handed out of
 // one whose records turn out not to hold.
 FileResult readHistories(const char* block, size_t size, CPairList& pairs) {
+  // The histories are taken from the word store a batch at a time, in pieces
+  // that share its blocks.
+  const uint32_t kBatch = 4096;
   HistoryBlockReader reader(block, size, static_cast<uint32_t>(pairs.count()));
+  uint32_t unread = reader.count(), left = 0;
+  PairHistory* batch = nullptr;
   WordPair* pair = pairs.head();
   uint32_t at = 0;
   bool memory = true;
   bool whole = reader.read([&](uint32_t index, const PairHistory& history) {
+    if (left == 0) {
+      left = unread < kBatch ? unread : kBatch;
+      unread -= left;
+      batch = pairs.allocateHistories(left);
+    }
     for (; at < index; ++at) pair = pair->next;
-    PairHistory* kept = pairs.historyOf(pair);
-    if (kept) *kept = history;
-    memory &= kept != nullptr;
+    memory &= batch != nullptr;
+    if (batch) pair->history = &(*batch++ = history);
+    --left;
   });
   if (!whole)
     for (pair = pairs.head(); pair; pair = pair->next) pair->history = nullptr;
