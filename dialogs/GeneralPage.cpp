@@ -39,6 +39,8 @@ LRESULT GeneralPage::onInitDialog(HWND) {
   CheckDlgButton(hwnd, IDC_GENERAL_AUTOSAVE, settings_.statusOn(Settings::kAutoSave) ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(hwnd, IDC_GENERAL_SKIP_RIGHT,
                  settings_.statusOn(Settings::kSkipRightAnswers) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd, IDC_GENERAL_WITHOUT_ACCENTS, settings_.leniency.withoutAccents ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd, IDC_GENERAL_ALTERNATIVES, settings_.leniency.alternatives ? BST_CHECKED : BST_UNCHECKED);
   enableAutosaveTime();
   showFont();
   return 0;
@@ -64,6 +66,8 @@ bool GeneralPage::validateAndApply() {
   settings_.AutoSaveTime = static_cast<LONG>(seconds);
   settings_.setStatus(Settings::kAutoSave, IsDlgButtonChecked(hwnd, IDC_GENERAL_AUTOSAVE) == BST_CHECKED);
   settings_.setStatus(Settings::kSkipRightAnswers, IsDlgButtonChecked(hwnd, IDC_GENERAL_SKIP_RIGHT) == BST_CHECKED);
+  settings_.leniency.withoutAccents = IsDlgButtonChecked(hwnd, IDC_GENERAL_WITHOUT_ACCENTS) == BST_CHECKED;
+  settings_.leniency.alternatives = IsDlgButtonChecked(hwnd, IDC_GENERAL_ALTERNATIVES) == BST_CHECKED;
   applyFont();
   return true;
 }

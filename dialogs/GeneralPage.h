@@ -1,7 +1,7 @@
 #pragma once
 // GeneralPage: the General page of the Settings dialog (template 13002):
-// whether words answered right are asked again, autosave and its period, and
-// the user's font. A font chosen in the font dialog stays with the page until
+// whether words answered right are asked again, the lenient judging options,
+// autosave and its period, and the user's font. A font chosen in the font dialog stays with the page until
 // validateAndApply(), so that cancelling the sheet leaves the program's font
 // as it was, like every other setting.
 #include "framework/WinDialog.h"
@@ -19,7 +19,8 @@ class GeneralPage : public CWinDialog {
   // Reads the autosave period, also while autosave is off. When it is not a
   // number, 0, or beyond a 32-bit signed number, shows string 21030 and
   // answers false with nothing stored. Otherwise stores the period, the
-  // autosave and skipping flags and the chosen font, and answers true.
+  // autosave and skipping flags, the leniency and the chosen font, and
+  // answers true.
   bool validateAndApply();
 
  private:

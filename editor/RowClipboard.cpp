@@ -110,7 +110,7 @@ bool appendWordFile(const char* path, WordRows& rows) {
       data.nFileSizeLow > kLargestWordFile || !isWordFile(path))
     return false;
   WordList list;
-  if (open(list, path, kFormatWordFile, [] { return false; }) != FileResult::Ok) return false;
+  if (open(list, path, kFormatWordFile, [](const InvalidLine&) { return false; }) != FileResult::Ok) return false;
   int before = rows.count();
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
     if (!rows.append(pair->firstWord.c_str(), pair->secondWord.c_str(), pair->mark != 0)) {

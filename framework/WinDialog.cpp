@@ -25,6 +25,10 @@ bool loadTable(int acceleratorId, HACCEL* accelerators) {
 WPARAM CWinDialog::runModeless(HWND owner, int acceleratorId) {
   HACCEL accelerators;
   if (!loadTable(acceleratorId, &accelerators)) return 0;
+  return runModeless(owner, accelerators);
+}
+
+WPARAM CWinDialog::runModeless(HWND owner, HACCEL accelerators) {
   hwnd = CreateDialogParamA(getInstanceHandle(), MAKEINTRESOURCEA(templateId), owner, dialogProcedure(),
                             reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
   if (!hwnd) return 0;

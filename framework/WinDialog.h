@@ -21,6 +21,8 @@ class CWinDialog : public CWinBase {
   // the quit message's wParam, or 0 when the table or the dialog cannot be
   // made. The dialog is left for the caller to destroy.
   WPARAM runModeless(HWND owner, int acceleratorId);
+  // The same with a table the caller made and keeps (null: none).
+  WPARAM runModeless(HWND owner, HACCEL accelerators);
   // Creates the dialog and runs a message loop nested in the caller's, as
   // runModeless() does, until the dialog is destroyed. A quit message ends
   // the loop too and is posted again for the enclosing loop. False when the

@@ -9,6 +9,9 @@
 namespace {
 
 const COLORREF kSpaceBackground = RGB(192, 192, 192);
+// The alternatives of the expected word that the typed answer was not
+// compared with.
+const COLORREF kSetAsideColor = RGB(128, 128, 128);
 const unsigned kCodeSize = 4;        // a code byte and its three colour bytes
 const unsigned kMarkedCharSize = 9;  // change, character, reset
 const char* const kOtherSeparator = " / ";
@@ -16,6 +19,12 @@ const char* const kOtherSeparator = " / ";
 // The end of a text is -1: equal to the end of the other text, to no character.
 int byteAt(const char* text, unsigned length, unsigned index) {
   return index < length ? static_cast<unsigned char>(text[index]) : -1;
+}
+
+void appendSetAside(CText* line, const char* text, size_t length) {
+  if (length == 0) return;
+  appendColorCode(line, kTextColorCode, kSetAsideColor);
+  for (size_t i = 0; i < length; ++i) line->append(text[i]);
 }
 
 void reserve(CText* line, unsigned bytes) { line->getBuffer(static_cast<int>(bytes), true); }
@@ -27,10 +36,11 @@ void appendBytes(CText* line, const char* text, unsigned count) {
 // Walks typed and right side by side and appends both marked texts.
 class Alignment {
  public:
-  Alignment(const Settings& settings, const char* typed, const char* right)
+  // right: rightLength bytes, the part of the expected word compared.
+  Alignment(const Settings& settings, const char* typed, const char* right, unsigned rightLength)
       : settings_(settings), typed_(typed), right_(right),
         typedLength_(static_cast<unsigned>(std::strlen(typed))),
-        rightLength_(static_cast<unsigned>(std::strlen(right))) {}
+        rightLength_(rightLength) {}
 
   unsigned longest() const { return typedLength_ > rightLength_ ? typedLength_ : rightLength_; }
 
@@ -50,6 +60,9 @@ class Alignment {
       if (typedAt(u) == rightAt(r)) {
         yourLine->append(typed_[u++]);
         rightLine->append(right_[r++]);
+      } else if (forgives(typed_[u], right_[r], settings_.leniency)) {
+        appendForgiven(yourLine, typed_[u++]);
+        appendForgiven(rightLine, right_[r++]);
       } else if (rightAt(r) == typedAt(u + 1) && rightAt(r + 1) == typedAt(u + 2)) {
         appendMissing(yourLine, typed_[u++]);
       } else if (rightAt(r + 1) == typedAt(u) && rightAt(r + 2) == typedAt(u + 1)) {
@@ -76,6 +89,13 @@ class Alignment {
       line->append(c);
       appendColorCode(line, kTextColorCode, settings_.BaseColor);
     }
+  }
+
+  // A letter typed without its accent, where that is accepted.
+  void appendForgiven(CText* line, char c) const {
+    appendColorCode(line, kTextColorCode, settings_.RightColor);
+    line->append(c);
+    appendColorCode(line, kTextColorCode, settings_.BaseColor);
   }
 
   void appendDifferent(CText* line, char c) const {
@@ -129,9 +149,11 @@ void AnswerMarker::buildPlain(const char* typed, const char* right, const char* 
 void AnswerMarker::buildColored(const char* typed, const char* right, const char* other, CText* rightLine,
                                 CText* yourLine) const {
   // The marking compares with the other pair's answer, shown after the
-  // unmarked answer of the pair asked.
+  // unmarked answer of the pair asked, and within it with the alternative
+  // closest to the typed answer.
   const char* marked = other ? other : right;
-  Alignment alignment(settings_, typed, marked);
+  Span compared = closestAlternative(typed, marked, settings_.leniency);
+  Alignment alignment(settings_, typed, marked + compared.start, static_cast<unsigned>(compared.length));
   unsigned body = 2 * kCodeSize + 1 + kMarkedCharSize * alignment.longest() + kCodeSize;
   reserve(yourLine, yourLabel_.length() + body);
   reserve(rightLine, rightLabel_.length() + static_cast<unsigned>(std::strlen(right)) + 3 + body);
@@ -146,5 +168,11 @@ void AnswerMarker::buildColored(const char* typed, const char* right, const char
   appendFontCode(yourLine, settings_.fontHandle);
   appendColorCode(rightLine, kTextColorCode, settings_.BaseColor);
   appendFontCode(rightLine, settings_.fontHandle);
+  if (compared.start > 0) {
+    appendSetAside(rightLine, marked, compared.start);
+    appendColorCode(rightLine, kTextColorCode, settings_.BaseColor);
+  }
   alignment.mark(rightLine, yourLine);
+  size_t after = compared.start + compared.length;
+  appendSetAside(rightLine, marked + after, std::strlen(marked) - after);
 }

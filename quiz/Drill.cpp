@@ -14,8 +14,8 @@ CText lowered(const CText& text) {
 
 }  // namespace
 
-Drill::Drill(WordList& list, Settings& settings, DrillEvents& events, RandomSource& random)
-    : list_(list), settings_(settings), events_(events), random_(random), marker_(settings) {}
+Drill::Drill(WordList& list, Settings& settings, DrillEvents& events, RandomSource& random, DayClock today)
+    : list_(list), settings_(settings), events_(events), random_(random), marker_(settings), today_(today) {}
 
 bool Drill::restart(DrillDisplay* display) {
   reset();
@@ -23,11 +23,15 @@ bool Drill::restart(DrillDisplay* display) {
 }
 
 bool Drill::reshuffle(DrillDisplay* display) {
+  countable_ = false;
   bool shuffled = shuffle();
   return nextQuestion(display) && shuffled;
 }
 
-void Drill::reset() { state_.reset(); }
+void Drill::reset() {
+  state_.reset();
+  countable_ = countedAsRight_ = false;
+}
 
 bool Drill::shuffle() {
   int marked = list_.pairs.countMarked();
@@ -122,17 +126,57 @@ bool Drill::check(const char* typedText) {
     ++state_.rightCount;
     play(settings_.PlayFile1);
   }
+  remember(state_.lastResult != Wrong);
   ++state_.answeredCount;
   applyAskPrevious();
-  askPrevious_ = !(settings_.statusOn(Settings::kSkipRightAnswers) && state_.lastResult == Right &&
-                   !settings_.helpUsed);
+  applySkipRule(settings_.helpUsed != 0);
   settings_.helpUsed = 0;
+  return true;
+}
+
+// With "Don't ask word after right answer", a pair answered right without
+// help unchecks Ask Previous, so that it leaves the drill at the next check.
+void Drill::applySkipRule(bool helpUsed) {
+  askPrevious_ = !(settings_.statusOn(Settings::kSkipRightAnswers) && state_.lastResult == Right && !helpUsed);
+}
+
+// A history that cannot get memory leaves the answer unremembered; the drill
+// goes on.
+void Drill::remember(bool right) {
+  countedAsRight_ = false;
+  judgedWithHelp_ = settings_.helpUsed != 0;
+  judgedId_ = state_.currentId;
+  countable_ = !right;
+  WordPair* pair = settings_.rememberAnswers ? list_.pairs.pairAt(judgedId_) : nullptr;
+  PairHistory* history = pair ? list_.pairs.historyOf(pair) : nullptr;
+  if (!history) return;
+  judgedBefore_ = *history;
+  judgedDay_ = today_();
+  Schedule::recordAnswer(history, right, judgedDay_);
+  list_.historyChanged = true;
+}
+
+bool Drill::canCountAsRight() const { return countable_ && state_.lastResult == Wrong; }
+
+bool Drill::countAsRight() {
+  if (!canCountAsRight()) return false;
+  countable_ = false;
+  countedAsRight_ = true;
+  state_.lastResult = Right;
+  ++state_.rightCount;
+  WordPair* pair = settings_.rememberAnswers ? list_.pairs.pairAt(judgedId_) : nullptr;
+  if (pair && pair->history) {
+    *pair->history = judgedBefore_;
+    Schedule::recordAnswer(pair->history, true, judgedDay_);
+  }
+  applySkipRule(judgedWithHelp_);
   return true;
 }
 
 // Case is ignored; another marked pair with the same question word may
 // supply the answer.
 AnswerResult Drill::judge(const Words& current, const CText& typed) {
+  if (settings_.leniency.any()) return judgeLeniently(current, typed);
   CText typedLow = lowered(typed);
   if (typedLow.compare(lowered(current.answer).c_str()) == 0) return Right;
   CText questionLow = lowered(current.question);
@@ -142,6 +186,25 @@ AnswerResult Drill::judge(const Words& current, const CText& typed) {
   if (other < 0) return Wrong;
   state_.otherPairId = other;
   return RightByOtherPair;
+}
+
+// The same rules, with every answer word and its alternatives judged as the
+// leniency says.
+AnswerResult Drill::judgeLeniently(const Words& current, const CText& typed) {
+  const Leniency& leniency = settings_.leniency;
+  if (acceptsAnswer(typed.c_str(), current.answer.c_str(), leniency)) return Right;
+  CText questionLow = lowered(current.question);
+  bool askSecond = settings_.askSecond();
+  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
+    const PairWord& question = askSecond ? pair->secondWord : pair->firstWord;
+    if (pair->mark == 0 || question.length() != questionLow.length()) continue;
+    if (lowered(question.c_str()).compare(questionLow.c_str()) != 0) continue;
+    if (acceptsAnswer(typed.c_str(), (askSecond ? pair->firstWord : pair->secondWord).c_str(), leniency)) {
+      state_.otherPairId = pair->id;
+      return RightByOtherPair;
+    }
+  }
+  return Wrong;
 }
 
 void Drill::play(const CText& fileName) {
@@ -218,7 +281,7 @@ void Drill::fillResultLine(const Words& previous, CText* line) const {
   bool wrong = state_.lastResult == Wrong;
   bool colors = settings_.statusOn(Settings::kUseColors);
   if (colors) appendColorCode(line, kTextColorCode, wrong ? settings_.WrongColor : settings_.RightColor);
-  line->appendResource(wrong ? kStringWrong : kStringRight);
+  line->appendResource(wrong ? kStringWrong : countedAsRight_ ? kStringCountedRight : kStringRight);
   if (colors) appendColorCode(line, kTextColorCode, settings_.BaseColor);
   appendFontCode(line, settings_.fontHandle);
   line->append(" (");

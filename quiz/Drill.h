@@ -3,10 +3,14 @@
 // points, gives hints and builds every text the quiz window shows for the
 // drill. It has no window: the quiz window owns it, passes the typed text in,
 // puts the texts of a DrillDisplay into its controls and keeps the Ask
-// Previous box and the answer box in step with it.
+// Previous box and the answer box in step with it. While the settings say to
+// remember the answers, every answer judged is counted into the pair's
+// history by the learning schedule (quiz/Schedule.h); the judging is lenient
+// as the settings' leniency says (quiz/AnswerLeniency.h).
 #include "quiz/AnswerMarker.h"
 #include "quiz/QuizState.h"
 #include "quiz/RandomSource.h"
+#include "quiz/Schedule.h"
 #include "quiz/Settings.h"
 #include "wordlist/LanguageTable.h"
 #include "wordlist/WordList.h"
@@ -39,8 +43,13 @@ class Drill {
   // Shuffles of up to this many pairs use single draws.
   enum { kNarrowShuffleLimit = 32768 };
 
+  // Today's calendar day for the histories (Schedule::today(); tests give
+  // their own).
+  using DayClock = unsigned (*)();
+
   // Borrows all four for its lifetime.
-  Drill(WordList& list, Settings& settings, DrillEvents& events, RandomSource& random);
+  Drill(WordList& list, Settings& settings, DrillEvents& events, RandomSource& random,
+        DayClock today = Schedule::today);
 
   // After a list is opened, restored or begun anew, and when the window is
   // created: the state is reset and the next question taken.
@@ -59,6 +68,14 @@ class Drill {
   // character where typed differs. False when no question is current, or
   // after an error was shown.
   bool giveHelp(const char* typed, CText* hint);
+  // True while the latest answer was judged Wrong and nothing has changed
+  // the list or the direction since.
+  bool canCountAsRight() const;
+  // Turns the latest Wrong into Right, as the learner says it was (a typo, a
+  // synonym): the point is counted, the pair's history takes a right answer
+  // instead of the wrong one, the Ask Previous rule of a right answer applies
+  // and the result line says so. False when canCountAsRight() is false.
+  bool countAsRight();
 
   // Empties the state and the order without taking a question.
   void reset();
@@ -86,6 +103,9 @@ class Drill {
 
   bool fetch(int id, Words* words);
   AnswerResult judge(const Words& current, const CText& typed);
+  AnswerResult judgeLeniently(const Words& current, const CText& typed);
+  void remember(bool right);
+  void applySkipRule(bool helpUsed);
   void play(const CText& fileName);
   void takeFromOrder();
   bool takeOtherThanPrevious();
@@ -105,4 +125,13 @@ class Drill {
   AnswerMarker marker_;
   QuizState state_;
   bool askPrevious_ = true;
+  DayClock today_;
+  // The latest judgement, for Count as Right: the pair, its history before
+  // it, the day and whether help was used.
+  bool countable_ = false;
+  bool countedAsRight_ = false;
+  int judgedId_ = -1;
+  PairHistory judgedBefore_;
+  unsigned judgedDay_ = 0;
+  bool judgedWithHelp_ = false;
 };

@@ -14,3 +14,4 @@ const UINT kStringPoints = 23008;          // "Points %d / %d Selected %d / %d"
 const UINT kStringWrong = 23009;           // "Wrong!"
 const UINT kStringRight = 23010;           // "Right!"
 const UINT kStringRegistryPath = 28010;    // root key of the settings
+const UINT kStringCountedRight = 23100;    // "Counted as right!"

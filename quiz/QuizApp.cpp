@@ -7,10 +7,29 @@
 
 #include <commctrl.h>
 #include <new>
+#include <vector>
 
 namespace {
 
 const char kTestWindowClass[] = "WDLTEST";
+
+void appendTable(WORD id, std::vector<ACCEL>* keys) {
+  HACCEL table = LoadAcceleratorsA(getInstanceHandle(), MAKEINTRESOURCEA(id));
+  if (!table) return;
+  int count = CopyAcceleratorTableA(table, nullptr, 0);
+  size_t start = keys->size();
+  keys->resize(start + count);
+  CopyAcceleratorTableA(table, keys->data() + start, count);
+}
+
+// The main window's keys: table 1001 first, so that its keys win, then the
+// keys of the commands that table does not know. Null when neither loads.
+HACCEL mainWindowKeys() {
+  std::vector<ACCEL> keys;
+  appendTable(IDR_QUIZ_ACCELERATORS, &keys);
+  appendTable(IDR_QUIZ_MORE_ACCELERATORS, &keys);
+  return keys.empty() ? nullptr : CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}
 
 }  // namespace
 
@@ -42,7 +61,9 @@ int QuizApp::instanceInit() {
     return 0;
   }
   QuizWindow window(*this);
-  window.runModeless(nullptr, IDR_QUIZ_ACCELERATORS);
+  HACCEL keys = mainWindowKeys();
+  window.runModeless(nullptr, keys);
+  if (keys) DestroyAcceleratorTable(keys);
   return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "quiz/CombineDialog.h"
 #include "quiz/CommandLine.h"
 #include "quiz/FontDescription.h"
+#include "quiz/HardWordsDialog.h"
 #include "quiz/ManageFiles.h"
 #include "quiz/QuizFileDialog.h"
 #include "quiz/TestWindow.h"
@@ -102,6 +103,7 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   SetClassLongPtrA(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   applyUserFont();
+  showRememberAnswers();
   refreshDirectionCaptions();
   refreshTitle();
   restartDrill();
@@ -142,6 +144,13 @@ LRESULT QuizWindow::onCommand(UINT id, UINT code, HWND) {
     case IDM_QUIZ_RENAME_FILE:
     case IDM_QUIZ_MOVE_FILE:
     case IDM_QUIZ_COPY_FILE: manageFiles(id); break;
+    case IDM_QUIZ_COUNT_AS_RIGHT: countAsRight(); break;
+    case IDM_QUIZ_MARK_HARD_WORDS: markHardWords(); break;
+    case IDM_QUIZ_MARK_DUE_WORDS: markDueWords(); break;
+    case IDM_QUIZ_REMEMBER_ANSWERS:
+      settings_.rememberAnswers = !settings_.rememberAnswers;
+      showRememberAnswers();
+      break;
   }
   return 0;
 }
@@ -206,6 +215,7 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
   if (refusedDuringTest()) return 0;
   closeWordList();
   if (!savePrompt()) return 0;
+  keepHistory();
   load(path, kFormatNone);
   restartDrill();
   refreshTitle();
@@ -244,6 +254,19 @@ void QuizWindow::check() {
   nextQuestion();
 }
 
+// The menu item follows the drill; its key does nothing while it is greyed.
+void QuizWindow::countAsRight() {
+  if (wordList_ || !drill_.countAsRight()) return;
+  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
+  DrillDisplay display;
+  show(drill_.refresh(&display), display, false);
+}
+
+void QuizWindow::enableCountAsRight() {
+  bool enabled = drill_.canCountAsRight() && !wordList_;
+  EnableMenuItem(GetMenu(hwnd), IDM_QUIZ_COUNT_AS_RIGHT, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void QuizWindow::giveHelp() {
   char typed[kAnswerReadLimit];
   GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
@@ -270,6 +293,7 @@ void QuizWindow::newList() {
   if (refusedDuringTest()) return;
   closeWordList();
   if (!savePrompt()) return;
+  keepHistory();
   document_.reset(true);
   settings_.resetRunTimeFlags();
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND, IDC_QUIZ_SECOND_TO_FIRST);
@@ -282,6 +306,7 @@ void QuizWindow::openList() {
   if (refusedDuringTest()) return;
   closeWordList();
   if (!savePrompt()) return;
+  keepHistory();
   CText path(document_.fileName);
   int type = document_.format;
   if (chooseFile(QuizString::kOpenFileTitle, true, QuizFileDialog::kAnyFiles, &path, &type)) {
@@ -310,6 +335,7 @@ bool QuizWindow::saveList() {
   settings_.autoSaveCounter = 0;
   SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
   settings_.setModified(false);
+  document_.historyChanged = false;
   autosave_.releaseRestored();
   return true;
 }
@@ -353,6 +379,7 @@ void QuizWindow::openWordList() {
   }
   WordListWindow window(document_, settings_);
   wordList_ = &window;
+  enableCountAsRight();
   bool opened = window.run(hwnd);
   wordList_ = nullptr;
   // The window may have been closed because this one closed.
@@ -439,6 +466,50 @@ void QuizWindow::addWords() {
   reshuffle();
 }
 
+void QuizWindow::showRememberAnswers() {
+  CheckMenuItem(GetMenu(hwnd), IDM_QUIZ_REMEMBER_ANSWERS,
+                MF_BYCOMMAND | (settings_.rememberAnswers ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void QuizWindow::markHardWords() {
+  if (refusedDuringTest()) return;
+  character_.close();
+  closeWordList();
+  DWORD count = Settings::kDefaultHardWords;
+  settings_.readNumber(Settings::kSettingsKey, Settings::kHardWords, &count);
+  HardWordsDialog dialog(count);
+  if (dialog.runModal(hwnd) != IDOK) return;
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kHardWords, dialog.count);
+  int marked;
+  {
+    CWaitCursor wait;
+    marked = Schedule::markHard(document_.pairs, static_cast<int>(dialog.count));
+  }
+  reportMarked(marked, QuizString::kMarkHardWordsCaption);
+}
+
+void QuizWindow::markDueWords() {
+  if (refusedDuringTest()) return;
+  closeWordList();
+  int marked;
+  {
+    CWaitCursor wait;
+    marked = Schedule::markDue(document_.pairs, Schedule::today());
+  }
+  reportMarked(marked, QuizString::kMarkDueWordsCaption);
+}
+
+// The marks changed like those of the word list window: the list counts as
+// changed and the drill asks just the marked pairs.
+void QuizWindow::reportMarked(int marked, UINT captionId) {
+  settings_.setModified(true);
+  reshuffle();
+  CText text, caption;
+  text.formatResource(QuizString::kWordsMarked, marked);
+  caption.load(captionId);
+  MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 void QuizWindow::manageFiles(UINT command) {
   if (refusedDuringTest()) return;
   ManageFiles(hwnd, document_, settings_).run(command);
@@ -455,6 +526,7 @@ bool QuizWindow::closeWindow() {
   if (settings_.closing) return true;
   closeWordList();
   if (!savePrompt()) return false;
+  keepHistory();
   settings_.closing = 1;
   finishClosing();
   DestroyWindow(hwnd);
@@ -490,6 +562,17 @@ bool QuizWindow::savePrompt() {
   }
 }
 
+// The drill changes the pairs' histories without making the list count as
+// changed; before the list goes, they alone are written into its word file,
+// as long as that file still holds the list's pairs.
+void QuizWindow::keepHistory() {
+  if (!document_.historyChanged || document_.fileName.empty() || document_.format != kFormatWordFile) return;
+  FileResult result = storeHistory(document_);
+  if (result == FileResult::CannotCreate || result == FileResult::CannotWrite)
+    message(QuizString::kCannotStoreHistory, MB_OK | MB_ICONERROR, document_.fileName.c_str());
+  document_.historyChanged = false;
+}
+
 bool QuizWindow::chooseFile(UINT titleId, bool open, int choice, CText* path, int* type) {
   CWaitCursor wait;
   CText title;
@@ -499,9 +582,10 @@ bool QuizWindow::chooseFile(UINT titleId, bool open, int choice, CText* path, in
 }
 
 bool QuizWindow::load(const char* path, int type) {
-  FileResult result = open(document_, path, type, [this] {
+  FileResult result = open(document_, path, type, [this](const InvalidLine& line) {
     CText text, caption;
-    text.load(QuizString::kInvalidTextLine);
+    if (line.unconvertible) text.formatResource(QuizString::kUnconvertibleLine, line.number);
+    else text.load(QuizString::kInvalidTextLine);
     caption.load(QuizString::kErrorCaption);
     return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
   });
@@ -525,6 +609,7 @@ void QuizWindow::restoreLeftOver() {
   CText path = autosave_.chooseLeftOver([this](const SYSTEMTIME& created) { return offerRestore(created); });
   if (path.empty()) return;
   closeWordList();
+  keepHistory();
   CText title;
   title.load(QuizString::kTitleRestored);
   setText(title.c_str());
@@ -551,7 +636,8 @@ bool QuizWindow::offerRestore(const SYSTEMTIME& created) {
   return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void QuizWindow::show(bool ok, const DrillDisplay& display) {
+void QuizWindow::show(bool ok, const DrillDisplay& display, bool emptyAnswer) {
+  enableCountAsRight();
   if (!ok) return;
   SetDlgItemTextA(hwnd, IDC_QUIZ_RESULT, display.resultLine.c_str());
   SetDlgItemTextA(hwnd, IDC_QUIZ_POINTS, display.pointsLine.c_str());
@@ -559,7 +645,7 @@ void QuizWindow::show(bool ok, const DrillDisplay& display) {
   SetDlgItemTextA(hwnd, IDC_QUIZ_QUESTION_WORD, display.questionWord.c_str());
   SetDlgItemTextA(hwnd, IDC_QUIZ_RIGHT_ANSWER, display.rightLine.c_str());
   SetDlgItemTextA(hwnd, IDC_QUIZ_YOUR_ANSWER, display.yourLine.c_str());
-  SetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, "");
+  if (emptyAnswer) SetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, "");
   focusAnswer();
 }
 

@@ -42,6 +42,8 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
 
   // Commands.
   void check();
+  void countAsRight();
+  void enableCountAsRight();
   void giveHelp();
   void chooseDirection(UINT button);
   void toggleAskPrevious();
@@ -60,6 +62,10 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void openProperties();
   void addWords();
   void manageFiles(UINT command);
+  void markHardWords();
+  void markDueWords();
+  void showRememberAnswers();
+  void reportMarked(int marked, UINT captionId);
   // The Manage Files commands act only on a list that has a file.
   void enableFileCommands();
 
@@ -73,11 +79,16 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   bool chooseFile(UINT titleId, bool open, int choice, CText* path, int* type);
   // Reads path into the document; the error is shown on failure.
   bool load(const char* path, int type);
+  // Writes the pairs' histories into the document's word file when the
+  // drill changed them; a file that cannot be written is reported.
+  void keepHistory();
   void loadCommandLine();
   void restoreLeftOver();
   bool offerRestore(const SYSTEMTIME& created);
 
-  void show(bool ok, const DrillDisplay& display);
+  // Puts display into the controls (only when ok), emptying the answer box
+  // unless told not to.
+  void show(bool ok, const DrillDisplay& display, bool emptyAnswer = true);
   void restartDrill();
   void nextQuestion();
   void reshuffle();

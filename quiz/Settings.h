@@ -5,6 +5,7 @@
 // values that single windows read and write themselves. The record builds
 // everywhere; loading, saving and the registry helpers are Windows only.
 #include "framework/Text.h"
+#include "quiz/AnswerLeniency.h"
 
 class Settings {
  public:
@@ -32,8 +33,14 @@ class Settings {
   static constexpr const char* kColumnWidths = "Column Widths";  // \WordList, 8 bytes
   static constexpr const char* kPosition = "Position";           // \WordList, 16 bytes
   static constexpr const char* kToolbar = "Toolbar";             // \WordList
+  // Lenient judging and the memory of the answers, stored only while on, and
+  // the number Mark Hard Words asked for last.
+  static constexpr const char* kWithoutAccents = "Accept Without Accents";  // \Settings
+  static constexpr const char* kAlternatives = "Accept Alternatives";       // \Settings
+  static constexpr const char* kRememberAnswers = "Remember Answers";       // \Settings
+  static constexpr const char* kHardWords = "Hard Words";                   // \Settings
   enum : DWORD { kDefaultMainWidth = 440, kDefaultTestWidth = 270, kDefaultToolbar = 15,
-                 kDefaultColumnWidth = 200 };
+                 kDefaultColumnWidth = 200, kDefaultHardWords = 20 };
   // The answer-marking colours by index: 0 base, 1 right answer, 2 wrong
   // answer, 3 difference, 4 missing and 5 extra character (0x00BBGGRR).
   enum { kColorCount = 6 };
@@ -66,7 +73,9 @@ class Settings {
   // from an existing key reads as empty.
   void load(const char* rootPath);
   // Writes "\Settings" and "\Colors", creating them when missing, and
-  // deletes the font handle. Failures are skipped silently.
+  // deletes the font handle; a lenient judging option or the memory of the
+  // answers that is off is deleted from "\Settings". Failures are skipped
+  // silently.
   void save();
   // Writes the same values as save() while the program runs on, keeping the
   // font handle.
@@ -107,6 +116,10 @@ class Settings {
   LOGFONTA Font;
   HFONT fontHandle = nullptr;  // made from Font when loading, deleted when saving
   BYTE runBits = 0;
+  Leniency leniency;  // both off by default
+  // The drill counts every answer into the pair's history (off by default, so
+  // that a drill changes no file unless the learner asks for it).
+  bool rememberAnswers = false;
 
  private:
 #ifdef _WIN32

@@ -30,6 +30,11 @@ LONG setText(CRegistryKey& key, const char* name, const char* text) {
   return setValue(key, name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
 }
 
+void setOption(CRegistryKey& key, const char* name, bool on) {
+  if (on) setNumber(key, name, 1);
+  else RegDeleteValueA(key.handle(), name);
+}
+
 }  // namespace
 
 CText Settings::keyPath(const char* key) const {
@@ -60,6 +65,12 @@ void Settings::loadSettingsKey() {
   if (key.query("Status", &status, sizeof status) == sizeof status) Status = status;
   LOGFONTA font;
   if (key.query("Font", &font, sizeof font) == sizeof font) Font = font;
+  DWORD on = 0;
+  leniency.withoutAccents = key.query(kWithoutAccents, &on, sizeof on) == sizeof on && on != 0;
+  on = 0;
+  leniency.alternatives = key.query(kAlternatives, &on, sizeof on) == sizeof on && on != 0;
+  on = 0;
+  rememberAnswers = key.query(kRememberAnswers, &on, sizeof on) == sizeof on && on != 0;
 }
 
 void Settings::loadColorsKey() {
@@ -93,6 +104,11 @@ void Settings::saveSettingsKey() const {
   setText(key, "FilePath", FilePath.c_str());
   setNumber(key, "AutoSaveTime", static_cast<DWORD>(AutoSaveTime));
   setValue(key, "Font", REG_BINARY, &Font, sizeof Font);
+  // Off is the absence of the value, so that a program that does not know the
+  // options finds the key as it left it.
+  setOption(key, kWithoutAccents, leniency.withoutAccents);
+  setOption(key, kAlternatives, leniency.alternatives);
+  setOption(key, kRememberAnswers, rememberAnswers);
 }
 
 void Settings::saveColorsKey() const {

@@ -249,6 +249,23 @@
 #define IDC_FIND_UP 1034
 #define IDC_FIND_DOWN 1035
 
+// What learners of today ask for beyond the drill itself: Count as Right,
+// lenient judging on the General page, remembering the answers in the pairs'
+// histories, and marking the hard and the due words by them. The keys of table IDR_QUIZ_MORE_ACCELERATORS are
+// joined to those of IDR_QUIZ_ACCELERATORS for the main window's loop.
+#define IDR_QUIZ_MORE_ACCELERATORS 1230
+#define IDM_QUIZ_COUNT_AS_RIGHT 40100
+#define IDM_QUIZ_MARK_HARD_WORDS 40101
+#define IDM_QUIZ_MARK_DUE_WORDS 40102
+#define IDM_QUIZ_REMEMBER_ANSWERS 40103
+#define IDC_GENERAL_WITHOUT_ACCENTS 1320
+#define IDC_GENERAL_ALTERNATIVES 1321
+#define IDD_HARD_WORDS 1220
+#define IDC_HARD_WORDS_COUNT 1221
+#define IDC_HARD_WORDS_SPIN 1222
+#define IDC_HARD_WORDS_OK 1223
+#define IDC_HARD_WORDS_CANCEL 1224
+
 // Toolbar images of the word list window: 16 x 16, and 24 x 24 for large buttons.
 #define IDB_TOOLBAR 13004
 #define IDB_TOOLBAR_DISABLED 13008
@@ -407,6 +424,14 @@ constexpr UINT kFilterWave = 28003;
 constexpr UINT kFilterWordFile = 28004;
 constexpr UINT kFilterWordOrAll = 28005;
 constexpr UINT kRegistryPath = 28010;
+
+constexpr UINT kUnconvertibleLine = 21100;  // %d: line number
+constexpr UINT kCannotStoreHistory = 21101;  // %s: path
+constexpr UINT kCountedRight = 23100;
+constexpr UINT kWordsMarked = 23101;         // %d: marked pairs
+constexpr UINT kMarkHardWordsCaption = 23102;
+constexpr UINT kMarkDueWordsCaption = 23103;
+constexpr UINT kHardWordsInvalid = 23104;
 
 constexpr UINT kFirstWordColumn = 30101;
 constexpr UINT kSecondWordColumn = 30102;

@@ -2,7 +2,7 @@
 // in bulk and for scripts.
 //   wdltool info FILE [--oem]
 //   wdltool dump FILE [--oem]
-//   wdltool convert IN OUT --to wdl|text|oem [--oem]
+//   wdltool convert IN OUT --to wdl|text|oem|utf8 [--oem]
 #include "wordlist/WordFile.h"
 
 #include <cstdio>
@@ -23,7 +23,7 @@ int usage() {
   std::fputs(
       "usage: wdltool info FILE [--oem]\n"
       "       wdltool dump FILE [--oem]\n"
-      "       wdltool convert IN OUT --to wdl|text|oem [--oem]\n",
+      "       wdltool convert IN OUT --to wdl|text|oem|utf8 [--oem]\n",
       stderr);
   return kUsageError;
 }
@@ -49,11 +49,14 @@ void put(const Text& text) {
   std::fwrite(text.c_str(), 1, text.length(), stdout);
 }
 
-// Opens path as the quiz program does, skipping invalid text lines.
+// Opens path as the quiz program does, skipping invalid text lines; a line
+// whose characters the code page cannot hold is named.
 FileResult openList(WordList& list, const char* path, bool oem) {
   int skipped = 0;
-  FileResult result = open(list, path, oem ? kFormatOemText : kFormatNone, [&] {
+  FileResult result = open(list, path, oem ? kFormatOemText : kFormatNone, [&](const InvalidLine& line) {
     ++skipped;
+    if (line.unconvertible)
+      std::fprintf(stderr, "wdltool: line %d has a character that code page 1252 cannot hold\n", line.number);
     return true;
   });
   if (skipped > 0) std::fprintf(stderr, "wdltool: skipped %d invalid line%s\n", skipped, skipped == 1 ? "" : "s");
@@ -84,7 +87,11 @@ int dump(WordList& list) {
   return 0;
 }
 
+// No list format of its own: the list is written as text in UTF-8.
+const int kUtf8Target = 100;
+
 int formatFromName(const std::string& name) {
+  if (name == "utf8") return kUtf8Target;
   if (name == "wdl") return kFormatWordFile;
   if (name == "text") return kFormatText;
   if (name == "oem") return kFormatOemText;
@@ -114,7 +121,7 @@ int run(const std::vector<std::string>& arguments) {
   if (command == "dump") return dump(list);
   list.fileName = plain[2].c_str();
   list.format = target;
-  result = save(list);
+  result = target == kUtf8Target ? writeUtf8Text(list) : save(list);
   return result == FileResult::Ok ? 0 : fail(result, plain[2].c_str());
 }
 

@@ -4,10 +4,14 @@
 #include "framework/FileSystem.h"
 #include "framework/ReplacingFile.h"
 #include "wordlist/FileContents.h"
+#include "wordlist/HistoryBlock.h"
 #include "wordlist/WordFileLayout.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,8 +24,12 @@ struct Source {
   FileContents contents;
   const char* records = nullptr;  // the first pair record
   const char* endMarker = nullptr;
+  uint32_t pairCount = 0;
 
   const char* end() const { return contents.bytes.get() + contents.size; }
+  HistoryBlockReader histories() const {
+    return HistoryBlockReader(endMarker + 1, static_cast<size_t>(end() - endMarker - 1), pairCount);
+  }
 };
 
 // Passes one text from position up to and past its 0x03; false at a 0x02 or
@@ -62,7 +70,7 @@ bool findHeaderEnd(Source* source) {
 // left out, as the word file reader ignores them.
 bool findEndMarker(Source* source) {
   const char* position = source->records;
-  while (position < source->end() && *position != kWordFileEndMarker)
+  for (; position < source->end() && *position != kWordFileEndMarker; ++source->pairCount)
     if (!passRecord(position, source->end())) return false;
   source->endMarker = position;
   return position < source->end();
@@ -93,6 +101,25 @@ void writeExchanged(CBufferedWriter& writer, const Source& source) {
 void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order) {
   if (order == WordOrder::Reversed) writeExchanged(writer, source);
   else writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+}
+
+// The pairs keep their histories: those of the second file follow the first
+// file's pairs.
+void writeHistories(CBufferedWriter& writer, const Source& first, const Source& second) {
+  std::vector<std::pair<uint32_t, PairHistory>> records;
+  auto keep = [&](uint32_t offset) {
+    return [&records, offset](uint32_t index, const PairHistory& history) {
+      records.emplace_back(offset + index, history);
+    };
+  };
+  HistoryBlockReader firstHistories = first.histories(), secondHistories = second.histories();
+  firstHistories.readWhole(keep(0));
+  secondHistories.readWhole(keep(first.pairCount));
+  uint16_t latestDay = std::max(firstHistories.latestDay(), secondHistories.latestDay());
+  HistoryBlockWriter block(first.pairCount + second.pairCount, static_cast<uint32_t>(records.size()), latestDay,
+                           [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
+  for (const auto& record : records) block.add(record.first, record.second);
+  block.finish();
 }
 
 CombineResult readResult(FileResult result, CombineResult shortRead) {
@@ -160,6 +187,7 @@ CombineResult combineWordFiles(const char* firstPath, const char* secondPath, co
   writeRecords(writer, first, WordOrder::Same);
   writeRecords(writer, second, order);
   writer.write(kWordFileEndMarker);
+  writeHistories(writer, first, second);
   if (!writer.flush()) return CombineResult::CannotWrite;
   return file.commit(nullptr) ? CombineResult::Ok : CombineResult::CannotCreate;
 }

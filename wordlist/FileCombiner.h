@@ -35,7 +35,8 @@ bool sameSourceFiles(const char* first, const char* second);
 
 // Writes destination: the word file's fixed bytes, the four texts of header
 // (without the bytes 0x02 and 0x03; its word count is not used), the pair
-// records of first, those of second in order, and the end marker. Both sources are read whole and checked before
+// records of first, those of second in order, the end marker, and the pairs'
+// histories from both files' history blocks (wordlist/HistoryBlock.h). Both sources are read whole and checked before
 // anything is written; the result is written beside destination and replaces
 // it only when complete, so a failure leaves every file as it was, also when
 // destination is one of the sources.

@@ -64,6 +64,19 @@ void CPairList::relink(const std::vector<WordPair*>& order) {
   if (last_) last_->next = nullptr;
 }
 
+PairHistory* CPairList::historyOf(WordPair* pair) {
+  if (!pair->history) pair->history = allocateHistories(1);
+  return pair->history;
+}
+
+PairHistory* CPairList::allocateHistories(size_t count) {
+  void* memory = store_.allocate(count * sizeof(PairHistory), alignof(PairHistory));
+  if (!memory) return nullptr;
+  PairHistory* histories = static_cast<PairHistory*>(memory);
+  for (size_t i = 0; i < count; ++i) new (histories + i) PairHistory;
+  return histories;
+}
+
 void CPairList::clear() {
   store_.clear();
   count_ = 0;

@@ -33,6 +33,12 @@ class CPairList {
   // Makes order (nodes of this list, each at most once) the whole list in
   // that order, numbered from 0. Nodes left out are dropped.
   void relink(const std::vector<WordPair*>& order);
+  // The history of pair (a node of this list), made empty when it has none;
+  // null when memory cannot be had.
+  PairHistory* historyOf(WordPair* pair);
+  // count empty histories side by side in the word store, for a reader that
+  // hands them to many pairs; null when memory cannot be had.
+  PairHistory* allocateHistories(size_t count);
   void clear();
   int count() const { return count_; }
 

@@ -4,8 +4,12 @@
 #include "framework/ReplacingFile.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/TextLines.h"
+#include "wordlist/Utf8Text.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,14 +23,35 @@ bool appendLine(WordList& list, const TextLine& line, bool oem) {
   return list.pairs.append(first.c_str(), second.c_str(), 1) >= 0;
 }
 
-void writeWord(CBufferedWriter& writer, const PairWord& word, bool oem) {
-  if (!oem) {
+enum class Encoding { Ansi, Oem, Utf8 };
+
+void writeWord(CBufferedWriter& writer, const PairWord& word, Encoding encoding) {
+  if (encoding == Encoding::Ansi) {
     writer.write(word.c_str(), word.length());
-    return;
+  } else if (encoding == Encoding::Utf8) {
+    std::string converted = cp1252ToUtf8(word.c_str(), word.length());
+    writer.write(converted.data(), static_cast<unsigned>(converted.size()));
+  } else {
+    CText converted(word.c_str());
+    converted.toOem();
+    writer.write(converted);
   }
-  CText converted(word.c_str());
-  converted.toOem();
-  writer.write(converted);
+}
+
+FileResult writeLines(WordList& list, Encoding encoding) {
+  CReplacingFile file;
+  if (!file.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
+  CBufferedWriter writer(&file, nullptr);
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) {
+    writeWord(writer, pair->firstWord, encoding);
+    writer.write('\t');
+    writeWord(writer, pair->secondWord, encoding);
+    writer.write("\r\n", 2);
+  }
+  if (!writer.flush()) return FileResult::CannotWrite;
+  if (!file.commit(nullptr)) return FileResult::CannotCreate;
+  list.format = encoding == Encoding::Oem ? kFormatOemText : kFormatText;
+  return FileResult::Ok;
 }
 
 }  // namespace
@@ -40,10 +65,21 @@ FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& questio
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
   if (std::memchr(contents.bytes.get(), 0, contents.size)) return FileResult::UnknownFormat;
+  const char* text = contents.bytes.get();
+  size_t size = contents.size;
+  std::string converted;
+  std::vector<int> badLines;
+  if (!oem && isUtf8Text(text, size)) {
+    converted = utf8ToCp1252(text, size, &badLines);
+    text = converted.data();
+    size = converted.size();
+  }
   result = FileResult::Ok;
-  splitTextLines(contents.bytes.get(), contents.size, [&](const TextLine& line) {
-    if (!line.valid()) {
-      if (line.endedByBreak && !question()) result = FileResult::UnknownFormat;
+  splitTextLines(text, size, [&](const TextLine& line) {
+    if (std::binary_search(badLines.begin(), badLines.end(), line.number)) {
+      if (!question(InvalidLine{line.number, true})) result = FileResult::UnknownFormat;
+    } else if (!line.valid()) {
+      if (line.endedByBreak && !question(InvalidLine{line.number, false})) result = FileResult::UnknownFormat;
     } else if (!appendLine(list, line, oem)) {
       result = FileResult::NoMemory;
     }
@@ -53,18 +89,6 @@ FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& questio
   return result;
 }
 
-FileResult writeText(WordList& list, bool oem) {
-  CReplacingFile file;
-  if (!file.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
-  CBufferedWriter writer(&file, nullptr);
-  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) {
-    writeWord(writer, pair->firstWord, oem);
-    writer.write('\t');
-    writeWord(writer, pair->secondWord, oem);
-    writer.write("\r\n", 2);
-  }
-  if (!writer.flush()) return FileResult::CannotWrite;
-  if (!file.commit(nullptr)) return FileResult::CannotCreate;
-  list.format = oem ? kFormatOemText : kFormatText;
-  return FileResult::Ok;
-}
+FileResult writeText(WordList& list, bool oem) { return writeLines(list, oem ? Encoding::Oem : Encoding::Ansi); }
+
+FileResult writeUtf8Text(WordList& list) { return writeLines(list, Encoding::Utf8); }

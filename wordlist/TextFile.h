@@ -6,15 +6,30 @@
 
 #include <functional>
 
-// Asked when a text line has no separator or an empty word; answers true to
-// skip the line and read on, false to stop reading (UnknownFormat).
-using InvalidLineQuestion = std::function<bool()>;
+// A text line that cannot become a pair: number is its line in the file
+// (from 1); unconvertible when it holds a character that the program's code
+// page cannot hold (wordlist/Utf8Text.h), otherwise it has no separator or an
+// empty word.
+struct InvalidLine {
+  int number = 0;
+  bool unconvertible = false;
+};
+
+// Asked for each invalid line; answers true to skip the line and read on,
+// false to stop reading (UnknownFormat).
+using InvalidLineQuestion = std::function<bool(const InvalidLine& line)>;
 
 // Reads the file named by list.fileName into list (reset, keeping the file
 // name) by the line rule of wordlist/TextLines.h. Every pair read is marked;
-// reserved bytes (wordlist/WordBytes.h) are dropped from the words.
+// reserved bytes (wordlist/WordBytes.h) are dropped from the words. The ANSI
+// variant reads UTF-8 text (wordlist/Utf8Text.h) too: a line with a
+// character the code page cannot hold is asked about even when it is the last
+// one, and never taken.
 FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& question);
 
 // Writes every pair as first word, tab, second word, CR LF. The header texts
 // are not written.
 FileResult writeText(WordList& list, bool oem);
+
+// The same in UTF-8, without byte order mark; the list's format becomes Text.
+FileResult writeUtf8Text(WordList& list);

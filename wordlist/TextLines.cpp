@@ -37,8 +37,11 @@ class LineSplitter {
   }
 
  private:
-  size_t skipBlanks(size_t p) const {
-    while (p < end_ && isBlank(text_[p])) ++p;
+  // Also counts the line breaks passed, so that the next line knows its number.
+  size_t skipBlanks(size_t p) {
+    for (; p < end_ && isBlank(text_[p]); ++p)
+      if (text_[p] == '\r' || (text_[p] == '\n' && (p == 0 || text_[p - 1] != '\r'))) ++lineNumber_;
+    line_.number = lineNumber_;
     return p;
   }
 
@@ -66,6 +69,7 @@ class LineSplitter {
   const char* text_;
   size_t end_;
   TextLine line_;
+  int lineNumber_ = 1;
   bool joinPending_ = false;
   bool lineStarted_ = false;
 };

@@ -17,6 +17,9 @@ struct TextLine {
   bool separatorSeen = false;
   bool joined = false;        // text followed a further separator
   bool endedByBreak = false;  // false only for a last line without a break
+  // Where the line stands in the text, from 1: CR, LF and CR LF each end one
+  // line, blank lines included.
+  int number = 0;
 
   // A pair: a separator and two non-empty words.
   bool valid() const { return separatorSeen && !first.empty() && !second.empty(); }

@@ -3,10 +3,12 @@
 #include "framework/ReplacingFile.h"
 #include "framework/BufferedWriter.h"
 #include "wordlist/FileContents.h"
+#include "wordlist/HistoryBlock.h"
 #include "wordlist/QzlReader.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -61,8 +63,9 @@ bool readWordInPlace(char*& position, const char** word, unsigned* length) {
   return true;
 }
 
-// The pairs' words stay in the file's bytes, which the list keeps.
-FileResult readPairs(char* position, CPairList& pairs) {
+// The pairs' words stay in the file's bytes, which the list keeps. position
+// ends at the end marker.
+FileResult readPairs(char*& position, CPairList& pairs) {
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
@@ -74,6 +77,35 @@ FileResult readPairs(char* position, CPairList& pairs) {
     position += 2;
   }
   return FileResult::Ok;
+}
+
+// Hands the histories of a valid history block to their pairs. A block that
+// is not valid is ignored, and so are the histories already handed out of
+// one whose records turn out not to hold.
+FileResult readHistories(const char* block, size_t size, CPairList& pairs) {
+  // The histories are taken from the word store a batch at a time, in pieces
+  // that share its blocks.
+  const uint32_t kBatch = 4096;
+  HistoryBlockReader reader(block, size, static_cast<uint32_t>(pairs.count()));
+  uint32_t unread = reader.count(), left = 0;
+  PairHistory* batch = nullptr;
+  WordPair* pair = pairs.head();
+  uint32_t at = 0;
+  bool memory = true;
+  bool whole = reader.read([&](uint32_t index, const PairHistory& history) {
+    if (left == 0) {
+      left = unread < kBatch ? unread : kBatch;
+      unread -= left;
+      batch = pairs.allocateHistories(left);
+    }
+    for (; at < index; ++at) pair = pair->next;
+    memory &= batch != nullptr;
+    if (batch) pair->history = &(*batch++ = history);
+    --left;
+  });
+  if (!whole)
+    for (pair = pairs.head(); pair; pair = pair->next) pair->history = nullptr;
+  return memory ? FileResult::Ok : FileResult::NoMemory;
 }
 
 FileResult readWordFile(WordList& list, CDiskFile& file) {
@@ -88,9 +120,14 @@ FileResult readWordFile(WordList& list, CDiskFile& file) {
     return FileResult::Invalid;
   position += header - position;
   list.pairs.clear();
+  const char* end = contents.bytes.get() + contents.size;
   if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
   result = readPairs(position, list.pairs);
-  if (result == FileResult::Ok) list.format = kFormatWordFile;
+  // A file cut short ends in the end marker put after its last byte.
+  if (result == FileResult::Ok && position < end)
+    result = readHistories(position + 1, static_cast<size_t>(end - position - 1), list.pairs);
+  if (result != FileResult::Ok) return result;
+  list.format = kFormatWordFile;
   return result;
 }
 
@@ -137,6 +174,7 @@ class RecordWriter {
     writer_.write(kTextEnd);
   }
   void byte(char value) { writer_.write(value); }
+  void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
   bool storable() const { return storable_; }
   bool flush() { return writer_.flush(); }
 
@@ -144,6 +182,46 @@ class RecordWriter {
   CBufferedWriter writer_;
   bool storable_ = true;
 };
+
+bool hasHistory(const WordPair* pair) { return pair->history && pair->history->box != 0; }
+
+// The pairs with a history and the latest day one of them was asked.
+struct HistoryCount {
+  uint32_t pairs = 0;
+  uint16_t latestDay = 0;
+
+  void add(const WordPair* pair) {
+    if (!hasHistory(pair)) return;
+    ++pairs;
+    if (pair->history->lastAskedDay > latestDay) latestDay = pair->history->lastAskedDay;
+  }
+};
+
+void writeHistories(RecordWriter& writer, const CPairList& pairs, const HistoryCount& count) {
+  HistoryBlockWriter block(static_cast<uint32_t>(pairs.count()), count.pairs, count.latestDay,
+                           [&](const char* bytes, size_t size) { writer.bytes(bytes, size); });
+  uint32_t index = 0;
+  for (WordPair* pair = pairs.head(); pair; pair = pair->next, ++index)
+    if (hasHistory(pair)) block.add(index, *pair->history);
+  block.finish();
+}
+
+// The pair records of a word file in bytes from position, compared with the
+// words of pairs: the end marker when all of them agree, else null.
+const char* sameRecords(const char* position, const char* end, const CPairList& pairs) {
+  for (WordPair* pair = pairs.head(); pair; pair = pair->next) {
+    for (const PairWord* word : {&pair->firstWord, &pair->secondWord}) {
+      size_t length = word->length();
+      if (static_cast<size_t>(end - position) <= length || std::memcmp(position, word->c_str(), length) != 0 ||
+          position[length] != kTextEnd)
+        return nullptr;
+      position += length + 1;
+    }
+    if (end - position < 2 || position[0] == kEndMarker || position[1] == kEndMarker) return nullptr;
+    position += 2;
+  }
+  return position < end && *position == kEndMarker ? position : nullptr;
+}
 
 }  // namespace
 
@@ -198,17 +276,48 @@ FileResult writeWordFile(WordList& list) {
   writer.text(list.secondLanguage);
   writer.text(list.author);
   writer.text(list.information);
+  HistoryCount histories;
   for (WordPair* pair = list.pairs.head(); pair && writer.storable(); pair = pair->next) {
     writer.text(pair->firstWord);
     writer.text(pair->secondWord);
     writer.byte(pair->mark ? 1 : 0);
     writer.byte(kTextEnd);
+    histories.add(pair);
   }
   writer.byte(kEndMarker);
+  writeHistories(writer, list.pairs, histories);
   if (!writer.flush() || !writer.storable()) return FileResult::CannotWrite;
   if (!file.commit(nullptr)) return FileResult::CannotCreate;
   list.format = kFormatWordFile;
   return FileResult::Ok;
+}
+
+FileResult storeHistory(const WordList& list) {
+  CDiskFile file;
+  if (!file.open(list.fileName.c_str(), kReadFlags, nullptr)) return FileResult::CannotOpen;
+  FileContents contents;
+  FileResult result = contents.read(file);
+  if (result != FileResult::Ok) return result;
+  file.close();
+  const char* bytes = contents.bytes.get();
+  const char* end = bytes + contents.size;
+  contents.bytes[contents.size] = kEndMarker;
+  const char* position = bytes + sizeof kFixedBytes;
+  CText first, second, author, information;
+  if (contents.size < sizeof kFixedBytes || std::memcmp(bytes, kFixedBytes, sizeof kFixedBytes) != 0 ||
+      !readHeader(position, kMaxText, &first, &second, &author, &information))
+    return FileResult::Invalid;
+  const char* endMarker = sameRecords(position, end, list.pairs);
+  if (!endMarker) return FileResult::Invalid;
+  CReplacingFile replacement;
+  if (!replacement.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
+  RecordWriter writer(&replacement);
+  writer.bytes(bytes, static_cast<size_t>(endMarker - bytes) + 1);
+  HistoryCount histories;
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) histories.add(pair);
+  writeHistories(writer, list.pairs, histories);
+  if (!writer.flush()) return FileResult::CannotWrite;
+  return replacement.commit(nullptr) ? FileResult::Ok : FileResult::CannotCreate;
 }
 
 FileResult readSummary(const char* path, FileInfo* info) {

@@ -27,6 +27,13 @@ FileResult save(WordList& list);
 // The word file writer; sets the format to kFormatWordFile on success.
 FileResult writeWordFile(WordList& list);
 
+// Writes the histories of list's pairs into its word file, whose bytes up to
+// the end marker stay as they are: the file must hold exactly the pairs of
+// list (the same words in the same order; marks and header may differ), else
+// Invalid and nothing is written. For a drill that has changed nothing but
+// the histories. The file is replaced only when complete.
+FileResult storeHistory(const WordList& list);
+
 FileResult readSummary(const char* path, FileInfo* info);
 
 // True when path can be opened and begins with the word file's fixed bytes.

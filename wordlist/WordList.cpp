@@ -4,6 +4,7 @@
 
 void WordList::reset(bool forgetFile) {
   pairs.clear();
+  historyChanged = false;
   firstLanguage.clear();
   secondLanguage.clear();
   author.clear();
@@ -27,4 +28,6 @@ void WordList::take(WordList& other) {
   other.format = format;
   format = otherFormat;
   pairs.takeFrom(other.pairs);
+  historyChanged = other.historyChanged;
+  other.historyChanged = false;
 }

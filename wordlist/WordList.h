@@ -28,4 +28,7 @@ struct WordList {
   CText author;
   CPairList pairs;
   int format = kFormatNone;
+  // The pairs' histories changed since the list was read or saved; it goes
+  // with the pairs.
+  bool historyChanged = false;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "wordlist/PairHistory.h"
+
 #include <cstring>
 
 // A word of a pair. The bytes live in the pair list's word store, which owns
@@ -24,4 +26,7 @@ struct WordPair {
   int id = 0;  // position in the list, 0 for the first pair
   unsigned char mark = 0;  // 1 = takes part in the drill
   WordPair* next = nullptr;
+  // In the pair list's word store; null until the pair has a history. It
+  // stays with the node when the list is reordered or its words change.
+  PairHistory* history = nullptr;
 };

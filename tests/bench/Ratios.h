@@ -2,7 +2,8 @@
 // Ratios between benchmark times, printed after all benchmarks have run, so
 // that a goal such as "open within 3 x the floor" reads off directly.
 //   static BenchRatio ratio("open / read floor", "BM_Open", "BM_ReadFloor", 3.0);
-// Names are the benchmark names as Google Benchmark prints them.
+// Names are the benchmark names as Google Benchmark prints them; an empty
+// denominator prints the numerator's time in seconds against the goal.
 #include <string>
 #include <vector>
 

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool goOn = data[0] & 2;
   WordList list;
   list.fileName = writeFuzzFile("", data + 1, size - 1).c_str();
-  if (readText(list, oem, [goOn] { return goOn; }) != FileResult::Ok) return 0;
+  if (readText(list, oem, [goOn](const InvalidLine&) { return goOn; }) != FileResult::Ok) return 0;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
     if (pair->firstWord.empty() || pair->secondWord.empty() || pair->mark != 1) std::abort();
   return 0;

@@ -42,6 +42,16 @@ for target in text oem; do
 done
 check "oem bytes" grep -q $'mother\t\x84iti' "$work/list.oem"
 
+run convert "$sample" "$work/list.utf8" --to utf8
+check "convert to utf8" test "$code" = 0
+check "utf8 bytes" grep -q $'mother\t\xc3\xa4iti' "$work/list.utf8"
+run dump "$work/list.utf8"
+check "dump of utf8 equals" cmp -s <(printf '%s\n' "$out") "$work/dump.wdl.txt"
+printf 'caf\xc3\xa9\tkahvila\r\n\xe4\xb8\x80\tone\r\n' >"$work/unconvertible.txt"
+run info "$work/unconvertible.txt"
+check "unconvertible line named" grep -q "line 2 has a character that code page 1252 cannot hold" "$work/err"
+check "unconvertible line left out" grep -q "^pairs: 1$" "$work/out"
+
 run convert "$work/list.text" "$work/back.wdl" --to wdl
 run info "$work/back.wdl"
 check "text to wdl" test "$(printf '%s\n' "$out" | sed -n '1p;5p' | tr '\n' ' ')" = "format: WordFile pairs: 52 "

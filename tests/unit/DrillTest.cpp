@@ -12,6 +12,8 @@ namespace {
 
 DWORD clockSeconds = 1000;
 DWORD testClock() { return clockSeconds; }
+const unsigned kToday = 19500;
+unsigned testDay() { return kToday; }
 
 class RecordingEvents : public DrillEvents {
  public:
@@ -49,7 +51,7 @@ class DrillTest : public ::testing::Test {
   void start(std::initializer_list<Pair> pairs, bool askSecond = false) {
     for (const Pair& pair : pairs) list.pairs.append(pair.first, pair.second, pair.mark);
     settings.setAskSecond(askSecond);
-    drill = std::make_unique<Drill>(list, settings, events, random);
+    drill = std::make_unique<Drill>(list, settings, events, random, testDay);
     ASSERT_TRUE(drill->restart(&display));
   }
 
@@ -432,3 +434,64 @@ TEST_F(DrillTest, ResetStartsThePointsAgain) {
 }
 
 }  // namespace
+
+// The pair answered wrong takes a right answer instead, and leaves the drill
+// at the next check as a pair answered right does.
+TEST_F(DrillTest, CountAsRightTurnsTheLatestWrongAnswerIntoARightOne) {
+  settings.Status = Settings::kUseColors | Settings::kSkipRightAnswers;
+  settings.rememberAnswers = true;
+  start({{"talo", "house", 1}, {"kissa", "cat", 1}, {"koira", "dog", 1}});
+  EXPECT_FALSE(drill->canCountAsRight());
+  answerRight();
+  EXPECT_FALSE(drill->canCountAsRight());
+  int asked = drill->state().currentId;
+  CText question, expected;
+  list.pairs.copyPair(asked, &question, &expected);
+  list.historyChanged = false;
+  answer("hose");
+  const PairHistory* history = list.pairs.pairAt(asked)->history;
+  ASSERT_TRUE(history != nullptr);
+  EXPECT_EQ(history->wrongCount, 1);
+  EXPECT_EQ(history->box, 1);
+  EXPECT_TRUE(list.historyChanged);
+  EXPECT_TRUE(drill->askPrevious());
+
+  ASSERT_TRUE(drill->canCountAsRight());
+  ASSERT_TRUE(drill->countAsRight());
+  EXPECT_FALSE(drill->countAsRight());
+  EXPECT_FALSE(drill->askPrevious());
+  EXPECT_EQ(history->rightCount, 1);
+  EXPECT_EQ(history->wrongCount, 0);
+  EXPECT_EQ(history->box, 2);
+  EXPECT_EQ(history->lastAskedDay, kToday);
+  ASSERT_TRUE(drill->refresh(&display));
+  EXPECT_EQ(bytes(display.resultLine), color(settings.RightColor) + "Counted as right!" + color(settings.BaseColor) +
+                                           kFont + " (" + question.c_str() + ")");
+  EXPECT_EQ(bytes(display.pointsLine), "Points 2 / 2 Selected 2 / 3");
+  answer("wrong");
+  EXPECT_EQ(list.pairs.markOf(asked), 0);
+
+  // A change of the list or the direction ends the chance.
+  answer("wrong");
+  ASSERT_TRUE(drill->canCountAsRight());
+  ASSERT_TRUE(drill->reshuffle(&display));
+  EXPECT_FALSE(drill->canCountAsRight());
+}
+
+TEST_F(DrillTest, LenientJudgingForgivesMissingAccentsAndTakesAnyAlternative) {
+  settings.leniency.withoutAccents = true;
+  settings.leniency.alternatives = true;
+  start({{"kahvila", "caf\xE9; coffee shop", 1}, {"kahvila", "bistro", 1}});
+  const struct {
+    const char* typed;
+    AnswerResult result;
+  } cases[] = {{"CAFE", Right}, {"coffee shop", Right}, {"bistro", RightByOtherPair}, {"cafes", Wrong}};
+  for (const auto& c : cases) {
+    while (drill->state().currentId != 0) answer("");
+    answer(c.typed);
+    EXPECT_EQ(drill->state().lastResult, c.result) << c.typed;
+  }
+  // Answers are remembered only when the learner asks for it.
+  EXPECT_EQ(list.pairs.pairAt(0)->history, nullptr);
+  EXPECT_FALSE(list.historyChanged);
+}

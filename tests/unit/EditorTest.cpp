@@ -88,6 +88,29 @@ TEST_F(EditorTest, RowsLeaveTheListAndComeBackInDisplayOrder) {
   EXPECT_EQ(listed(list_), "0+Apple/apple 1house/House 2+new/row ");
 }
 
+// Each pair's history holds its first letter as its right answers; a pair
+// pasted from the clipboard has none.
+TEST_F(EditorTest, APairKeepsItsHistoryThroughEveryEditButNotThroughTheClipboard) {
+  for (const char* word : {"cat", "apple", "bird"}) {
+    list_.pairs.append(word, word, 1);
+    list_.pairs.historyOf(list_.pairs.last())->rightCount = static_cast<uint16_t>(word[0]);
+  }
+  rows_.takeFrom(list_);
+  rows_.sort(WordRows::kFirstWord, false, lowerKey);
+  ASSERT_TRUE(rows_.moveDown(0));
+  rows_.swapWords(2);
+  ASSERT_TRUE(rows_.setWords(1, "bat", "lepakko"));
+  rows_.lendTo(list_);
+  rows_.takeBack(list_);
+  ASSERT_TRUE(paste(makeWordlistBlock(rows_, {0})));
+  rows_.giveBack(list_);
+  std::string histories;
+  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next)
+    histories += std::string(pair->firstWord.c_str()) + ":" +
+                 (pair->history ? std::string(1, static_cast<char>(pair->history->rightCount)) : "-") + " ";
+  EXPECT_EQ(histories, "bird:b bat:a cat:c bird:- ");
+}
+
 TEST_F(EditorTest, MarkingCommandsAndTruncation) {
   open({"a", "b", "c"});
   rows_.checkAll(true);

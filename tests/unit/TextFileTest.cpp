@@ -27,8 +27,9 @@ class TextFileTest : public ::testing::Test {
   FileResult read(const std::string& bytes, bool answer = true, int requested = kFormatNone) {
     questions_ = 0;
     std::string path = folder_.write("list.txt", bytes);
-    return open(list_, path.c_str(), requested, [&] {
+    return open(list_, path.c_str(), requested, [&](const InvalidLine& line) {
       ++questions_;
+      asked_.push_back(line);
       return answer;
     });
   }
@@ -36,6 +37,7 @@ class TextFileTest : public ::testing::Test {
   TempFolder folder_;
   WordList list_;
   int questions_ = 0;
+  std::vector<InvalidLine> asked_;
 };
 
 TEST_F(TextFileTest, SplitsLinesIntoPairs) {
@@ -86,7 +88,7 @@ TEST_F(TextFileTest, RefusesBinaryFilesAndDropsReservedBytes) {
   EXPECT_EQ(list_.pairs.head()->secondWord, "kissa");
   ASSERT_EQ(save(list_), FileResult::Ok);
   WordList back;
-  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [] { return true; }), FileResult::Ok);
+  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
   EXPECT_EQ(back.pairs.count(), 1);
 }
 
@@ -99,7 +101,7 @@ TEST_F(TextFileTest, WritesTabsAndCrLfAndReadsBackMarked) {
   ASSERT_EQ(save(list_), FileResult::Ok);
   EXPECT_EQ(TempFolder::read(list_.fileName.c_str()), "house\ttalo\r\ndog\tkoira\r\n");
   WordList back;
-  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [] { return true; }), FileResult::Ok);
+  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
   EXPECT_EQ(pairsOf(back), (Pairs{{"house", "talo"}, {"dog", "koira"}}));
   EXPECT_TRUE(back.author.empty());
   EXPECT_EQ(back.information.left(6), "Made: ");
@@ -112,6 +114,6 @@ TEST_F(TextFileTest, OemVariantConvertsBothWays) {
   ASSERT_EQ(save(list_), FileResult::Ok);
   EXPECT_EQ(TempFolder::read(list_.fileName.c_str()), "k\x84si\thand\r\n");
   WordList back;
-  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatOemText, [] { return true; }), FileResult::Ok);
+  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatOemText, [](const InvalidLine&) { return true; }), FileResult::Ok);
   EXPECT_EQ(pairsOf(back), (Pairs{{"k\xE4si", "hand"}}));
 }

@@ -24,7 +24,7 @@ std::string pair(const std::string& first, const std::string& second, char mark)
   return first + '\x03' + second + '\x03' + mark + '\x03';
 }
 
-const InvalidLineQuestion kSkip = [] { return true; };
+const InvalidLineQuestion kSkip = [](const InvalidLine&) { return true; };
 
 }  // namespace
 

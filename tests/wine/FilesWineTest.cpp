@@ -9,7 +9,7 @@
 
 namespace {
 
-const InvalidLineQuestion kSkip = [] { return true; };
+const InvalidLineQuestion kSkip = [](const InvalidLine&) { return true; };
 
 std::string tempFolder() {
   char base[MAX_PATH];

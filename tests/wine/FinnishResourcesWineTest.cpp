@@ -228,6 +228,7 @@ WINE_TEST(finnishKeysFollowTheFinnishCaptions) {
              {key, VK_F5, IDM_QUIZ_COMBINE_FILES}, {key, VK_F6, IDM_QUIZ_TESTS},     {key, VK_F7, IDM_QUIZ_SETTINGS},
              {key, VK_TAB, IDM_NEXT_TAB_STOP},    {ctrl, VK_TAB, IDM_NEXT_TAB_STOP},
              {FVIRTKEY | FSHIFT, VK_TAB, IDM_PREVIOUS_TAB_STOP}});
+  checkKeys(IDR_QUIZ_MORE_ACCELERATORS, {{ctrl, 'H', IDM_QUIZ_COUNT_AS_RIGHT}});
   std::vector<ACCEL> wordList = checkKeys(IDR_WORDLIST_ACCELERATORS,
             {{0, '<', IDM_CHANGE_ORDER}, {0, '>', IDM_CHANGE_ORDER},  {ctrl, 'C', IDM_WORDLIST_COPY},
              {alt, 'E', IDM_WORDLIST_FIND},          {ctrl, 'K', IDM_MARK_ALL},     {alt, 'L', IDM_WORDLIST_SORT},

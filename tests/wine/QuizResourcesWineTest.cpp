@@ -161,6 +161,8 @@ WINE_TEST(quizAcceleratorsAreTheTable) {
       {FVIRTKEY | FSHIFT, VK_TAB, IDM_PREVIOUS_TAB_STOP},
   };
   checkAccelerators(IDR_QUIZ_ACCELERATORS, expected, sizeof expected / sizeof expected[0]);
+  const ACCEL more[] = {{FVIRTKEY | FCONTROL, 'R', IDM_QUIZ_COUNT_AS_RIGHT}};
+  checkAccelerators(IDR_QUIZ_MORE_ACCELERATORS, more, 1);
 }
 
 WINE_TEST(wavePreviewPanelHasItsButtons) {
