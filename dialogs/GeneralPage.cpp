@@ -1,6 +1,7 @@
 #include "dialogs/GeneralPage.h"
 
 #include "framework/WaitCursor.h"
+#include "framework/WinDC.h"
 #include "framework/WinFontDialog.h"
 #include "quiz/FontDescription.h"
 #include "resources/QuizResourceIds.h"
@@ -16,13 +17,6 @@ const UINT kLongestPeriod = 0x7FFFFFFF;
 const DWORD kFontFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
 const int kSmallestPoints = 2;
 const int kLargestPoints = 20;
-
-int screenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  int pixels = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
 
 }  // namespace
 
@@ -93,7 +87,7 @@ void GeneralPage::showFont() {
   SendDlgItemMessageA(hwnd, IDC_GENERAL_FONT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   shownFont_.deleteObject();
   shownFont_.attach(font);
-  SetDlgItemTextA(hwnd, IDC_GENERAL_FONT, describeFont(font_, screenPixelsPerInch()).c_str());
+  SetDlgItemTextA(hwnd, IDC_GENERAL_FONT, describeFont(font_, CWinDC::screenPixelsPerInch()).c_str());
 }
 
 void GeneralPage::applyFont() {

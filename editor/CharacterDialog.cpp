@@ -1,6 +1,7 @@
 #include "editor/CharacterDialog.h"
 
 #include "framework/RegistryKey.h"
+#include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
 #include "quiz/FontDescription.h"
@@ -26,13 +27,6 @@ struct SchemeColour {
 const SchemeColour kSchemeColours[] = {
     {"Window", COLOR_WINDOW}, {"WindowText", COLOR_WINDOWTEXT}, {"HiLight", COLOR_HIGHLIGHT},
     {"HilightText", COLOR_HIGHLIGHTTEXT}};
-
-int screenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  int pixels = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
 
 }  // namespace
 
@@ -66,7 +60,7 @@ void CharacterDialog::ownerDeactivated(HWND other) {
 LRESULT CharacterDialog::onInitDialog(HWND) {
   readColours();
   placeBelowOwner();
-  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, screenPixelsPerInch()).c_str());
+  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, CWinDC::screenPixelsPerInch()).c_str());
   measureCells();
   fillCells();
   HWND cells = GetDlgItem(hwnd, IDC_CHARACTER_CELLS);

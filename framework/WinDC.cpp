@@ -100,3 +100,10 @@ CWinPoint CWinDC::getTextExtent(const char* text, int count) const {
   GetTextExtentPoint32A(dc, text, count, &size);
   return CWinPoint(size.cx, size.cy);
 }
+
+int CWinDC::screenPixelsPerInch() {
+  HDC screen = GetDC(nullptr);
+  int pixels = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}

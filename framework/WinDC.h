@@ -47,6 +47,8 @@ class CWinDC {
 
   // The size (width, height) of count characters of text.
   CWinPoint getTextExtent(const char* text, int count) const;
+  // The screen's logical pixels per inch, vertically.
+  static int screenPixelsPerInch();
 
   HDC dc = nullptr;
   HWND window = nullptr;
