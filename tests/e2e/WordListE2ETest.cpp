@@ -222,6 +222,7 @@ WINE_TEST(wordListWindowEditsTheListAndGivesItBack) {
   // Change Order ("<") swaps the words and keeps the check; Del deletes.
   selectOnly(rows, {0, 2});
   quiz.program.typeText("<");
+  CHECK(showsRows(rows, "+talo/house +dog/koira kissa/cat +apple/omena +bird/lintu tree/puu "));
   selectOnly(rows, {4});
   quiz.program.pressKey(VK_DELETE);
   std::string edited = "+talo/house +dog/koira kissa/cat +apple/omena tree/puu ";
