@@ -6,6 +6,9 @@
 namespace e2e {
 namespace {
 
+// How long a key may take to show its effect before it counts as lost.
+const DWORD kRepressAfter = 3000;
+
 // Quotes an argument so that the C runtime's parser gives it back unchanged.
 std::string quoted(const std::string& argument) {
   std::string result = "\"";
@@ -207,6 +210,22 @@ bool TargetProgram::pressKey(UINT vk, unsigned modifiers) {
   postKey(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, false);
   postKey(target, system ? WM_SYSKEYUP : WM_KEYUP, vk, true);
   return settle(2);
+}
+
+bool TargetProgram::pressKeyUntil(UINT vk, unsigned modifiers, const std::function<std::string()>& state,
+                                  const std::string& expected, DWORD timeout) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeout) {
+    const std::string before = state();
+    if (before == expected) return true;
+    if (!pressKey(vk, modifiers)) return false;
+    if (!pollFor([&] { return state() != before; }, kRepressAfter)) continue;
+    if (pollFor([&] { return state() == expected; }, kRepressAfter)) return true;
+    break;
+  }
+  failWithScreenshot("key " + std::to_string(vk) + " with modifiers " + std::to_string(modifiers) + " gave \"" +
+                     state() + "\", expected \"" + expected + "\"");
+  return false;
 }
 
 bool TargetProgram::typeText(const std::string& characters) {

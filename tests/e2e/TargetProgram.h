@@ -6,6 +6,7 @@
 // stop early.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,12 @@ class TargetProgram {
   // the program's key state until the program has taken the keys from its
   // queue. False when no window has the focus.
   bool pressKey(UINT vk, unsigned modifiers = 0);
+  // Presses vk with modifiers until state() reads expected. Wine may hand the
+  // program a key state from before the modifiers were held, so a press can
+  // be lost; the key is pressed again only after state() stayed as it was for
+  // a while, because a second press behind a slow first one would act twice.
+  bool pressKeyUntil(UINT vk, unsigned modifiers, const std::function<std::string()>& state,
+                     const std::string& expected, DWORD timeout = kDefaultTimeout);
   // Posts WM_CHAR for each character to the focused window.
   bool typeText(const std::string& characters);
   // Waits until the program's user-interface thread has taken count posted

@@ -21,16 +21,19 @@ void pollPause() {
   }
 }
 
-bool waitFor(const std::function<bool()>& condition, const std::string& what, DWORD timeout) {
+bool pollFor(const std::function<bool()>& condition, DWORD timeout) {
   const DWORD start = GetTickCount();
   while (!condition()) {
-    if (GetTickCount() - start >= timeout) {
-      failWithScreenshot("timed out after " + std::to_string(timeout) + " ms waiting for " + what);
-      return false;
-    }
+    if (GetTickCount() - start >= timeout) return false;
     pollPause();
   }
   return true;
+}
+
+bool waitFor(const std::function<bool()>& condition, const std::string& what, DWORD timeout) {
+  if (pollFor(condition, timeout)) return true;
+  failWithScreenshot("timed out after " + std::to_string(timeout) + " ms waiting for " + what);
+  return false;
 }
 
 void failWithScreenshot(const std::string& message) {

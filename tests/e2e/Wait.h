@@ -17,6 +17,10 @@ const DWORD kDefaultTimeout = 10000;
 bool waitFor(const std::function<bool()>& condition, const std::string& what,
              DWORD timeout = kDefaultTimeout);
 
+// True as soon as condition holds; false after timeout milliseconds, without
+// a failure.
+bool pollFor(const std::function<bool()>& condition, DWORD timeout);
+
 // One poll interval, pumping this thread's messages.
 void pollPause();
 

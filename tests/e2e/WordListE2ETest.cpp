@@ -105,8 +105,7 @@ void selectOnly(const RemoteListView& rows, std::initializer_list<int> selected)
 // Wine may read its key state from a copy taken a moment before, so a
 // modifier held from outside can be missed; a missed press changes nothing.
 bool pressUntil(Quiz& quiz, UINT key, unsigned modifiers, const RemoteListView& rows, const std::string& expected) {
-  return waitFor([&] { return quiz.program.pressKey(key, modifiers) && rows.rows() == expected; },
-                 "the key " + std::to_string(key) + " giving " + expected);
+  return quiz.program.pressKeyUntil(key, modifiers, [&] { return rows.rows(); }, expected);
 }
 
 bool showsRows(const RemoteListView& rows, const std::string& expected) {
