@@ -3,6 +3,8 @@
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/WindowAccess.h"
 
+#include <algorithm>
+
 namespace e2e {
 namespace {
 
@@ -24,6 +26,18 @@ std::string quoted(const std::string& argument) {
   }
   result.append(backslashes * 2, '\\');
   return result + "\"";
+}
+
+// The text an edit control holds once characters replace its selection;
+// empty for other windows.
+std::string editAfterTyping(HWND target, const std::string& characters) {
+  if (characters.empty() || lstrcmpiA(className(target).c_str(), "Edit") != 0) return std::string();
+  DWORD_PTR selection = 0;
+  if (!SendMessageTimeoutA(target, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &selection)) return std::string();
+  const std::string before = text(target);
+  const size_t start = std::min<size_t>(LOWORD(selection), before.size());
+  const size_t end = std::max<size_t>(start, std::min<size_t>(HIWORD(selection), before.size()));
+  return before.substr(0, start) + characters + before.substr(end);
 }
 
 struct Search {
@@ -178,9 +192,19 @@ HWND TargetProgram::waitForDialog(HWND except, DWORD timeout) {
   return search.found;
 }
 
+// A window is hidden before its own closing code runs, and the code that
+// opened it goes on after it is destroyed (a dialog's settings written then),
+// so the program must also be back in its message loop.
 bool TargetProgram::waitForGone(HWND window, DWORD timeout) {
-  return waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); },
-                 "window \"" + text(window) + "\" to close", timeout);
+  if (!waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); },
+               "window \"" + text(window) + "\" to close", timeout))
+    return false;
+  for (int i = 0; i < 2; ++i) {
+    HWND other = findWindow(WindowQuery());
+    DWORD_PTR result = 0;
+    if (!other || !SendMessageTimeoutA(other, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &result)) break;
+  }
+  return true;
 }
 
 HWND TargetProgram::focus() const {
@@ -235,8 +259,13 @@ bool TargetProgram::typeText(const std::string& characters) {
     failWithScreenshot("no window has the focus in the program to take \"" + characters + "\"");
     return false;
   }
+  const std::string expected = editAfterTyping(target, characters);
   for (char c : characters) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
-  return settle(static_cast<int>(characters.size()));
+  if (!settle(static_cast<int>(characters.size()))) return false;
+  // The program may take a sent message while it handles a posted one, so
+  // an edit is also watched until the characters are in.
+  if (!expected.empty()) pollFor([&] { return text(target) == expected; }, kRepressAfter);
+  return true;
 }
 
 // A message sent to a thread is handled when the thread next asks for a

@@ -47,6 +47,8 @@ class TargetProgram {
   HWND waitForWindow(const WindowQuery& query, DWORD timeout = kDefaultTimeout);
   // A message box or other "#32770" dialog of the program other than except.
   HWND waitForDialog(HWND except = nullptr, DWORD timeout = kDefaultTimeout);
+  // Until window is hidden or destroyed and the program has come back for
+  // its next message.
   bool waitForGone(HWND window, DWORD timeout = kDefaultTimeout);
 
   // The window that has the keyboard focus in the program's user-interface
