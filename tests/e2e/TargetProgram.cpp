@@ -10,6 +10,8 @@ namespace {
 
 // How long a key may take to show its effect before it counts as lost.
 const DWORD kRepressAfter = 3000;
+// How long a window that closed may stay hidden before it is destroyed.
+const DWORD kDestroyAfterHiding = 2000;
 
 // Quotes an argument so that the C runtime's parser gives it back unchanged.
 std::string quoted(const std::string& argument) {
@@ -192,13 +194,15 @@ HWND TargetProgram::waitForDialog(HWND except, DWORD timeout) {
   return search.found;
 }
 
-// A window is hidden before its own closing code runs, and the code that
-// opened it goes on after it is destroyed (a dialog's settings written then),
-// so the program must also be back in its message loop.
+// A window is hidden before its own closing code runs (a dialog's settings
+// written when it is destroyed), and the code that opened it goes on
+// afterwards, so a hidden window is given a while to be destroyed and the
+// program must also be back in its message loop.
 bool TargetProgram::waitForGone(HWND window, DWORD timeout) {
   if (!waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); },
                "window \"" + text(window) + "\" to close", timeout))
     return false;
+  pollFor([&] { return !IsWindow(window); }, kDestroyAfterHiding);
   for (int i = 0; i < 2; ++i) {
     HWND other = findWindow(WindowQuery());
     DWORD_PTR result = 0;
