@@ -48,3 +48,10 @@ WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
   }
   return message.wParam;
 }
+
+void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight) {
+  const int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
+                     2 * GetSystemMetrics(SM_CYDLGFRAME) + clientHeight;
+  limits->ptMinTrackSize.x = minimumWidth;
+  limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
+}

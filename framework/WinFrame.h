@@ -25,6 +25,10 @@ class CWinFrame : public CWinBase {
   HMENU menu = nullptr;
 };
 
+// Answers WM_GETMINMAXINFO for a window that only grows in width, from
+// minimumWidth on: its height is a caption, a menu bar and clientHeight.
+void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight);
+
 // Runs GetMessageA until the quit message, offering each message to the
 // accelerator table (when there is one) aimed at window. Answers the quit
 // message's wParam.

@@ -7,6 +7,7 @@
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
+#include "framework/WinFrame.h"
 #include "quiz/CombineDialog.h"
 #include "quiz/CommandLine.h"
 #include "quiz/FontDescription.h"
@@ -224,11 +225,7 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
 
 LRESULT QuizWindow::defaultProcedure(UINT messageId, WPARAM wParam, LPARAM lParam) {
   if (messageId == WM_GETMINMAXINFO) {
-    MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-    int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                 2 * GetSystemMetrics(SM_CYDLGFRAME) + kClientHeight;
-    limits->ptMinTrackSize.x = kMinimumWidth;
-    limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
+    keepWindowHeight(reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
     return TRUE;
   }
   if (settings_.messageNumber != 0 && messageId == settings_.messageNumber) {

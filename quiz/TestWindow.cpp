@@ -137,11 +137,7 @@ LRESULT TestWindow::onActivate(UINT state, BOOL minimized, HWND other) {
 
 LRESULT TestWindow::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETMINMAXINFO) {
-    MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-    int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                 2 * GetSystemMetrics(SM_CYDLGFRAME) + kClientHeight;
-    limits->ptMinTrackSize.x = kMinimumWidth;
-    limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
+    keepWindowHeight(reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
     return 0;
   }
   return CWinFrame::defaultProcedure(message, wParam, lParam);
