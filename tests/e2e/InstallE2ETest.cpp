@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "installer/InstallResourceIds.h"
+#include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/e2e/WindowCapture.h"
@@ -88,25 +89,6 @@ std::string registryText(HKEY root, const std::string& key, const char* name) {
 
 std::string shellFolder(const char* name, bool common) {
   return registryText(common ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, kShellFolders, name);
-}
-
-std::string linkTarget(const std::string& link) {
-  std::string target = "<none>";
-  IShellLinkA* shellLink = nullptr;
-  IPersistFile* file = nullptr;
-  WCHAR wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 reinterpret_cast<void**>(&shellLink))) &&
-      SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-      SUCCEEDED(file->Load(wide, STGM_READ))) {
-    char path[MAX_PATH] = "";
-    shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
-    target = path;
-  }
-  if (file) file->Release();
-  if (shellLink) shellLink->Release();
-  return target;
 }
 
 // The number of the bulk file that a status line names; 99 for another one.

@@ -10,6 +10,7 @@
 #include "installer/Win32SetupEnvironment.h"
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/QuizSession.h"
+#include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
 
@@ -24,17 +25,15 @@
 #include <set>
 #include <string>
 
+using e2e::clearPendingMoves;
+using e2e::lowered;
+using e2e::pendingMoves;
+
 namespace {
 
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97";
 const char kSettingsKey[] = "Software\\Quorvel\\Verbolt'97\\Settings";
-const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 const DWORD kRemoveTimeout = 30000;
-
-std::string lowered(std::string text) {
-  CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
-  return text;
-}
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -65,22 +64,9 @@ bool keyExists(HKEY root, const char* key) {
   return true;
 }
 
-// The system's list of moves at the next start, lower-cased.
-std::string pendingMoves() {
-  char buffer[16384];
-  DWORD size = sizeof buffer;
-  if (SHGetValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", nullptr, buffer, &size))
-    return "";
-  std::string list(buffer, size);
-  std::replace(list.begin(), list.end(), '\0', '|');
-  return lowered(list);
-}
-
 bool waitsForRestart(const std::string& path) {
   return pendingMoves().find(lowered("\\??\\" + path + "|")) != std::string::npos;
 }
-
-void clearPendingMoves() { SHDeleteValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"); }
 
 // The temporary folders that copies of Remove work in.
 std::set<std::string> removeCopies() {

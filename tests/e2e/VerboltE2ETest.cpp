@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/e2e/CleanState.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"
@@ -37,8 +38,6 @@ const COLORREF kWrongRed = RGB(0xFF, 0, 0);          // WrongColor and DiffColor
 const COLORREF kRightBlue = RGB(0, 0, 0xFF);         // RightColor 0xFF0000
 const COLORREF kMissingPurple = RGB(0x80, 0, 0x80);  // MissingColor 0x800080
 const COLORREF kExtraBlue = RGB(0, 0, 0xA0);         // ExtraColor 0xA00000
-
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Names of the autosave files in folder, in the order the system lists them.
 std::vector<std::string> autosaveFiles(const std::string& folder) {
@@ -115,23 +114,6 @@ bool writeList(const std::string& path, const ListFile& list) {
 }
 
 
-// A value's bytes below the settings key; *type is REG_NONE when it is absent.
-std::string registryValue(const std::string& key, const char* name, DWORD* type) {
-  *type = REG_NONE;
-  HKEY opened;
-  std::string path = kSettingsKey + key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::string();
-  char data[4096];
-  DWORD size = sizeof data;
-  std::string value;
-  if (RegQueryValueExA(opened, name, nullptr, type, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS)
-    value.assign(data, size);
-  else
-    *type = REG_NONE;
-  RegCloseKey(opened);
-  return value;
-}
-
 std::string numberBytes(DWORD number) { return std::string(reinterpret_cast<const char*>(&number), sizeof number); }
 
 void checkNumber(const std::string& key, const char* name, DWORD expected) {
@@ -172,28 +154,6 @@ std::string upperFirst(std::string word) {
   return word;
 }
 
-struct WindowSearch {
-  DWORD process;
-  const std::function<bool(HWND)>* matches;
-  HWND found;
-};
-
-BOOL CALLBACK visitWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process || !IsWindowVisible(window) || !(*search->matches)(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// A visible top-level window of process that matches.
-HWND windowOf(DWORD process, const std::function<bool(HWND)>& matches) {
-  WindowSearch search = {process, &matches, nullptr};
-  EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // One Verbolt process with its main window.
 struct Quiz {
   TargetProgram program;
@@ -209,7 +169,7 @@ struct Quiz {
       return false;
     waitFor(
         [&] {
-          main = windowOf(program.processId(), [](HWND w) { return GetMenu(w) && endsWith(text(w), kTitleSuffix); });
+          main = windowOfProcess(program.processId(), [](HWND w) { return GetMenu(w) && endsWith(text(w), kTitleSuffix); });
           return main != nullptr || !program.running();
         },
         "the main window titled \"... - Verbolt'97\"");
@@ -271,7 +231,7 @@ struct Quiz {
   // A message box or dialog of the program that is open now, without waiting.
   HWND openDialog() const {
     HWND except = main;
-    return windowOf(program.processId(), [except](HWND w) { return w != except && className(w) == "#32770"; });
+    return windowOfProcess(program.processId(), [except](HWND w) { return w != except && className(w) == "#32770"; });
   }
 
   // Posts WM_CLOSE and waits for the save prompt.
@@ -476,7 +436,7 @@ WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
     return;
   }
   HWND box = nullptr, main = nullptr;
-  CHECK(waitFor([&] { return (box = windowOf(process.dwProcessId, [](HWND w) { return text(w) == "Error:"; })); },
+  CHECK(waitFor([&] { return (box = windowOfProcess(process.dwProcessId, [](HWND w) { return text(w) == "Error:"; })); },
                 "the load error"));
   if (box) {
     CHECK_EQ(messageBoxText(box), "Error to open file " + cut + ": \nFile not found.");
@@ -484,7 +444,7 @@ WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
   }
   CHECK(waitFor(
       [&] {
-        main = windowOf(process.dwProcessId, [](HWND w) { return text(w) == "untitled - Verbolt'97"; });
+        main = windowOfProcess(process.dwProcessId, [](HWND w) { return text(w) == "untitled - Verbolt'97"; });
         return main != nullptr;
       },
       "the untitled main window"));

@@ -13,6 +13,7 @@
 #include "installer/SetupScript.h"
 #include "installer/ShortcutPhase.h"
 #include "installer/Win32SetupEnvironment.h"
+#include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/Wait.h"
 #include "tests/wine/WineTest.h"
 
@@ -25,6 +26,11 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using e2e::clearPendingMoves;
+using e2e::linkTarget;
+using e2e::lowered;
+using e2e::pendingMoves;
 
 namespace {
 
@@ -179,27 +185,6 @@ class Installation {
     SHDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
   }
 };
-
-std::string lowered(std::string text) {
-  CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
-  return text;
-}
-
-const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
-
-// The system's list of moves at the next start (in the tests' own Wine
-// prefix), lower-cased, its separating NULs shown as "|".
-std::string pendingMoves() {
-  char buffer[16384];
-  DWORD size = sizeof buffer;
-  if (SHGetValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations", nullptr, buffer, &size))
-    return "";
-  std::string list(buffer, size);
-  std::replace(list.begin(), list.end(), '\0', '|');
-  return lowered(list);
-}
-
-void clearPendingMoves() { SHDeleteValueA(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"); }
 
 }  // namespace
 
@@ -391,31 +376,6 @@ WINE_TEST(registryPhaseSetsKeepsAndDeletesValuesAndLogsThem) {
   CHECK_EQ(install.log(), install.logHead() + line + "\n" + line + "\\Sub\n" + line + ",\"Path\"\n" + line +
                               ",\"Text\"\n" + line + ",\"Empty\"\n" + line + ",\"\"\n" + line + ",\"Count\"\n" + line +
                               ",\"Bin\"\n" + line + ",\"Fresh\"\n");
-}
-
-// The target and working folder of a saved shortcut; "<none>" when it
-// cannot be read.
-std::string linkTarget(const std::string& link, std::string* workingFolder = nullptr) {
-  CoInitialize(nullptr);
-  std::string target = "<none>";
-  IShellLinkA* shellLink = nullptr;
-  IPersistFile* file = nullptr;
-  WCHAR wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 reinterpret_cast<void**>(&shellLink))) &&
-      SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-      SUCCEEDED(file->Load(wide, STGM_READ))) {
-    char path[MAX_PATH] = "";
-    shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
-    target = path;
-    shellLink->GetWorkingDirectory(path, MAX_PATH);
-    if (workingFolder) *workingFolder = path;
-  }
-  if (file) file->Release();
-  if (shellLink) shellLink->Release();
-  CoUninitialize();
-  return target;
 }
 
 WINE_TEST(shortcutPhaseMakesTheGroupAndLinksThatPointAtTheirTargets) {
