@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/e2e/CleanState.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/e2e/WindowCapture.h"
@@ -37,10 +38,8 @@ const COLORREF kDefaultRightBlue = RGB(0, 0, 0xFF);
 const COLORREF kChosenGreen = RGB(0, 0x80, 0);
 const COLORREF kDisabledGrey = RGB(0x80, 0x80, 0x80);
 
-std::string parentOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
-
 bool writeFile(const std::string& path, const std::string& bytes) {
-  CreateDirectoryA(parentOf(path).c_str(), nullptr);
+  CreateDirectoryA(parentFolder(path).c_str(), nullptr);
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   bool ok = file != INVALID_HANDLE_VALUE &&
@@ -63,11 +62,11 @@ std::string wordFile() {
 std::string copyVerbolt(const std::string& test) {
   char self[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string bin = parentOf(self) + "\\dialogs e2e\\" + test + "\\bin";
+  std::string bin = parentFolder(self) + "\\dialogs e2e\\" + test + "\\bin";
   std::string program = std::string("Z:") + VERBOLT_EXE;
   for (char& c : program)
     if (c == '/') c = '\\';
-  if (!makeEmptyFolder(parentOf(bin)) || !makeEmptyFolder(bin) ||
+  if (!makeEmptyFolder(parentFolder(bin)) || !makeEmptyFolder(bin) ||
       !CopyFileA(program.c_str(), (bin + "\\Verbolt.exe").c_str(), FALSE)) {
     failWithScreenshot("cannot copy " + program + " to " + bin);
     return std::string();
@@ -212,7 +211,7 @@ bool pageShown(HWND sheet, int id) {
 // settings to the registry.
 WINE_TEST(settingsApplyOnlyOnOkAndAtOnce) {
   std::string bin = copyVerbolt("settings");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   std::string sound = root + "\\sounds\\answer.wav";
   if (bin.empty() || !writeFile(root + "\\lists\\words.wdl", wordFile()) || !writeFile(sound, "RIFF")) return;
   Verbolt quiz;
@@ -348,7 +347,7 @@ WINE_TEST(aboutShowsTheProgramLinksAndSystem) {
   RegSetValueExA(version, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win10"), 6);
   RegCloseKey(version);
   Verbolt quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", "", "untitled")) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", "", "untitled")) return;
   HWND about = quiz.open(kAbout, "About:");
   if (!about) return;
   CHECK_EQ(text(control(about, kVersionLine)), "Verbolt'97 V 1.42b");

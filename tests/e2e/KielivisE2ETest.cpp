@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/e2e/CleanState.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
@@ -30,13 +31,13 @@ void chooseDirection(QuizSession& quiz, int button) { sendNumbers(control(quiz.m
 
 WINE_TEST(finnishBuildKeepsItsSettingsAndFindsItsLanguageNames) {
   std::string bin = quizProgramFolder("finnish");
-  std::string lists = parentOf(bin) + "\\lists", path = lists + "\\ruotsi.wdl";
+  std::string lists = parentFolder(bin) + "\\lists", path = lists + "\\ruotsi.wdl";
   const WordFileBytes list = {"Ruotsi", "Suomi", "Opettaja", "Tehty: 1.9.2026", {{"hus", "talo", true}, {"katt", "kissa", true}}};
-  if (bin.empty() || !CreateDirectoryA(lists.c_str(), nullptr) || !writeBytes(path, list.bytes())) return;
+  if (bin.empty() || !CreateDirectoryA(lists.c_str(), nullptr) || !writeFileBytes(path, list.bytes())) return;
   removeRegistryTree(HKEY_CURRENT_USER, kVerbolt.settingsKey);
 
   QuizSession finnish;
-  if (!finnish.start(bin, parentOf(bin) + "\\work", {path}, kKielivis)) return;
+  if (!finnish.start(bin, parentFolder(bin) + "\\work", {path}, kKielivis)) return;
   CHECK_EQ(text(finnish.main), "ruotsi.wdl - Kielivisa'97");
   CHECK(finnish.shows(finnish.main, kQuestionLabel, "Mit\xE4 tarkoittaa ruotisksi"));
   chooseDirection(finnish, kFirstToSecond);
@@ -51,21 +52,21 @@ WINE_TEST(finnishBuildKeepsItsSettingsAndFindsItsLanguageNames) {
   CHECK(finnish.shows(finnish.main, kPointsLine, "Pisteet 1 / 1 Valittuja 2 / 2"));
   // A save writes the same word file as the English build does.
   CHECK(sendCommand(finnish.main, kSave));
-  CHECK_EQ(readBytes(path), list.bytes());
+  CHECK_EQ(readFileBytes(path), list.bytes());
   CHECK_EQ(finnish.program.close(finnish.main), 0);
   CHECK(keyExists("Software\\Quorvel\\Kielivisa'97\\Settings"));
   CHECK(!keyExists(kVerbolt.settingsKey));
 
   // The English table has no "Ruotsi" or "Suomi": the bare question label.
   QuizSession english;
-  if (!english.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!english.start(bin, parentFolder(bin) + "\\work", {path})) return;
   CHECK(english.shows(english.main, kQuestionLabel, "What is"));
   chooseDirection(english, kSecondToFirst);
   CHECK(english.shows(english.main, kQuestionLabel, "What is"));
   CHECK_EQ(english.program.close(english.main), 0);
 
   QuizSession untitled;
-  if (!untitled.start(bin, parentOf(bin) + "\\work", {}, kKielivis)) return;
+  if (!untitled.start(bin, parentFolder(bin) + "\\work", {}, kKielivis)) return;
   CHECK_EQ(text(untitled.main), "nimet\xF6n - Kielivisa'97");
   CHECK_EQ(text(control(untitled.main, kQuestionWord)), "Sanalistassa ei ole valittuja sanoja.");
   CHECK_EQ(untitled.program.close(untitled.main), 0);

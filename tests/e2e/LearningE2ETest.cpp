@@ -69,10 +69,10 @@ bool readList(const std::string& path, WordList* list) {
 
 WINE_TEST(aWrongAnswerCountsAsRightLenientAnswersPassAndTheHistoryStaysInTheFile) {
   std::string bin = quizProgramFolder("learning");
-  std::string path = parentOf(bin) + "\\learn.wdl";
-  if (bin.empty() || !writeBytes(path, kList.bytes())) return;
+  std::string path = parentFolder(bin) + "\\learn.wdl";
+  if (bin.empty() || !writeFileBytes(path, kList.bytes())) return;
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
 
   // Nothing to count as right yet; then a typo does.
   winetest::setContext("count as right");
@@ -117,7 +117,7 @@ WINE_TEST(aWrongAnswerCountsAsRightLenientAnswersPassAndTheHistoryStaysInTheFile
   // into the file all the same, after the pairs, which stay as they were.
   winetest::setContext("histories kept");
   CHECK_EQ(quiz.program.close(quiz.main), 0);
-  std::string bytes = readBytes(path);
+  std::string bytes = readFileBytes(path);
   CHECK_EQ(bytes.substr(0, kList.bytes().size()), kList.bytes());
   WordList list;
   if (!readList(path, &list)) return;
@@ -137,7 +137,7 @@ WINE_TEST(aWrongAnswerCountsAsRightLenientAnswersPassAndTheHistoryStaysInTheFile
 
 WINE_TEST(markDueAndHardWordsMarkExactlyTheirPairs) {
   std::string bin = quizProgramFolder("marking");
-  std::string path = parentOf(bin) + "\\marks.wdl";
+  std::string path = parentFolder(bin) + "\\marks.wdl";
   if (bin.empty()) return;
   // Right, wrong, days ago and box of B to E; A was never asked. Due: A, B
   // and C. Hardest: B (4 of 5 wrong), then C (2 of 4).
@@ -156,7 +156,7 @@ WINE_TEST(markDueAndHardWordsMarkExactlyTheirPairs) {
   list.fileName = path.c_str();
   if (writeWordFile(list) != FileResult::Ok) return;
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
 
   winetest::setContext("mark due words");
   postCommand(quiz.main, IDM_QUIZ_MARK_DUE_WORDS);

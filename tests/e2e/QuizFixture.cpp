@@ -44,13 +44,18 @@ std::string parentFolder(const std::string& path) { return path.substr(0, path.f
 
 std::string freshQuizProgram(const std::string& program, const std::string& suite, const std::string& test) {
   std::string root = besideThisProgram(suite + "\\" + test), bin = root + "\\bin";
-  std::string exe = windowsPath(program);
-  if (!makeEmptyFolder(root) || !makeEmptyFolder(bin) ||
-      !CopyFileA(exe.c_str(), (bin + exe.substr(exe.find_last_of('\\'))).c_str(), FALSE)) {
-    failWithScreenshot("cannot copy " + exe + " to " + bin);
+  if (!makeEmptyFolder(root) || !makeEmptyFolder(bin)) {
+    failWithScreenshot("cannot make " + bin);
     return std::string();
   }
-  return bin;
+  return copyProgramInto(program, bin) ? bin : std::string();
+}
+
+bool copyProgramInto(const std::string& program, const std::string& folder) {
+  std::string exe = windowsPath(program);
+  if (CopyFileA(exe.c_str(), (folder + exe.substr(exe.find_last_of('\\'))).c_str(), FALSE)) return true;
+  failWithScreenshot("cannot copy " + exe + " to " + folder);
+  return false;
 }
 
 bool writeFileBytes(const std::string& path, const std::string& bytes) {

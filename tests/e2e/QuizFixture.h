@@ -16,6 +16,8 @@ extern const char kQuizSettingsKey[];  // below HKEY_CURRENT_USER
 // program (a host or Windows path) in its bin folder; answers that bin
 // folder, or an empty text after a failure.
 std::string freshQuizProgram(const std::string& program, const std::string& suite, const std::string& test);
+// Copies program (a host or Windows path) into folder under its own name.
+bool copyProgramInto(const std::string& program, const std::string& folder);
 std::string parentFolder(const std::string& path);
 
 bool writeFileBytes(const std::string& path, const std::string& bytes);

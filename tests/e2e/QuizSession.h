@@ -17,10 +17,6 @@ namespace e2e {
 // KIELIVIS_EXE) in its bin folder; answers that folder, or an empty text
 // after a failure.
 std::string quizProgramFolder(const std::string& test);
-std::string parentOf(const std::string& path);
-bool writeBytes(const std::string& path, const std::string& bytes);
-// The file's bytes; empty when it cannot be read.
-std::string readBytes(const std::string& path);
 
 struct PairBytes {
   std::string first, second;

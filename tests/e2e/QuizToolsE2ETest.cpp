@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/QuizResourceIds.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
@@ -178,10 +179,10 @@ const char kAskReversible[] = "There aren't used same languages in files. Do you
 
 WINE_TEST(testWindowAsksTheCountsChosenAndGradesTheAnswers) {
   std::string bin = quizProgramFolder("test window");
-  std::string path = parentOf(bin) + "\\nine.wdl";
-  if (bin.empty() || !writeBytes(path, kNine.bytes())) return;
+  std::string path = parentFolder(bin) + "\\nine.wdl";
+  if (bin.empty() || !writeFileBytes(path, kNine.bytes())) return;
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
   postCommand(quiz.main, IDM_QUIZ_TESTS);
   HWND test = quiz.window("Test", "WDLTEST", quiz.main);
   if (!test) return;
@@ -290,19 +291,19 @@ WINE_TEST(testWindowAsksTheCountsChosenAndGradesTheAnswers) {
 
 WINE_TEST(combiningJoinsTwoWordFilesInTheOrderChosen) {
   std::string bin = quizProgramFolder("combine");
-  std::string lists = parentOf(bin) + "\\lists";
+  std::string lists = parentFolder(bin) + "\\lists";
   CreateDirectoryA(lists.c_str(), nullptr);
   const std::string first = lists + "\\first.wdl", same = lists + "\\same.wdl", crossed = lists + "\\crossed.wdl",
                     other = lists + "\\swedish.wdl", half = lists + "\\half.wdl", damaged = lists + "\\damaged.wdl",
                     result = lists + "\\result.wdl";
-  if (bin.empty() || !writeBytes(first, kFirst.bytes()) || !writeBytes(same, listOf("english", "FINNISH").bytes()) ||
-      !writeBytes(crossed, listOf("Finnish", "English").bytes()) ||
-      !writeBytes(other, listOf("English", "Swedish").bytes()) || !writeBytes(half, listOf("Swedish", "English").bytes()) ||
-      !writeBytes(damaged, kFirst.bytes().substr(0, 60) + "\x02\x03x\x03\x01\x03\x02") ||
-      !writeBytes(lists + "\\old.qzl", "\"Wdl11\",0,\"a\",\"b\",\"c\",\"d\"\n"))
+  if (bin.empty() || !writeFileBytes(first, kFirst.bytes()) || !writeFileBytes(same, listOf("english", "FINNISH").bytes()) ||
+      !writeFileBytes(crossed, listOf("Finnish", "English").bytes()) ||
+      !writeFileBytes(other, listOf("English", "Swedish").bytes()) || !writeFileBytes(half, listOf("Swedish", "English").bytes()) ||
+      !writeFileBytes(damaged, kFirst.bytes().substr(0, 60) + "\x02\x03x\x03\x01\x03\x02") ||
+      !writeFileBytes(lists + "\\old.qzl", "\"Wdl11\",0,\"a\",\"b\",\"c\",\"d\"\n"))
     return;
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {})) return;
   postCommand(quiz.main, IDM_QUIZ_COMBINE_FILES);
   HWND dialog = quiz.window("Combine Files", "#32770", quiz.main);
   if (!dialog) return;
@@ -328,10 +329,10 @@ WINE_TEST(combiningJoinsTwoWordFilesInTheOrderChosen) {
   winetest::setContext("automatic");
   combine(dialog, first, same, result);
   if (!combined(quiz, dialog)) return;
-  CHECK_EQ(readBytes(result), combined(kFirst, listOf("english", "FINNISH"), false, "Anna"));
+  CHECK_EQ(readFileBytes(result), combined(kFirst, listOf("english", "FINNISH"), false, "Anna"));
   combine(dialog, first, crossed, result, "Someone else");
   if (!combined(quiz, dialog)) return;
-  CHECK_EQ(readBytes(result), combined(kFirst, listOf("Finnish", "English"), true, "Someone else"));
+  CHECK_EQ(readFileBytes(result), combined(kFirst, listOf("Finnish", "English"), true, "Someone else"));
 
   // Without a crosswise match Yes keeps the order and No exchanges; with
   // one, Yes exchanges. Cancel stops without a word.
@@ -348,7 +349,7 @@ WINE_TEST(combiningJoinsTwoWordFilesInTheOrderChosen) {
     combine(dialog, first, q.second, result);
     if (!quiz.answer(dialog, "Automatic Order", q.question, q.button) || !combined(quiz, dialog)) return;
     WordFileBytes second = q.second == other ? listOf("English", "Swedish") : listOf("Swedish", "English");
-    CHECK_EQ(readBytes(result), combined(kFirst, second, q.exchanged, "Anna"));
+    CHECK_EQ(readFileBytes(result), combined(kFirst, second, q.exchanged, "Anna"));
   }
   DeleteFileA(result.c_str());
   combine(dialog, first, other, result);
@@ -375,10 +376,10 @@ WINE_TEST(combiningJoinsTwoWordFilesInTheOrderChosen) {
   bool reported = failed(quiz, dialog, "Cannot create destination file. Disk may be full?");
   CloseHandle(held);
   if (!reported) return;
-  CHECK_EQ(readBytes(first), kFirst.bytes());
+  CHECK_EQ(readFileBytes(first), kFirst.bytes());
   postCommand(dialog, IDC_COMBINE_COMBINE);
   if (!combined(quiz, dialog)) return;
-  CHECK_EQ(readBytes(first), combined(kFirst, listOf("english", "FINNISH"), false, "Anna"));
+  CHECK_EQ(readFileBytes(first), combined(kFirst, listOf("english", "FINNISH"), false, "Anna"));
   CHECK(quiz.shows(dialog, IDC_COMBINE_FIRST_INFO,
                    "Info:\n1st Language: English\n2nd Language: Finnish\nAuthor: Anna\nWords: 8"));
   pressButton(dialog, IDC_COMBINE_CLOSE);

@@ -9,6 +9,7 @@
 #include "installer/SetupScript.h"
 #include "installer/Win32SetupEnvironment.h"
 #include "tests/e2e/CleanState.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/WindowAccess.h"
@@ -231,7 +232,7 @@ class Installation {
     return remove.start(path("Remove.exe"), arguments, "", area + "\\work" + std::to_string(++starts));
   }
   std::string path(const std::string& name) const { return folder + "\\" + name; }
-  std::string log() const { return e2e::readBytes(path("Install.log")); }
+  std::string log() const { return e2e::readFileBytes(path("Install.log")); }
 
   std::string area, folder, group, groupName;
   TestEnvironment environment;
@@ -354,16 +355,16 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAsso
   // Samples becomes a link to a folder of the learner's.
   const std::string outside = install.area + "\\Outside", samples = install.path("Samples");
   e2e::makeEmptyFolder(outside);
-  e2e::writeBytes(outside + "\\a.wdl", "the learner's");
+  e2e::writeFileBytes(outside + "\\a.wdl", "the learner's");
   DeleteFileA((samples + "\\a.wdl").c_str());
   RemoveDirectoryA(samples.c_str());
   CHECK(makeLink(samples, outside));
   char system[MAX_PATH];
   GetSystemDirectoryA(system, MAX_PATH);
   const std::string systemFile = std::string(system) + "\\remove-e2e.dll", rooted = "C:\\remove-e2e.txt";
-  e2e::writeBytes(systemFile, "system");
-  e2e::writeBytes(rooted, "rooted");
-  e2e::writeBytes(install.path("Install.log"), install.log() + "FILE=" + systemFile + "\nFILE=\\remove-e2e.txt\n" +
+  e2e::writeFileBytes(systemFile, "system");
+  e2e::writeFileBytes(rooted, "rooted");
+  e2e::writeFileBytes(install.path("Install.log"), install.log() + "FILE=" + systemFile + "\nFILE=\\remove-e2e.txt\n" +
                                                     "FILE=remove-e2e.txt\nUNKNOWN=1\n");
 
   std::set<std::string> copies = removeCopies();
@@ -387,7 +388,7 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAsso
   e2e::pressButton(done, IDOK);
   CHECK_EQ(remove.waitForExit(kRemoveTimeout), 1);
   CHECK(!endedCopy(copies).empty());
-  CHECK_EQ(e2e::readBytes(outside + "\\a.wdl"), "the learner's");
+  CHECK_EQ(e2e::readFileBytes(outside + "\\a.wdl"), "the learner's");
   CHECK(exists(systemFile) && exists(rooted));
   CHECK(!exists(install.path("Remove.exe")) && !exists(install.path("Install.log")));
   CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", ""), "Other.WDL");

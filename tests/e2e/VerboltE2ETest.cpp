@@ -109,8 +109,8 @@ const ListFile kEmptyList = {"", "", "", "", {}};
 
 // Writes list as a word file, making its folder when needed.
 bool writeList(const std::string& path, const ListFile& list) {
-  CreateDirectoryA(parentOf(path).c_str(), nullptr);
-  return writeBytes(path, list.wordFile());
+  CreateDirectoryA(parentFolder(path).c_str(), nullptr);
+  return writeFileBytes(path, list.wordFile());
 }
 
 
@@ -297,7 +297,7 @@ std::string todaysInformation() {
 
 WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
   std::string bin = quizProgramFolder("command line");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   std::string path = root + "\\my lists\\English Finnish.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
   Quiz quiz;
@@ -367,7 +367,7 @@ WINE_TEST(commandLineOpensTheWordFileAndTheEndWritesTheSettings) {
 // program made of it: absolute, every component by its long name.
 WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
   std::string bin = quizProgramFolder("long names");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   std::string path = root + "\\my lists\\English Finnish.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
   char shortPath[MAX_PATH] = "";
@@ -394,14 +394,14 @@ WINE_TEST(commandLinePathIsMadeAbsoluteAndLong) {
 WINE_TEST(commandLineFileThatCannotBeOpenedIsReported) {
   std::string bin = quizProgramFolder("missing file");
   if (bin.empty()) return;
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   const struct {
     std::string path, bytes, message;
   } cases[] = {{root + "\\no such.wdl", "", "File not found."},
                {root + "\\short.wdl", "\xFE\xFE" "97", "Invalid file."}};
   for (const auto& c : cases) {
     winetest::setContext(c.path);
-    if (!c.bytes.empty()) CHECK(writeBytes(c.path, c.bytes));
+    if (!c.bytes.empty()) CHECK(writeFileBytes(c.path, c.bytes));
     Quiz quiz;
     if (!quiz.program.start(bin + "\\Verbolt.exe", {c.path}, kSettingsKey, root + "\\work")) return;
     HWND box = quiz.program.waitForDialog();
@@ -420,7 +420,7 @@ WINE_TEST(commandLineFileThatCannotBeOpenedIsReported) {
 // argument, so this program is started by hand.
 WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
   std::string bin = quizProgramFolder("unquoted");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   if (bin.empty() || !writeList(root + "\\lists\\drill.wdl", kDrillList) ||
       !removeRegistryTree(HKEY_CURRENT_USER, kSettingsKey))
     return;
@@ -462,10 +462,10 @@ WINE_TEST(unquotedCommandLinePathEndsAtTheFirstSpace) {
 
 WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   std::string bin = quizProgramFolder("drill");
-  std::string path = parentOf(bin) + "\\lists\\drill.wdl";
+  std::string path = parentFolder(bin) + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
   Quiz quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
   HWND result = quiz.item(kResultLine), right = quiz.item(kRightLine), yours = quiz.item(kYourLine);
 
   // Right, without help: Ask Previous is unchecked, so the pair leaves the
@@ -575,12 +575,12 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
 // before, until no pair is selected; then Check and Give Help do nothing.
 WINE_TEST(rightAnswersEmptyTheDrill) {
   std::string bin = quizProgramFolder("all right");
-  std::string path = parentOf(bin) + "\\lists\\three.wdl";
+  std::string path = parentFolder(bin) + "\\lists\\three.wdl";
   ListFile three = kDrillList;
   three.pairs.resize(3);
   if (bin.empty() || !writeList(path, three)) return;
   Quiz quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
   const char* const points[] = {"Points 1 / 1 Selected 3 / 3", "Points 2 / 2 Selected 2 / 3",
                                 "Points 3 / 3 Selected 1 / 3", "Points 4 / 4 Selected 0 / 3"};
   for (const char* expected : points) {
@@ -605,10 +605,10 @@ WINE_TEST(rightAnswersEmptyTheDrill) {
 
 WINE_TEST(answerOfAnotherMarkedPairWithTheSameQuestionIsRight) {
   std::string bin = quizProgramFolder("shared question");
-  std::string path = parentOf(bin) + "\\lists\\talo.wdl";
+  std::string path = parentFolder(bin) + "\\lists\\talo.wdl";
   if (bin.empty() || !writeList(path, kSharedQuestionList)) return;
   Quiz quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
   CHECK_EQ(quiz.line(kQuestionWord), "talo");
   CHECK_EQ(quiz.line(kPointsLine), "Points 0 / 0 Selected 2 / 3");
 
@@ -642,11 +642,11 @@ WINE_TEST(answerOfAnotherMarkedPairWithTheSameQuestionIsRight) {
 
 WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   std::string bin = quizProgramFolder("file commands");
-  std::string lists = parentOf(bin) + "\\lists";
+  std::string lists = parentFolder(bin) + "\\lists";
   std::string path = lists + "\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
   Quiz quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {})) return;
   CHECK(quiz.titleIs("untitled - Verbolt'97"));
   CHECK_EQ(quiz.line(kQuestionWord), "No selected words in wordlist.");
   CHECK_EQ(quiz.line(kQuestionLabel), "");
@@ -663,7 +663,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   LRESULT preselected = -1;
   if (!chooseFile(quiz, "Save File:", 1, lists + "\\drill.txt", &preselected)) return;
   CHECK_EQ(preselected, 0);
-  CHECK(waitFor([&] { return readBytes(lists + "\\drill.txt") == kDrillList.textFile(); }, "drill.txt as text"));
+  CHECK(waitFor([&] { return readFileBytes(lists + "\\drill.txt") == kDrillList.textFile(); }, "drill.txt as text"));
   CHECK(quiz.titleIs("drill.txt - Verbolt'97"));
 
   // A text document preselects the text entry; the first entry makes it a
@@ -672,13 +672,13 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   postCommand(quiz.main, kSaveAs);
   if (!chooseFile(quiz, "Save File:", 0, lists + "\\copy.wdl", &preselected)) return;
   CHECK_EQ(preselected, 1);
-  CHECK(waitFor([&] { return readBytes(lists + "\\copy.wdl") == kDrillList.wordFile(); }, "copy.wdl as word file"));
+  CHECK(waitFor([&] { return readFileBytes(lists + "\\copy.wdl") == kDrillList.wordFile(); }, "copy.wdl as word file"));
   CHECK(quiz.titleIs("copy.wdl - Verbolt'97"));
 
   winetest::setContext("save");
   CHECK(DeleteFileA((lists + "\\copy.wdl").c_str()));
   CHECK(sendCommand(quiz.main, kSave));
-  CHECK_EQ(readBytes(lists + "\\copy.wdl"), kDrillList.wordFile());
+  CHECK_EQ(readFileBytes(lists + "\\copy.wdl"), kDrillList.wordFile());
   CHECK(quiz.openDialog() == nullptr);
   CHECK_EQ(sendNumbers(quiz.main, DM_GETDEFID, 0, 0), MAKELONG(kCheck, DC_HASDEFID));
   CHECK(quiz.focusIn(quiz.main, kAnswerBox));
@@ -719,7 +719,7 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
   if (!chooseFile(quiz, "Save File:", -1, lists + "\\new.wdl")) return;
   ListFile fresh = kEmptyList;
   fresh.information = todaysInformation();
-  CHECK(waitFor([&] { return readBytes(lists + "\\new.wdl") == fresh.wordFile(); }, "new.wdl as an empty word file"));
+  CHECK(waitFor([&] { return readFileBytes(lists + "\\new.wdl") == fresh.wordFile(); }, "new.wdl as an empty word file"));
   CHECK(quiz.titleIs("new.wdl - Verbolt'97"));
   winetest::setContext("");
   CHECK_EQ(quiz.program.close(quiz.main), 0);
@@ -727,13 +727,13 @@ WINE_TEST(newOpenSaveAndSaveAsGoThroughTheFileDialog) {
 
 WINE_TEST(closingAChangedListAsksToSave) {
   std::string bin = quizProgramFolder("save prompt");
-  std::string path = parentOf(bin) + "\\lists\\drill.wdl";
+  std::string path = parentFolder(bin) + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList)) return;
 
   winetest::setContext("cancel, then no");
   {
     Quiz quiz;
-    if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+    if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
     // Closing an unchanged list asks nothing; Ask Previous marks it changed.
     CHECK(quiz.toggleAskPrevious());
     HWND prompt = quiz.closeToPrompt();
@@ -746,30 +746,30 @@ WINE_TEST(closingAChangedListAsksToSave) {
     CHECK(quiz.program.running());
     prompt = quiz.closeToPrompt();
     if (!prompt) return;
-    CHECK(writeBytes(path, kEmptyList.wordFile()));
+    CHECK(writeFileBytes(path, kEmptyList.wordFile()));
     pressButton(prompt, IDNO);
     CHECK_EQ(quiz.program.waitForExit(), 0);
-    CHECK_EQ(readBytes(path), kEmptyList.wordFile());
+    CHECK_EQ(readFileBytes(path), kEmptyList.wordFile());
   }
 
   winetest::setContext("yes");
   {
     Quiz quiz;
-    if (!writeList(path, kDrillList) || !quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+    if (!writeList(path, kDrillList) || !quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
     CHECK(quiz.toggleAskPrevious());
-    CHECK(writeBytes(path, kEmptyList.wordFile()));
+    CHECK(writeFileBytes(path, kEmptyList.wordFile()));
     HWND prompt = quiz.closeToPrompt();
     if (!prompt) return;
     pressButton(prompt, IDYES);
     CHECK_EQ(quiz.program.waitForExit(), 0);
-    CHECK_EQ(readBytes(path), kDrillList.wordFile());
+    CHECK_EQ(readFileBytes(path), kDrillList.wordFile());
   }
 
   // A failed save is reported and keeps the program and the changed flag.
   winetest::setContext("failed save");
   {
     Quiz quiz;
-    if (!writeList(path, kDrillList) || !quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+    if (!writeList(path, kDrillList) || !quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
     CHECK(quiz.toggleAskPrevious());
     CHECK(DeleteFileA(path.c_str()) && CreateDirectoryA(path.c_str(), nullptr));
     HWND prompt = quiz.closeToPrompt();
@@ -796,7 +796,7 @@ WINE_TEST(closingAChangedListAsksToSave) {
   winetest::setContext("untitled");
   {
     Quiz quiz;
-    if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+    if (!quiz.start(bin, parentFolder(bin) + "\\work", {})) return;
     CHECK(quiz.toggleAskPrevious());
     HWND prompt = quiz.closeToPrompt();
     if (!prompt) return;
@@ -821,7 +821,7 @@ WINE_TEST(closingAChangedListAsksToSave) {
 
 WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   std::string bin = quizProgramFolder("autosave");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   std::string path = root + "\\lists\\drill.wdl";
   if (bin.empty() || !writeList(path, kDrillList) || !setAutoSaveTime(3)) return;
 
@@ -835,14 +835,14 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   std::string firstFile = autosaveFiles(bin)[0];
   CHECK(firstFile.size() > 15);
   CHECK(std::strtoul(firstFile.c_str() + 11, nullptr, 10) <= 0xFFFF);
-  CHECK(waitFor([&] { return readBytes(bin + "\\" + firstFile) == kDrillList.wordFile(); },
+  CHECK(waitFor([&] { return readFileBytes(bin + "\\" + firstFile) == kDrillList.wordFile(); },
                 "the autosave file holding the list"));
 
   // A second instance knows the first one and leaves its file alone. Its
   // text document is autosaved as a word file and still saved as text.
   winetest::setContext("second instance");
   std::string textPath = root + "\\lists\\drill.txt";
-  CHECK(writeBytes(textPath, kDrillList.textFile()));
+  CHECK(writeFileBytes(textPath, kDrillList.textFile()));
   Quiz second;
   if (!second.start(bin, root + "\\work2", {textPath}, true)) return;
   if (!waitFor([&] { return autosaveFiles(bin).size() == 2; }, "the second instance's autosave file", 15000)) return;
@@ -851,11 +851,11 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   std::string secondFile = autosaveFiles(bin)[0] == firstFile ? autosaveFiles(bin)[1] : autosaveFiles(bin)[0];
   ListFile asRead = {"", "", "", todaysInformation(), kDrillList.pairs};
   for (Pair& pair : asRead.pairs) pair.marked = true;
-  CHECK(waitFor([&] { return readBytes(bin + "\\" + secondFile) == asRead.wordFile(); },
+  CHECK(waitFor([&] { return readFileBytes(bin + "\\" + secondFile) == asRead.wordFile(); },
                 "the text document's autosave file as a word file"));
   CHECK(DeleteFileA(textPath.c_str()));
   CHECK(sendCommand(second.main, kSave));
-  CHECK_EQ(readBytes(textPath), kDrillList.textFile());
+  CHECK_EQ(readFileBytes(textPath), kDrillList.textFile());
   CHECK(second.titleIs("drill.txt - Verbolt'97"));
   CHECK_EQ(second.program.close(second.main), 0);
   CHECK(autosaveFiles(bin) == std::vector<std::string>{firstFile});
@@ -912,7 +912,7 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
   // A restored file that cannot be read is reported and kept for a later
   // attempt.
   winetest::setContext("unreadable");
-  CHECK(writeBytes(bin + "\\wdlAutoSave9.wdl", "\xFE\xFE"));
+  CHECK(writeFileBytes(bin + "\\wdlAutoSave9.wdl", "\xFE\xFE"));
   Quiz unreadable;
   if (!unreadable.start(bin, root + "\\work5", {}, true)) return;
   offer = unreadable.dialog();
@@ -979,7 +979,7 @@ WINE_TEST(autosaveFilesAreWrittenKeptAfterACrashAndRestored) {
 WINE_TEST(mainWindowWidthIsLimitedAndKept) {
   std::string bin = quizProgramFolder("width");
   if (bin.empty()) return;
-  std::string work = parentOf(bin) + "\\work";
+  std::string work = parentFolder(bin) + "\\work";
   Quiz quiz;
   if (!quiz.start(bin, work, {})) return;
   RECT outer;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "resources/QuizResourceIds.h"
+#include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
@@ -81,7 +82,7 @@ bool startTest(QuizSession& quiz, HWND test) {
 WINE_TEST(aNewListIsTypedPairByPairWithCharactersAndLanguages) {
   std::string bin = quizProgramFolder("typing");
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {})) return;
   HWND dialog = openAddWords(quiz);
   if (!dialog) return;
 
@@ -152,9 +153,9 @@ WINE_TEST(aNewListIsTypedPairByPairWithCharactersAndLanguages) {
 
 WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   std::string bin = quizProgramFolder("manage files");
-  std::string root = parentOf(bin);
+  std::string root = parentFolder(bin);
   std::string other = root + "\\other.wdl", copy = root + "\\copy.wdl";
-  if (bin.empty() || !writeBytes(root + "\\List.wdl", kList.bytes()) || !writeBytes(other, "older")) return;
+  if (bin.empty() || !writeFileBytes(root + "\\List.wdl", kList.bytes()) || !writeFileBytes(other, "older")) return;
   QuizSession quiz;
   if (!quiz.start(bin, root + "\\work", {root + "\\List.wdl"})) return;
 
@@ -169,13 +170,13 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   winetest::setContext("move");
   CHECK(nameFile(quiz, IDM_QUIZ_MOVE_FILE, "Move File:", root + "\\list.wdl", other));
   CHECK(titled(quiz, "other.wdl"));
-  CHECK_EQ(readBytes(other), kList.bytes());
+  CHECK_EQ(readFileBytes(other), kList.bytes());
   CHECK_EQ(storedName(root + "\\list.wdl"), "");
   CHECK(nameFile(quiz, IDM_QUIZ_MOVE_FILE, "Move File:", other, "..\\OTHER.WDL."));
   CHECK(quiz.program.settle());
   CHECK(IsWindowEnabled(quiz.main));  // no message
   CHECK(titled(quiz, "other.wdl"));
-  CHECK_EQ(readBytes(other), kList.bytes());
+  CHECK_EQ(readFileBytes(other), kList.bytes());
 
   // The old file cannot be deleted while another program has it open.
   HANDLE held = CreateFileA(other.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -183,7 +184,7 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   CHECK(quiz.answer(quiz.main, "Error:", "Cannot move file", IDOK));
   CloseHandle(held);
   CHECK(titled(quiz, "other.wdl"));
-  CHECK_EQ(readBytes(other), kList.bytes());
+  CHECK_EQ(readFileBytes(other), kList.bytes());
 
   // The copy's name comes from the file dialog behind Get. After the copy
   // the list is saved to the copy.
@@ -208,8 +209,8 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   sendCommand(quiz.main, IDC_QUIZ_SAVE);
   WordFileBytes saved = kList;
   saved.pairs.push_back({"sun", "aurinko", true});
-  CHECK(waitFor([&] { return readBytes(copy) == saved.bytes(); }, "the pair saved to the copy"));
-  CHECK_EQ(readBytes(other), kList.bytes());
+  CHECK(waitFor([&] { return readFileBytes(copy) == saved.bytes(); }, "the pair saved to the copy"));
+  CHECK_EQ(readFileBytes(other), kList.bytes());
 
   winetest::setContext("delete");
   DeleteFileA(copy.c_str());
@@ -235,10 +236,10 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
 
 WINE_TEST(theCharacterDialogServesTheAnswerBoxesAndStaysOnScreen) {
   std::string bin = quizProgramFolder("character");
-  std::string path = parentOf(bin) + "\\list.wdl";
-  if (bin.empty() || !writeBytes(path, kList.bytes())) return;
+  std::string path = parentFolder(bin) + "\\list.wdl";
+  if (bin.empty() || !writeFileBytes(path, kList.bytes())) return;
   QuizSession quiz;
-  if (!quiz.start(bin, parentOf(bin) + "\\work", {path})) return;
+  if (!quiz.start(bin, parentFolder(bin) + "\\work", {path})) return;
 
   winetest::setContext("properties unchanged");
   postCommand(quiz.main, IDM_QUIZ_PROPERTIES);
