@@ -203,11 +203,7 @@ bool TargetProgram::waitForGone(HWND window, DWORD timeout) {
                "window \"" + text(window) + "\" to close", timeout))
     return false;
   pollFor([&] { return !IsWindow(window); }, kDestroyAfterHiding);
-  for (int i = 0; i < 2; ++i) {
-    HWND other = findWindow(WindowQuery());
-    DWORD_PTR result = 0;
-    if (!other || !SendMessageTimeoutA(other, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &result)) break;
-  }
+  answersSentMessages(2);  // a program that ended meanwhile answers none
   return true;
 }
 
@@ -277,15 +273,19 @@ bool TargetProgram::typeText(const std::string& characters) {
 // count posted messages have been taken and handed on. A window that goes
 // away meanwhile (a dialog the keys closed) counts as answered.
 bool TargetProgram::settle(int count) {
-  for (int i = 0; i <= count; ++i) {
+  if (answersSentMessages(count + 1)) return true;
+  failWithScreenshot(running() ? "the program does not take its messages" : "the program ended while taking keys");
+  return false;
+}
+
+bool TargetProgram::answersSentMessages(int count) const {
+  for (int i = 0; i < count; ++i) {
     HWND window = focus();
     if (!window) window = findWindow(WindowQuery());
     DWORD_PTR result = 0;
     if (window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &result))
       continue;
     if (window && !IsWindow(window)) continue;
-    failWithScreenshot(running() ? "the program does not take its messages"
-                                 : "the program ended while taking keys");
     return false;
   }
   return true;

@@ -83,6 +83,10 @@ class TargetProgram {
 
  private:
   bool owns(HWND window) const;
+  // Sends count WM_NULL messages one after the other to the focused or a
+  // visible window of the program; false when one is not answered by a
+  // window that still exists.
+  bool answersSentMessages(int count) const;
   HWND findWindow(const WindowQuery& query) const;
   void postKey(HWND target, UINT message, UINT vk, bool up);
   void end();
