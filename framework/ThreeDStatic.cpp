@@ -18,7 +18,8 @@ COLORREF operandColor(const unsigned char* operand) {
 HFONT operandFont(const unsigned char* operand) {
   DWORD value = operand[0] | (operand[1] << 8) | (operand[2] << 16) |
                 (static_cast<DWORD>(operand[3]) << 24);
-  return reinterpret_cast<HFONT>(static_cast<UINT_PTR>(value));
+  // A handle has 32 significant bits; a 64-bit program sign-extends them.
+  return reinterpret_cast<HFONT>(static_cast<LONG_PTR>(static_cast<LONG>(value)));
 }
 
 }  // namespace

@@ -1,26 +1,58 @@
 #include "framework/WinCommonDialog.h"
 
+#include <commdlg.h>
+
+#include <cstddef>
 #include <cstring>
 
 void CWinCommonDialog::onOk() {}
 
 void CWinCommonDialog::onCancel() {}
 
+namespace {
+
+// Each structure whose hook binds an object: its size, which tells it apart,
+// and where its customisation field lies. The 32-bit sizes are the classic
+// ones; the 64-bit build lays the same structures out with wider pointers.
+struct HookedStructure {
+  DWORD size;
+  size_t dataOffset;
+};
+
+// OPENFILENAME_SIZE_VERSION_400A, as a constant the compiler can check.
+constexpr DWORD kOpenFileName400Size = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+
+const HookedStructure kHookedStructures[] = {
+    {sizeof(CHOOSECOLORA), offsetof(CHOOSECOLORA, lCustData)},
+    {sizeof(FINDREPLACEA), offsetof(FINDREPLACEA, lCustData)},
+    {sizeof(CHOOSEFONTA), offsetof(CHOOSEFONTA, lCustData)},
+    {sizeof(PRINTDLGA), offsetof(PRINTDLGA, lCustData)},
+    {kOpenFileName400Size, offsetof(OPENFILENAMEA, lCustData)},
+    {sizeof(PAGESETUPDLGA), offsetof(PAGESETUPDLGA, lCustData)},
+};
+
+#ifndef _WIN64
+static_assert(sizeof(CHOOSECOLORA) == 36 && offsetof(CHOOSECOLORA, lCustData) == 24, "colour");
+static_assert(sizeof(FINDREPLACEA) == 40 && offsetof(FINDREPLACEA, lCustData) == 28, "find/replace");
+static_assert(sizeof(CHOOSEFONTA) == 60 && offsetof(CHOOSEFONTA, lCustData) == 28, "font");
+static_assert(sizeof(PRINTDLGA) == 66 && offsetof(PRINTDLGA, lCustData) == 38, "print");
+static_assert(kOpenFileName400Size == 76 && offsetof(OPENFILENAMEA, lCustData) == 64, "open/save");
+static_assert(sizeof(PAGESETUPDLGA) == 84 && offsetof(PAGESETUPDLGA, lCustData) == 64, "page setup");
+#endif
+
+}  // namespace
+
 CWinBase* CWinCommonDialog::objectOfStructure(const void* structure) {
   const unsigned char* bytes = static_cast<const unsigned char*>(structure);
   DWORD size;
   std::memcpy(&size, bytes, sizeof size);
-  int offset;
-  switch (size) {
-    case 36: offset = 24; break;
-    case 40: case 60: offset = 28; break;
-    case 66: offset = 38; break;
-    case 76: case 84: offset = 64; break;
-    default: return nullptr;
+  for (const HookedStructure& hooked : kHookedStructures) {
+    if (hooked.size != size) continue;
+    CWinBase* object;
+    std::memcpy(&object, bytes + hooked.dataOffset, sizeof object);
+    return object;
   }
-  CWinBase* object;
-  std::memcpy(&object, bytes + offset, sizeof object);
-  return object;
+  return nullptr;
 }
 
 UINT_PTR CALLBACK CWinCommonDialog::hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

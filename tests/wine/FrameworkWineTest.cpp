@@ -521,6 +521,10 @@ class CancellingFontDialog : public CWinFontDialog {
   bool cancelled = false;
 };
 
+// A structure size in the 32-bit programs we ship, or in the 64-bit build of
+// the same sources, where pointers and handles are wider.
+DWORD shippedOr64(DWORD shipped, DWORD wide) { return sizeof(void*) == 4 ? shipped : wide; }
+
 }  // namespace
 
 WINE_TEST(fileDialogFilterBecomesNulSeparatedList) {
@@ -537,7 +541,7 @@ WINE_TEST(fileDialogOpensWithFilterAndPathAndCancels) {
   CHECK(owner.create(kTestClass, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 300, 200}, nullptr, nullptr));
   ThreadTimer watchdog(100, nullptr);
   CancellingFileDialog dialog("Wave Files (.wav)|*.wav|All Files (*.*)|*.*||", owner.hwnd);
-  CHECK_EQ(dialog.ofn.lStructSize, 76u);
+  CHECK_EQ(dialog.ofn.lStructSize, shippedOr64(76, 136));
   CHECK_EQ(dialog.ofn.Flags & (OFN_EXPLORER | OFN_ENABLEHOOK), static_cast<DWORD>(OFN_EXPLORER | OFN_ENABLEHOOK));
   CHECK_EQ(dialog.run(owner.hwnd), 0);
   CHECK(!watchdog.timedOut);
@@ -557,7 +561,7 @@ WINE_TEST(colorDialogStartsWithWhiteCustomColoursAndCancels) {
     ThreadTimer watchdog(100, nullptr);
     CancellingColorDialog dialog(c.initial);
     CHECK_EQ((dialog.chooseColor.Flags & CC_RGBINIT) != 0, c.preselected);
-    CHECK_EQ(dialog.chooseColor.lStructSize, 36u);
+    CHECK_EQ(dialog.chooseColor.lStructSize, shippedOr64(36, 72));
     for (int i = 0; i < 16; ++i) CHECK_EQ(dialog.customColors[i], 0xFFFFFFFFu);
     CHECK_EQ(dialog.run(nullptr), 0);
     CHECK(dialog.cancelled);
@@ -571,7 +575,7 @@ WINE_TEST(fontDialogIsBoundThroughItsHookAndCancels) {
   lstrcpyA(initial.lfFaceName, "Tahoma");
   ThreadTimer watchdog(100, nullptr);
   CancellingFontDialog dialog(&initial);
-  CHECK_EQ(dialog.chooseFont.lStructSize, 60u);
+  CHECK_EQ(dialog.chooseFont.lStructSize, shippedOr64(60, 104));
   CHECK(dialog.chooseFont.Flags & CF_INITTOLOGFONTSTRUCT);
   CHECK_EQ(static_cast<const char*>(dialog.logFont.lfFaceName), "Tahoma");
   CHECK_EQ(dialog.run(nullptr), 0);

@@ -9,14 +9,16 @@ state=$(cd "$1" && pwd)
 prefix=$state/fresh-$2
 shift 2
 template=$state/template
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=wine-env.sh
+. "$here/wine-env.sh"
+wine_environment "$prefix" "$(cat "$state/arch")"
 DISPLAY=$(cat "$state/display")
 export DISPLAY
 
 remove_prefix() {
   if [ -d "$prefix" ]; then
-    wineserver -k 2>/dev/null || true
+    "$WINESERVER" -k 2>/dev/null || true
     rm -rf "$prefix"
   fi
 }
@@ -29,4 +31,4 @@ cp -al "$template" "$prefix"
 for file in "$prefix"/*.reg "$prefix"/drive_c/windows/*.ini; do
   [ -f "$file" ] && cp --remove-destination "$template/${file#"$prefix"/}" "$file"
 done
-wine "$@"
+"$WINELOADER" "$@"

@@ -10,6 +10,9 @@ set -euo pipefail
 tree=$(cd "$1" && pwd)
 shift
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=wine-env.sh
+. "$root/tests/wine/wine-env.sh"
+arch=$(tree_architecture "$tree")
 file=${1:-$root/resources/samples/English-Finnish.wdl}
 state=$tree/wine-run
 name=${PROGRAM:-Verbolt}
@@ -18,19 +21,18 @@ screenshot=$(dirname "$tree")/screenshot.png
 
 if [ ! -f "$program" ]; then
   echo "The quiz program is not built yet; showing the word list with wdltool instead."
-  "$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+  "$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
   trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
   "$root/tests/wine/wine-run.sh" "$state" "$tree/wdltool/wdltool.exe" info "$file"
   exit
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
-  export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-  exec wine "$program" "$file"
+  wine_environment "$state/prefix" "$arch"
+  exec "$WINELOADER" "$program" "$file"
 fi
 
-"$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+"$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
 trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
 DISPLAY=$(cat "$state/display")
 export DISPLAY

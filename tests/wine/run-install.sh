@@ -11,6 +11,9 @@ set -euo pipefail
 tree=$(cd "$1" && pwd)
 shift
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=wine-env.sh
+. "$root/tests/wine/wine-env.sh"
+arch=$(tree_architecture "$tree")
 state=$tree/wine-install
 program=$tree/installer/Install.exe
 screenshot=$(dirname "$tree")/install.png
@@ -18,14 +21,13 @@ screenshot=$(dirname "$tree")/install.png
 "$root/tests/wine/wine-fixture.sh" stop "$state"
 rm -rf "$state/prefix"
 if [ -n "${DISPLAY:-}" ]; then
-  "$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+  "$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
   "$root/tests/wine/wine-fixture.sh" stop "$state"
-  export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-  exec wine "$program" "$@"
+  wine_environment "$state/prefix" "$arch"
+  exec "$WINELOADER" "$program" "$@"
 fi
 
-"$root/tests/wine/wine-fixture.sh" start "$state" >/dev/null
+"$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
 trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
 case " $* " in
   *" /S "*|*" /s "*)

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Starts or stops the environment that the Windows test programs run in:
 # a private X display (Xvfb) and a private Wine prefix inside the build tree.
-#   wine-fixture.sh start STATE_DIR
+#   wine-fixture.sh start STATE_DIR [win32|win64]
 #   wine-fixture.sh stop STATE_DIR
-# A pristine prefix, STATE_DIR/template, is made once and kept; the tests'
-# prefix is a copy of it, kept for later runs, and tests that need a prefix of
-# their own copy the template too (fresh-prefix.sh). stop ends only the Xvfb
-# and wineserver that belong to STATE_DIR.
+# start records the architecture (default win32) for wine-run.sh and
+# fresh-prefix.sh. A pristine prefix, STATE_DIR/template, is made once and
+# kept; the tests' prefix is a copy of it, kept for later runs, and tests that
+# need a prefix of their own copy the template too (fresh-prefix.sh). stop
+# ends only the Xvfb and wineserver that belong to STATE_DIR.
 set -euo pipefail
 action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
-mkdir -p "$state"
-export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=wine-env.sh
+. "$here/wine-env.sh"
+if [ "$action" = start ]; then
+  echo "${3:-win32}" >"$state/arch"
+fi
+arch=$(cat "$state/arch" 2>/dev/null || echo win32)
+wine_environment "$state/prefix" "$arch"
 
 stop_xvfb() {
   if [ -f "$state/xvfb.pid" ]; then
@@ -21,9 +27,32 @@ stop_xvfb() {
   fi
 }
 
+# A fresh prefix links the user's folders (Desktop, Documents, ...) to the
+# host's home folder; the tests' folders must stay inside the build tree.
+keep_user_folders_inside() {
+  local link
+  for link in "$1"/drive_c/users/*/*; do
+    [ -L "$link" ] || continue
+    rm "$link"
+    mkdir "$link"
+  done
+}
+
+make_template() {
+  local template=$1
+  echo "creating the template Wine prefix $template"
+  rm -rf "$template"
+  WINEPREFIX=$template "$WINELOADER" wineboot -i >/dev/null 2>&1
+  # Without a window manager, managed windows take seconds to close; nothing
+  # here needs the window manager, so windows stay unmanaged.
+  WINEPREFIX=$template "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  WINEPREFIX=$template "$WINESERVER" -w
+  [ -f "$template/system.reg" ] || { echo "Wine could not create the prefix $template" >&2; exit 1; }
+}
+
 start() {
   stop_xvfb
-  wineserver -k 2>/dev/null || true
+  "$WINESERVER" -k 2>/dev/null || true
   local fdfile=$state/displayfd
   rm -f "$fdfile"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >"$state/xvfb.log" 2>&1 &
@@ -38,31 +67,25 @@ start() {
   export DISPLAY
   DISPLAY=$(cat "$state/display")
   local template=$state/template
-  if [ ! -f "$template/system.reg" ]; then
-    echo "creating the template Wine prefix $template"
-    rm -rf "$template"
-    WINEPREFIX=$template wineboot -i >/dev/null 2>&1
-    # Without a window manager, managed windows take seconds to close; nothing
-    # here needs the window manager, so windows stay unmanaged.
-    WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    WINEPREFIX=$template wineserver -w
-  fi
+  [ -f "$template/system.reg" ] || make_template "$template"
+  keep_user_folders_inside "$template"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "copying the template to the Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     cp -a "$template" "$WINEPREFIX"
   fi
-  wineserver -w
-  echo "display $DISPLAY, prefix $WINEPREFIX"
+  keep_user_folders_inside "$WINEPREFIX"
+  "$WINESERVER" -w
+  echo "display $DISPLAY, prefix $WINEPREFIX ($arch)"
 }
 
 stop() {
-  wineserver -k 2>/dev/null || true
+  "$WINESERVER" -k 2>/dev/null || true
   stop_xvfb
 }
 
 case "$action" in
   start) start ;;
   stop) stop ;;
-  *) echo "usage: wine-fixture.sh start|stop STATE_DIR" >&2; exit 2 ;;
+  *) echo "usage: wine-fixture.sh start|stop STATE_DIR [win32|win64]" >&2; exit 2 ;;
 esac

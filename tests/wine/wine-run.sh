@@ -5,8 +5,10 @@
 set -euo pipefail
 state=$(cd "$1" && pwd)
 shift
-export WINEPREFIX=$state/prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=wine-env.sh
+. "$here/wine-env.sh"
+wine_environment "$state/prefix" "$(cat "$state/arch")"
 DISPLAY=$(cat "$state/display")
 export DISPLAY
-exec wine "$@"
+exec "$WINELOADER" "$@"
