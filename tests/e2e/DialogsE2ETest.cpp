@@ -380,7 +380,10 @@ WINE_TEST(aboutShowsTheProgramLinksAndSystem) {
   CHECK_EQ(kilobytes.size(), 4u);
   if (kilobytes.size() != 4) return;
   CHECK_EQ(kilobytes[0], memory.ullTotalPhys >> 10);
-  CHECK(kilobytes[1] > 0 && kilobytes[1] <= kilobytes[0] && kilobytes[3] > 0 && kilobytes[3] <= kilobytes[2]);
+  CHECK(kilobytes[1] > 0 && kilobytes[3] > 0 && kilobytes[3] <= kilobytes[2]);
+  // qemu hands a 32-bit program the machine's memory total cut to 32 bits
+  // (modulo 4 GB) but the free memory whole, so there free can exceed total.
+  if (!GetEnvironmentVariableA("VERBOLT_EMULATED_32BIT", nullptr, 0)) CHECK(kilobytes[1] <= kilobytes[0]);
   CHECK_EQ(lines[2], "Physical memory: " + std::to_string(kilobytes[0]) + " KB Free: " + std::to_string(kilobytes[1]) +
                          " KB");
   CHECK_EQ(lines[3], "Paged memory: " + std::to_string(kilobytes[2]) + " KB Free: " + std::to_string(kilobytes[3]) +

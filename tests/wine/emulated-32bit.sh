@@ -48,6 +48,8 @@ if [ "${1:-}" = --inside ]; then
   shift 2
   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
   printf ':verbolt-i386:M::%s:%s:%s:F' "$kMagic" "$kMask" "$qemu" >/proc/sys/fs/binfmt_misc/register
+  # For the few checks of what the system reports that the emulator changes.
+  export VERBOLT_EMULATED_32BIT=1
   exec "$@"
 fi
 
