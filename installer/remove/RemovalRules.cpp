@@ -22,12 +22,19 @@ std::vector<std::string> partsOf(const std::string& path) {
   }
 }
 
+// Besides the digits, Windows numbers serial and printer ports with the
+// superscript digits of code page 1252 (0xB9, 0xB2, 0xB3: one, two, three).
+bool isPortNumber(unsigned char c) { return (c >= '0' && c <= '9') || c == 0xB9 || c == 0xB2 || c == 0xB3; }
+
+// A device name stays one with any extension and with blanks before the dot.
 bool isDeviceName(const std::string& part) {
   std::string base = lowered(part.substr(0, part.find('.')).c_str());
   while (!base.empty() && base.back() == ' ') base.pop_back();
-  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
-  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) && base[3] >= '1' &&
-         base[3] <= '9';
+  for (const char* device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+    if (base == device) return true;
+  }
+  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) &&
+         isPortNumber(static_cast<unsigned char>(base[3]));
 }
 
 bool isPlainPart(const std::string& part) {

@@ -7,8 +7,9 @@
 
 // "X:\..." or "\\server\share\...", without empty, "." or ".." parts, without
 // the characters that name streams, devices or patterns, without a part that
-// ends in a dot or blank or is a device name (CON, NUL, COM1...), and shorter
-// than MAX_PATH. A drive's root ("C:\") is a full path.
+// ends in a dot or blank or is a device name (CON, NUL, CONIN$, COM0 to COM9,
+// LPT0 to LPT9, COM and LPT with a superscript digit...) with any extension,
+// and shorter than MAX_PATH. A drive's root ("C:\") is a full path.
 bool isFullPath(const char* path);
 // A drive's root or a server's share: never removed, whatever else says so.
 bool isRoot(const char* path);

@@ -103,6 +103,10 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
       {"C:\\a\\*.txt", false, false}, {"C:\\a\\b.", false, false}, {"C:\\a\\b ", false, false},
       {"C:\\a\\NUL", false, false}, {"C:\\a\\com1.txt", false, false}, {"C:\\a\\console.txt", true, false},
       {"C:\\a/b", false, false}, {"", false, false},
+      // Device names that Windows also reserves, with any extension.
+      {"C:\\a\\COM\xB9", false, false}, {"C:\\a\\LPT\xB2.txt", false, false}, {"C:\\a\\com\xB3 .log", false, false},
+      {"C:\\a\\COM0", false, false}, {"C:\\LPT0.txt\\a", false, false}, {"C:\\a\\CONIN$", false, false},
+      {"C:\\a\\conout$.txt", false, false}, {"C:\\a\\COM\xB4", true, false}, {"C:\\a\\COM10", true, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
