@@ -1,9 +1,15 @@
+#include "installer/EntryWalk.h"
+#include "installer/InstallLogText.h"
 #include "installer/remove/RemovalReport.h"
 #include "installer/remove/RemovalRules.h"
 #include "installer/remove/RemoveCommandLine.h"
+#include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 
 namespace {
@@ -25,6 +31,62 @@ RemovalPlaces places() {
   places.logPath = std::string(kDestination).append("\\Install.log").c_str();
   places.program = std::string(kDestination).append("\\Remove.exe").c_str();
   return places;
+}
+
+// The body lines that one install phase logs for the entries it executes,
+// as the file, registry and shortcut phases write them.
+class PhaseLines : public EntryVisitor {
+ public:
+  PhaseLines(SetupScript& script, LogEntry::Kind phase) : script_(script), phase_(phase) {}
+
+  bool visit(EntryLists& lists) override {
+    if (phase_ == LogEntry::kFile) {
+      for (const FileEntry& entry : lists.files)
+        add(entry.isDirectory() ? InstallLogText::directory(expanded(entry.destination)) : InstallLogText::file(expanded(entry.destination)));
+    } else if (phase_ == LogEntry::kRegistry) {
+      for (const RegistryEntry& entry : lists.registryEntries)
+        add(InstallLogText::registry(entry.root, entry.key.c_str(), entry.hasData ? entry.valueName.c_str() : nullptr));
+    } else {
+      for (const ShortcutEntry& entry : lists.shortcuts) add(InstallLogText::icon(expanded(entry.link)));
+    }
+    return true;
+  }
+
+  std::string text;
+
+ private:
+  const char* expanded(const CText& path) {
+    path_ = path;
+    script_.expand(path_);
+    return path_.c_str();
+  }
+  void add(const CText& line) { text += line.c_str(); }
+
+  SetupScript& script_;
+  LogEntry::Kind phase_;
+  CText path_;
+};
+
+// The log of installing installer/Setup.ins with every component into
+// kDestination, the user's group "Verbolt'97" and word files associated with
+// one of the two programs.
+std::string deliveredLog(bool finnishWordFiles) {
+  std::ifstream file(SETUP_SCRIPT_PATH, std::ios::binary);
+  ParsedScript parsed{std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
+  SetupScript& script = parsed.script;
+  script.destination = kDestination;
+  script.iconFolder = places().userPrograms;
+  script.iconFolder.append("\\Verbolt'97");
+  script.options[1].state = finnishWordFiles ? 1 : 0;
+  std::string log = std::string(InstallLogText::header().c_str()) + InstallLogText::title(script.program.c_str()).c_str() +
+                    InstallLogText::path(kDestination).c_str() + InstallLogText::iconGroup("Verbolt'97").c_str() +
+                    InstallLogText::iconUserGroup(true).c_str();
+  for (LogEntry::Kind phase : {LogEntry::kFile, LogEntry::kRegistry, LogEntry::kShortcut}) {
+    PhaseLines lines(script, phase);
+    walkEntries(script, lines);
+    log += lines.text;
+  }
+  return log;
 }
 
 }  // namespace
@@ -255,4 +317,27 @@ TEST(RemoveCommandLine, ReadsTheUsersAndTheCopysArguments) {
   EXPECT_EQ(copy.resultPipe, 12u);
   EXPECT_EQ(copy.firstProcess, 34u);
   EXPECT_STREQ(copy.program.c_str(), "C:\\Program Files\\Verbolt'97\\Remove.exe");
+}
+
+TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
+  for (bool finnishWordFiles : {false, true}) {
+    SCOPED_TRACE(finnishWordFiles ? "Kielivisa" : "Verbolt");
+    InstallLogRecord log;
+    ASSERT_TRUE(readLog(deliveredLog(finnishWordFiles), log));
+    ASSERT_EQ(log.entries.size(), 19u + 29u + 5u);  // files and folders, registry lines, shortcuts
+    RemovalPlan plan = RemovalPlan::make(log, places());
+    for (const RefusedLine& line : plan.refused) ADD_FAILURE() << line.text.c_str();
+    std::set<int> planned;
+    for (const RemovalStep& step : plan.steps) planned.insert(step.line);
+    for (const LogEntry& entry : log.entries) {
+      bool program = samePath(entry.path.c_str(), places().program.c_str());
+      EXPECT_TRUE(program || planned.count(entry.line)) << entry.text.c_str();
+    }
+    // The uninstaller, then the folders that no line names.
+    std::string tail;
+    for (size_t i = plan.steps.size() - 3; i < plan.steps.size(); ++i) tail += std::string(plan.steps[i].describe().c_str()) + "|";
+    EXPECT_EQ(tail, std::string(places().logPath.c_str()) + "|" + places().program.c_str() + "|" + kDestination + "|");
+    EXPECT_TRUE(plan.ownsClass(finnishWordFiles ? "Kielivisa.WDL" : "Verbolt.WDL"));
+    EXPECT_FALSE(plan.groupFolder.empty());
+  }
 }
