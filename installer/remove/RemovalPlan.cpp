@@ -59,6 +59,14 @@ std::string registryName(RegistryEntry::Root root, const CText& key) {
 
 int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
 
+// Everything else the plan allows is judged against the log's installation
+// folder, so an edited PATH line could hand the whole disk to the uninstaller.
+bool namesOwnFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
+  const char* destination = log.destination.c_str();
+  return samePath(destination, parentFolder(places.program.c_str()).c_str()) &&
+         samePath(destination, parentFolder(places.logPath.c_str()).c_str());
+}
+
 }  // namespace
 
 CText RemovalStep::describe() const {
@@ -76,6 +84,10 @@ CText RemovalStep::describe() const {
 
 RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places) {
   RemovalPlan plan;
+  if (!namesOwnFolder(log, places)) {
+    plan.refuseDestination(log);
+    return plan;
+  }
   plan.refused = log.skipped;
   for (const LogEntry& entry : log.entries) {
     bool classKey = entry.kind == LogEntry::kRegistry && entry.root == RegistryEntry::kClassesRoot &&
@@ -105,6 +117,21 @@ void RemovalPlan::refuse(const LogEntry& entry, RemovalReason reason) {
   refused.push_back(line);
 }
 
+void RemovalPlan::refuseHeadLine(int number, const char* key, const CText& value, RemovalReason reason) {
+  RefusedLine line;
+  line.line = number;
+  line.text = CText(key);
+  line.text.append('=');
+  line.text.append(value);
+  line.reason = reason;
+  refused.push_back(line);
+}
+
+void RemovalPlan::refuseDestination(const InstallLogRecord& log) {
+  damaged = true;
+  refuseHeadLine(log.destinationLine, "PATH", log.destination, RemovalReason::kOtherDestination);
+}
+
 // The group's folder is the programs folder of the user or of all users and
 // the group's name, which must be one plain folder name.
 void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
@@ -117,12 +144,7 @@ void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlac
     groupFolder = folder;
     return;
   }
-  RefusedLine line;
-  line.line = log.iconGroupLine;
-  line.text = CText("ICONGROUP=");
-  line.text.append(log.iconGroup);
-  line.reason = RemovalReason::kBadGroupName;
-  refused.push_back(line);
+  refuseHeadLine(log.iconGroupLine, "ICONGROUP", log.iconGroup, RemovalReason::kBadGroupName);
 }
 
 void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places) {

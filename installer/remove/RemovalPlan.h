@@ -7,7 +7,9 @@
 // inside the destination, shortcuts only as ".lnk" files, nothing inside the
 // Windows or system folder and no registry key of the system; whether a
 // folder or key is empty, or a path goes through a link, is for the caller
-// to see when it gets there.
+// to see when it gets there. The log names its installation folder, which
+// must be the folder that holds the log and the uninstaller: a log that
+// names another one is damaged and nothing of it is removed.
 #include "installer/remove/InstallLogReader.h"
 
 #include <set>
@@ -53,12 +55,15 @@ struct RemovalStep {
 
 class RemovalPlan {
  public:
+  // A damaged log gives a plan without steps, with the one refused line
+  // that says why.
   static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places);
 
   // Whether a registry line of the log names this class of the classes root
   // or a key below it (compared without regard to case).
   bool ownsClass(const char* name) const;
 
+  bool damaged = false;
   CText groupFolder;  // the program group's folder; empty when there is none
   std::vector<RemovalStep> steps;
   std::vector<RefusedLine> refused;  // the log's own skipped lines first
@@ -72,6 +77,8 @@ class RemovalPlan {
   void addGroupFolders(const RemovalPlaces& places);
   void addTail(const InstallLogRecord& log, const RemovalPlaces& places);
   void findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places);
+  void refuseDestination(const InstallLogRecord& log);
+  void refuseHeadLine(int number, const char* key, const CText& value, RemovalReason reason);
   void refuse(const LogEntry& entry, RemovalReason reason);
 
   std::set<std::string> ownClasses_;  // lower-cased

@@ -275,6 +275,30 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   EXPECT_TRUE(badGroup.steps[0].linkFreeFrom.empty());
 }
 
+TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
+  const std::string body = "FILE=C:\\victim\\a.txt\nFILE=C:\\Users\\x\\Documents\\Thesis.doc\n"
+                           "FILE=C:\\Program Files\\OtherApp\\app.exe\nDIRECTORY=C:\\Users\\x\\Documents\n";
+  struct Case {
+    const char* path;
+    bool damaged;
+  } cases[] = {
+      {"C:\\", true}, {"C:\\Program Files", true}, {"C:\\Users\\x\\Documents", true},
+      {"C:\\Program Files\\Verbolt'97\\Samples", true}, {"c:\\PROGRAM FILES\\verbolt'97", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    InstallLogRecord log;
+    ASSERT_TRUE(readLog(std::string("[INSTALL]\nPATH=") + c.path + "\n" + body, log));
+    RemovalPlan plan = RemovalPlan::make(log, places());
+    EXPECT_EQ(plan.damaged, c.damaged);
+    // Nothing but the log and the folder of the uninstaller that was started.
+    EXPECT_EQ(plan.steps.size(), c.damaged ? 0u : 2u);
+    ASSERT_EQ(plan.refused.size(), c.damaged ? 1u : 4u);
+    EXPECT_EQ(plan.refused[0].line, c.damaged ? 2 : 3);
+    EXPECT_EQ(plan.refused[0].reason, c.damaged ? RemovalReason::kOtherDestination : RemovalReason::kOutsideDestination);
+  }
+}
+
 TEST(RemovalReport, CountsWhatWentAndAnswersTheExitCode) {
   RemovalStep file, value, folder;
   file.path = "C:\\a.txt";
