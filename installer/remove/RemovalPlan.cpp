@@ -23,9 +23,11 @@ bool isSystemPlace(const CText& path, const RemovalPlaces& places) {
   return false;
 }
 
-bool insideAny(const CText& path, const std::vector<CText>& folders) {
-  for (const CText& folder : folders) {
-    if (isInside(path.c_str(), folder.c_str())) return true;
+// The installer puts desktop shortcuts straight onto the desktop.
+bool onDesktop(const CText& path, const RemovalPlaces& places) {
+  CText folder = parentFolder(path.c_str());
+  for (const CText* desktop : {&places.userDesktop, &places.commonDesktop}) {
+    if (!desktop->empty() && samePath(folder.c_str(), desktop->c_str())) return true;
   }
   return false;
 }
@@ -133,7 +135,8 @@ void RemovalPlan::refuseDestination(const InstallLogRecord& log) {
 }
 
 // The group's folder is the programs folder of the user or of all users and
-// the group's name, which must be one plain folder name.
+// the group's name, which must be one plain folder name: "..", a drive or a
+// path would lead out of the programs folder.
 void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
   const CText& base = log.userGroup ? places.userPrograms : places.commonPrograms;
   if (log.iconGroup.empty() || base.empty()) return;
@@ -152,16 +155,17 @@ void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces&
     if (entry->kind != LogEntry::kShortcut) continue;
     const CText& path = entry->path;
     bool inGroup = !groupFolder.empty() && isInside(path.c_str(), groupFolder.c_str());
-    bool shortcutPlace = inGroup || insideAny(path, places.shortcutFolders);
     RemovalReason problem = RemovalReason::kNone;
     if (!isFullPath(path.c_str())) problem = RemovalReason::kNotFullPath;
     else if (!endsWithLink(path)) problem = RemovalReason::kNotShortcut;
-    else if (!shortcutPlace && inSystemFolder(path, places)) problem = RemovalReason::kSystemFolder;
+    else if (!inGroup && !onDesktop(path, places)) problem = RemovalReason::kNotShortcutPlace;
     if (problem != RemovalReason::kNone) {
       refuse(*entry, problem);
       continue;
     }
-    steps.push_back(pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText()));
+    RemovalStep step = pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText());
+    step.targetFolder = log.destination;
+    steps.push_back(step);
     if (inGroup) noteGroupSubfolders(path);
   }
 }

@@ -4,10 +4,11 @@
 // order undoes the installation: shortcuts, files, registry values and keys,
 // directories, the program group folder, then the log, the uninstaller
 // itself and last the destination folder. Files and folders are removed only
-// inside the destination, shortcuts only as ".lnk" files, nothing inside the
-// Windows or system folder and no registry key of the system; whether a
-// folder or key is empty, or a path goes through a link, is for the caller
-// to see when it gets there. The log names its installation folder, which
+// inside the destination, shortcuts only as ".lnk" files in the program group
+// or directly on a desktop, nothing inside the Windows or system folder and
+// no registry key of the system; whether a folder or key is empty, a path
+// goes through a link, or a shortcut starts a file of the installation, is
+// for the caller to see when it gets there. The log names its installation folder, which
 // must be the folder that holds the log and the uninstaller: a log that
 // names another one is damaged and nothing of it is removed.
 #include "installer/remove/InstallLogReader.h"
@@ -22,9 +23,8 @@ struct RemovalPlaces {
   CText systemFolder;
   CText userPrograms;    // the folder that holds the user's program groups
   CText commonPrograms;  // the same for all users
-  // Folders where shortcuts may lie even inside the Windows folder, as the
-  // desktop and start menu do on older systems.
-  std::vector<CText> shortcutFolders;
+  CText userDesktop;     // the desktop folders, where shortcuts may lie too
+  CText commonDesktop;
   // Folders that are never removed themselves: the programs folder, the
   // desktops and start menus, the temporary folder...
   std::vector<CText> systemPlaces;
@@ -43,6 +43,9 @@ struct RemovalStep {
   RegistryEntry::Root root = RegistryEntry::kNoRoot;  // a value or key:
   CText key;
   CText valueName;
+  // A shortcut is the installation's only while it starts a file inside
+  // this folder.
+  CText targetFolder;
   // The default value of an extension's key: removed only while it names a
   // class that the log names, so that an association that another program
   // took over stays.

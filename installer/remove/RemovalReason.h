@@ -15,6 +15,7 @@ enum class RemovalReason {
   kProtectedKey,        // a registry key of the system
   kBadGroupName,        // a program group name that is not one folder name
   kOtherDestination,    // a PATH line that names another folder than the log's: the whole log is damaged
+  kNotShortcutPlace,    // a shortcut outside the program group and not directly on a desktop
   // What the system showed when the uninstaller looked.
   kInsideLink,          // reached through a junction or symbolic link
   kLink,                // a junction or symbolic link that could not be removed as a link

@@ -26,7 +26,8 @@ RemovalPlaces places() {
   places.systemFolder = "C:\\WINDOWS\\SYSTEM";
   places.userPrograms = "C:\\WINDOWS\\Start Menu\\Programs";
   places.commonPrograms = "C:\\WINDOWS\\All Users\\Start Menu\\Programs";
-  places.shortcutFolders = {"C:\\WINDOWS\\Desktop", places.userPrograms};
+  places.userDesktop = "C:\\WINDOWS\\Desktop";
+  places.commonDesktop = "C:\\WINDOWS\\All Users\\Desktop";
   places.systemPlaces = {"C:\\Program Files", "C:\\WINDOWS\\Desktop", places.userPrograms};
   places.logPath = std::string(kDestination).append("\\Install.log").c_str();
   places.program = std::string(kDestination).append("\\Remove.exe").c_str();
@@ -259,20 +260,28 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   auto at = [](int line, RemovalReason reason) { return std::to_string(line) + ":" + std::to_string(int(reason)) + " "; };
   EXPECT_EQ(refused, at(6, RemovalReason::kSystemFolder) + at(10, RemovalReason::kNotFullPath) +
                          at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kProtectedKey) +
-                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kSystemFolder) +
+                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kNotShortcutPlace) +
                          at(25, RemovalReason::kNotUnderstood));
   EXPECT_TRUE(plan.ownsClass("verbolt.wdl"));
   EXPECT_FALSE(plan.ownsClass(".wdl"));
   EXPECT_FALSE(plan.ownsClass("Other.WDL"));
 
-  // A group name that is no folder name names no folder to remove.
-  ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=..\\..\nICON=" + group + "\\a.lnk\n", log));
-  RemovalPlan badGroup = RemovalPlan::make(log, places());
-  EXPECT_TRUE(badGroup.groupFolder.empty());
-  ASSERT_EQ(badGroup.refused.size(), 1u);
-  EXPECT_EQ(badGroup.refused[0].reason, RemovalReason::kBadGroupName);
-  ASSERT_EQ(badGroup.steps.size(), 3u);  // the shortcut, the log and the destination
-  EXPECT_TRUE(badGroup.steps[0].linkFreeFrom.empty());
+  // A group name that is no one folder name names no folder, and the
+  // shortcuts where it would lead are no shortcuts of a group.
+  const char* const badGroups[][2] = {{"..\\..", "C:\\WINDOWS\\a.lnk"},
+                                      {"..", "C:\\WINDOWS\\Start Menu\\a.lnk"},
+                                      {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\a.lnk"},
+                                      {"Verbolt'97\\..\\..\\Startup", "C:\\WINDOWS\\Start Menu\\Startup\\a.lnk"}};
+  for (const auto& badGroup : badGroups) {
+    SCOPED_TRACE(badGroup[0]);
+    ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=" + badGroup[0] + "\nICON=" + badGroup[1] + "\n", log));
+    RemovalPlan plan = RemovalPlan::make(log, places());
+    EXPECT_TRUE(plan.groupFolder.empty());
+    ASSERT_EQ(plan.refused.size(), 2u);
+    EXPECT_EQ(plan.refused[0].reason, RemovalReason::kBadGroupName);
+    EXPECT_EQ(plan.refused[1].reason, RemovalReason::kNotShortcutPlace);
+    EXPECT_EQ(plan.steps.size(), 2u);  // the log and the destination
+  }
 }
 
 TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
@@ -352,7 +361,10 @@ TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
     RemovalPlan plan = RemovalPlan::make(log, places());
     for (const RefusedLine& line : plan.refused) ADD_FAILURE() << line.text.c_str();
     std::set<int> planned;
-    for (const RemovalStep& step : plan.steps) planned.insert(step.line);
+    for (const RemovalStep& step : plan.steps) {
+      planned.insert(step.line);
+      if (step.action == RemovalStep::kShortcut) EXPECT_STREQ(step.targetFolder.c_str(), kDestination);
+    }
     for (const LogEntry& entry : log.entries) {
       bool program = samePath(entry.path.c_str(), places().program.c_str());
       EXPECT_TRUE(program || planned.count(entry.line)) << entry.text.c_str();
