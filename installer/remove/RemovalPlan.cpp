@@ -59,6 +59,24 @@ std::string registryName(RegistryEntry::Root root, const CText& key) {
   return std::string(rootWord(root)) + "\\" + lowered(key);
 }
 
+// The extension's key holds nothing of the installation but the class it
+// names; an uninstall entry of that name may be another installation's.
+RemovalReason registryProblem(const LogEntry& entry, KeyOwner owner, const RemovalPlaces& places,
+                              const RegistryTexts& registry) {
+  switch (owner) {
+    case KeyOwner::kOther: return RemovalReason::kForeignKey;
+    case KeyOwner::kExtension:
+      return entry.hasValue && !entry.valueName.empty() ? RemovalReason::kForeignKey : RemovalReason::kNone;
+    case KeyOwner::kUninstallEntry: {
+      CText command;
+      bool ours = registry.read(entry.root, entry.key.c_str(), "UninstallString", command) &&
+                  startsProgram(command.c_str(), places.program.c_str());
+      return ours ? RemovalReason::kNone : RemovalReason::kOtherUninstallEntry;
+    }
+    default: return RemovalReason::kNone;
+  }
+}
+
 int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
 
 // Everything else the plan allows is judged against the log's installation
@@ -84,7 +102,7 @@ CText RemovalStep::describe() const {
   return text;
 }
 
-RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places) {
+RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry) {
   RemovalPlan plan;
   if (!namesOwnFolder(log, places)) {
     plan.refuseDestination(log);
@@ -92,15 +110,14 @@ RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& 
   }
   plan.refused = log.skipped;
   for (const LogEntry& entry : log.entries) {
-    bool classKey = entry.kind == LogEntry::kRegistry && entry.root == RegistryEntry::kClassesRoot &&
-                    entry.key.at(0) != '.';
+    if (entry.kind != LogEntry::kRegistry || keyOwner(entry.root, entry.key.c_str()) != KeyOwner::kClass) continue;
     int slash = entry.key.find('\\');
-    if (classKey) plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
+    plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
   }
   plan.findGroupFolder(log, places);
   plan.addShortcuts(log, places);
   plan.addFiles(log, places, LogEntry::kFile);
-  plan.addRegistry(log);
+  plan.addRegistry(log, places, registry);
   plan.addFiles(log, places, LogEntry::kDirectory);
   plan.addGroupFolders(places);
   plan.addTail(log, places);
@@ -195,15 +212,17 @@ void RemovalPlan::addFiles(const InstallLogRecord& log, const RemovalPlaces& pla
   }
 }
 
-void RemovalPlan::addRegistry(const InstallLogRecord& log) {
+void RemovalPlan::addRegistry(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry) {
   std::set<std::string> loggedKeys;
   for (const LogEntry& entry : log.entries) {
     if (entry.kind == LogEntry::kRegistry && !entry.hasValue) loggedKeys.insert(registryName(entry.root, entry.key));
   }
   for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
     if (entry->kind != LogEntry::kRegistry) continue;
-    if (isProtectedKey(entry->root, entry->key.c_str())) {
-      refuse(*entry, RemovalReason::kProtectedKey);
+    KeyOwner owner = keyOwner(entry->root, entry->key.c_str());
+    RemovalReason problem = registryProblem(*entry, owner, places, registry);
+    if (problem != RemovalReason::kNone) {
+      refuse(*entry, problem);
       continue;
     }
     RemovalStep step;
@@ -212,8 +231,7 @@ void RemovalPlan::addRegistry(const InstallLogRecord& log) {
     step.root = entry->root;
     step.key = entry->key;
     step.valueName = entry->valueName;
-    step.association = entry->hasValue && entry->root == RegistryEntry::kClassesRoot && entry->key.at(0) == '.' &&
-                       entry->key.find('\\') < 0 && entry->valueName.empty();
+    step.association = owner == KeyOwner::kExtension && entry->hasValue;
     steps.push_back(step);
     if (!entry->hasValue) addKeysBetween(step, loggedKeys);
   }
@@ -231,7 +249,7 @@ void RemovalPlan::addKeysBetween(const RemovalStep& logged, const std::set<std::
       }
       return;
     }
-    if (isProtectedKey(step.root, step.key.c_str())) return;
+    if (keyOwner(step.root, step.key.c_str()) == KeyOwner::kOther) return;
     between.push_back(step);
   }
 }

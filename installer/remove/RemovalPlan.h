@@ -5,8 +5,9 @@
 // directories, the program group folder, then the log, the uninstaller
 // itself and last the destination folder. Files and folders are removed only
 // inside the destination, shortcuts only as ".lnk" files in the program group
-// or directly on a desktop, nothing inside the Windows or system folder and
-// no registry key of the system; whether a folder or key is empty, a path
+// or directly on a desktop, nothing inside the Windows or system folder, and
+// only the registry keys that the installation makes, its uninstall entry
+// only while that starts this uninstaller; whether a folder or key is empty, a path
 // goes through a link, or a shortcut starts a file of the installation, is
 // for the caller to see when it gets there. The log names its installation folder, which
 // must be the folder that holds the log and the uninstaller: a log that
@@ -56,11 +57,21 @@ struct RemovalStep {
   CText describe() const;
 };
 
+// What the plan reads of the registry before anything is removed: the
+// uninstaller reads the system's, tests answer from a table.
+class RegistryTexts {
+ public:
+  virtual ~RegistryTexts() = default;
+  // The text of value name (empty: the default value) of root\key; false
+  // when the key or the value is missing or holds no text.
+  virtual bool read(RegistryEntry::Root root, const char* key, const char* name, CText& text) const = 0;
+};
+
 class RemovalPlan {
  public:
   // A damaged log gives a plan without steps, with the one refused line
   // that says why.
-  static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places);
+  static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
 
   // Whether a registry line of the log names this class of the classes root
   // or a key below it (compared without regard to case).
@@ -75,7 +86,7 @@ class RemovalPlan {
   void addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places);
   void noteGroupSubfolders(const CText& shortcut);
   void addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind);
-  void addRegistry(const InstallLogRecord& log);
+  void addRegistry(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
   void addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys);
   void addGroupFolders(const RemovalPlaces& places);
   void addTail(const InstallLogRecord& log, const RemovalPlaces& places);

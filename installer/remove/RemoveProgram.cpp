@@ -5,6 +5,7 @@
 #include "installer/remove/RemoveResourceIds.h"
 #include "installer/remove/SelfCopy.h"
 #include "installer/remove/SystemPlaces.h"
+#include "installer/remove/SystemRegistry.h"
 
 #include "framework/DiskFile.h"
 
@@ -113,7 +114,7 @@ bool RemoveProgram::readLog(const CText& program, InstallLogRecord& log) {
 bool RemoveProgram::readPlan(const CText& program, InstallLogRecord& log, RemovalPlan& plan) {
   if (!readLog(program, log)) return false;
   CText path = logBeside(program);
-  plan = RemovalPlan::make(log, systemPlaces(path, program));
+  plan = RemovalPlan::make(log, systemPlaces(path, program), SystemRegistry());
   if (!plan.damaged) return true;
   tell(damagedLogMessage(path, plan.refused.front()), MB_OK | MB_ICONERROR);
   return false;

@@ -12,10 +12,15 @@ void check(bool condition) {
   if (!condition) std::abort();
 }
 
+class NoRegistry : public RegistryTexts {
+ public:
+  bool read(RegistryEntry::Root, const char*, const char*, CText&) const override { return false; }
+};
+
 void checkStep(const RemovalStep& step, const InstallLogRecord& log, const RemovalPlaces& places) {
   switch (step.action) {
     case RemovalStep::kValue:
-    case RemovalStep::kKey: check(!isProtectedKey(step.root, step.key.c_str())); return;
+    case RemovalStep::kKey: check(keyOwner(step.root, step.key.c_str()) != KeyOwner::kOther); return;
     case RemovalStep::kShortcut: check(isFullPath(step.path.c_str())); return;
     case RemovalStep::kLog: return;
     default:
@@ -40,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   places.systemPlaces = {"C:\\Program Files", places.userPrograms};
   places.logPath = "C:\\Program Files\\V\\Install.log";
   places.program = "C:\\Program Files\\V\\Remove.exe";
-  RemovalPlan plan = RemovalPlan::make(log, places);
+  RemovalPlan plan = RemovalPlan::make(log, places, NoRegistry());
   for (const RemovalStep& step : plan.steps) checkStep(step, log, places);
   return 0;
 }

@@ -9,12 +9,34 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 
 namespace {
 
 const char kDestination[] = "C:\\Program Files\\Verbolt'97";
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97";
+
+// Registry texts by root, key and value name; at first the uninstall entry
+// as the installation into kDestination leaves it.
+class FixedRegistry : public RegistryTexts {
+ public:
+  FixedRegistry() { setUninstallString(kUninstallKey, std::string("\"") + kDestination + "\\Remove.exe\""); }
+
+  void setUninstallString(const char* key, const std::string& command) {
+    texts[std::to_string(RegistryEntry::kLocalMachine) + key + "|UninstallString"] = command;
+  }
+  bool read(RegistryEntry::Root root, const char* key, const char* name, CText& text) const override {
+    auto found = texts.find(std::to_string(root) + key + "|" + name);
+    if (found == texts.end()) return false;
+    text = found->second.c_str();
+    return true;
+  }
+
+ private:
+  std::map<std::string, std::string> texts;
+};
 
 bool readLog(const std::string& text, InstallLogRecord& record) {
   return InstallLogReader::read(text.data(), text.size(), record);
@@ -186,35 +208,46 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
   EXPECT_STREQ(parentFolder("C:\\").c_str(), "");
 }
 
-TEST(RemovalRules, KeepsTheKeysOfTheSystem) {
+TEST(RemovalRules, TakesOnlyTheKeysThatTheInstallationMakes) {
+  const RegistryEntry::Root user = RegistryEntry::kCurrentUser, machine = RegistryEntry::kLocalMachine,
+                            classes = RegistryEntry::kClassesRoot;
   struct Case {
     RegistryEntry::Root root;
     const char* key;
-    bool kept;
+    KeyOwner owner;
   } cases[] = {
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\Verbolt'97", false},
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel", false},
-      {RegistryEntry::kCurrentUser, "Software", true},
-      {RegistryEntry::kCurrentUser, "Environment", true},
-      {RegistryEntry::kCurrentUser, "Control Panel\\Desktop", true},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97", false},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", true},
-      {RegistryEntry::kLocalMachine, "System\\CurrentControlSet", true},
-      {RegistryEntry::kLocalMachine, "Software\\Policies\\Quorvel", true},
-      {RegistryEntry::kLocalMachine, "Software\\Classes\\.wdl", false},
-      {RegistryEntry::kLocalMachine, "Software\\Classes\\CLSID", true},
-      {RegistryEntry::kClassesRoot, ".wdl", false},
-      {RegistryEntry::kClassesRoot, "Verbolt.WDL\\shell\\open\\command", false},
-      {RegistryEntry::kClassesRoot, "clsid", true},
-      {RegistryEntry::kClassesRoot, "*", true},
-      {RegistryEntry::kUsers, "S-1-5-21\\Software\\Quorvel", false},
-      {RegistryEntry::kUsers, "S-1-5-21\\Software", true},
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\", true},
-      {RegistryEntry::kCurrentUser, "Software\\\\Quorvel", true},
-      {RegistryEntry::kNoRoot, "Software\\Quorvel", true},
+      {user, "Software\\Quorvel\\Verbolt'97", KeyOwner::kVendor}, {user, "Software\\Quorvel", KeyOwner::kVendor},
+      {machine, "SOFTWARE\\QUORVEL\\x", KeyOwner::kVendor}, {machine, kUninstallKey, KeyOwner::kUninstallEntry},
+      {classes, ".WDL", KeyOwner::kExtension}, {classes, "Verbolt.WDL\\shell\\open\\command", KeyOwner::kClass},
+      {classes, "kielivisa.wdl", KeyOwner::kClass},
+      // The system's keys and those of other programs.
+      {user, "Software", KeyOwner::kOther}, {user, "Environment", KeyOwner::kOther},
+      {user, "Control Panel\\Desktop", KeyOwner::kOther}, {user, "Software\\OtherVendor", KeyOwner::kOther},
+      {user, "Software\\QuorvelOther", KeyOwner::kOther}, {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", KeyOwner::kOther},
+      {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OtherApp", KeyOwner::kOther},
+      {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97\\Sub", KeyOwner::kOther},
+      {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", KeyOwner::kOther},
+      {machine, "System\\CurrentControlSet", KeyOwner::kOther}, {machine, "Software\\Policies\\Quorvel", KeyOwner::kOther},
+      {machine, "Software\\Wow6432Node\\Quorvel", KeyOwner::kOther}, {machine, "Software\\Classes\\.wdl", KeyOwner::kOther},
+      {classes, ".wdl\\ShellNew", KeyOwner::kOther}, {classes, "Verbolt.WDLx", KeyOwner::kOther},
+      {classes, "CLSID\\{00000000-0000-0000-0000-000000000000}\\InprocServer32", KeyOwner::kOther},
+      {classes, "txtfile\\shell\\open\\command", KeyOwner::kOther}, {classes, "*", KeyOwner::kOther},
+      {RegistryEntry::kUsers, "S-1-5-21\\Software\\Quorvel", KeyOwner::kOther},
+      {user, "Software\\Quorvel\\", KeyOwner::kOther}, {user, "Software\\\\Quorvel", KeyOwner::kOther},
+      {user, "\\Software\\Quorvel", KeyOwner::kOther}, {RegistryEntry::kNoRoot, "Software\\Quorvel", KeyOwner::kOther},
   };
-  for (const Case& c : cases) EXPECT_EQ(isProtectedKey(c.root, c.key), c.kept) << c.key;
+  for (const Case& c : cases) EXPECT_EQ(keyOwner(c.root, c.key), c.owner) << c.key;
+
+  const std::string remove = std::string(kDestination) + "\\Remove.exe";
+  struct Command {
+    std::string text;
+    bool startsRemove;
+  } commands[] = {
+      {"\"" + remove + "\"", true}, {remove, true}, {"\"c:\\PROGRAM FILES\\verbolt'97\\remove.exe\" /S", true},
+      {"\"C:\\Program Files\\OtherApp\\uninst.exe\"", false}, {remove + " /S", false}, {"\"" + remove, false},
+      {"\"C:\\Program Files\\OtherApp\\..\\Verbolt'97\\Remove.exe\"", false}, {"", false}, {"\"\"", false},
+  };
+  for (const Command& c : commands) EXPECT_EQ(startsProgram(c.text.c_str(), remove.c_str()), c.startsRemove) << c.text;
 }
 
 TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
@@ -230,7 +263,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
                            "ICON=C:\\WINDOWS\\notepad.exe\nICON=C:\\WINDOWS\\Other.lnk\nGARBAGE\n";
   InstallLogRecord log;
   ASSERT_TRUE(readLog(text, log));
-  RemovalPlan plan = RemovalPlan::make(log, places());
+  RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
   EXPECT_STREQ(plan.groupFolder.c_str(), group.c_str());
   std::string steps;
   for (const RemovalStep& step : plan.steps)
@@ -259,7 +292,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   for (const RefusedLine& line : plan.refused) refused += std::to_string(line.line) + ":" + std::to_string(int(line.reason)) + " ";
   auto at = [](int line, RemovalReason reason) { return std::to_string(line) + ":" + std::to_string(int(reason)) + " "; };
   EXPECT_EQ(refused, at(6, RemovalReason::kSystemFolder) + at(10, RemovalReason::kNotFullPath) +
-                         at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kProtectedKey) +
+                         at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kForeignKey) +
                          at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kNotShortcutPlace) +
                          at(25, RemovalReason::kNotUnderstood));
   EXPECT_TRUE(plan.ownsClass("verbolt.wdl"));
@@ -275,7 +308,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   for (const auto& badGroup : badGroups) {
     SCOPED_TRACE(badGroup[0]);
     ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=" + badGroup[0] + "\nICON=" + badGroup[1] + "\n", log));
-    RemovalPlan plan = RemovalPlan::make(log, places());
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
     EXPECT_TRUE(plan.groupFolder.empty());
     ASSERT_EQ(plan.refused.size(), 2u);
     EXPECT_EQ(plan.refused[0].reason, RemovalReason::kBadGroupName);
@@ -298,7 +331,7 @@ TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
     SCOPED_TRACE(c.path);
     InstallLogRecord log;
     ASSERT_TRUE(readLog(std::string("[INSTALL]\nPATH=") + c.path + "\n" + body, log));
-    RemovalPlan plan = RemovalPlan::make(log, places());
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
     EXPECT_EQ(plan.damaged, c.damaged);
     // Nothing but the log and the folder of the uninstaller that was started.
     EXPECT_EQ(plan.steps.size(), c.damaged ? 0u : 2u);
@@ -358,7 +391,7 @@ TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
     InstallLogRecord log;
     ASSERT_TRUE(readLog(deliveredLog(finnishWordFiles), log));
     ASSERT_EQ(log.entries.size(), 19u + 29u + 5u);  // files and folders, registry lines, shortcuts
-    RemovalPlan plan = RemovalPlan::make(log, places());
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
     for (const RefusedLine& line : plan.refused) ADD_FAILURE() << line.text.c_str();
     std::set<int> planned;
     for (const RemovalStep& step : plan.steps) {
