@@ -341,6 +341,80 @@ TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
   }
 }
 
+TEST(RemovalPlan, RefusesEveryLineOfAHostileLogWithItsReason) {
+  using R = RemovalReason;
+  const std::string d = kDestination, programs = "C:\\WINDOWS\\Start Menu\\Programs", group = programs + "\\Verbolt'97",
+                    desktop = "C:\\WINDOWS\\Desktop", documents = "C:\\Users\\x\\Documents",
+                    uninstall = "REG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+  const std::string ours = "FILE=" + d + "\\Verbolt.exe\nICON=" + group + "\\Verbolt'97.lnk\n" +
+                           "ICON=C:\\WINDOWS\\All Users\\Desktop\\Verbolt'97.lnk\n" +
+                           "REG=HKCU,Software\\Quorvel\\Verbolt'97\\Settings,\"PlayFile1\"\n";
+  const struct {
+    std::string line;
+    RemovalReason reason;
+  } hostile[] = {
+      {"FILE=" + d + "\\..\\OtherApp\\app.exe", R::kNotFullPath},
+      {"FILE=\\\\?\\C:\\victim\\a.txt", R::kNotFullPath},
+      {"FILE=\\\\.\\C:\\victim\\a.txt", R::kNotFullPath},
+      {"FILE=" + d + "/../OtherApp/app.exe", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe.", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe ", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe::$DATA", R::kNotFullPath},
+      {"FILE=" + d + "\\COM\xB9", R::kNotFullPath},
+      {"FILE=" + d + "\\LPT\xB2.txt", R::kNotFullPath},
+      {"FILE=" + d + "\\com\xB3", R::kNotFullPath},
+      {"FILE=" + d + "\\COM0", R::kNotFullPath},
+      {"FILE=" + d + "\\LPT0.txt", R::kNotFullPath},
+      {"FILE=" + d + "\\CONIN$", R::kNotFullPath},
+      {"FILE=" + d + "\\CONOUT$", R::kNotFullPath},
+      {"FILE=\\\\server\\share\\Verbolt'97\\a.txt", R::kOutsideDestination},
+      {"FILE=C:\\PROGRA~1\\OTHERA~1\\app.exe", R::kOutsideDestination},
+      {"FILE=C:\\victim\\a.txt", R::kOutsideDestination},
+      {"FILE=" + documents + "\\Thesis.doc", R::kOutsideDestination},
+      {"FILE=C:\\Program Files\\OtherApp\\app.exe", R::kOutsideDestination},
+      {"DIRECTORY=" + documents, R::kOutsideDestination},
+      {"FILE=C:\\WINDOWS\\SYSTEM\\comctl32.dll", R::kSystemFolder},
+      {"ICON=" + documents + "\\a.lnk", R::kNotShortcutPlace},
+      {"ICON=" + programs + "\\Startup\\OtherApp.lnk", R::kNotShortcutPlace},
+      {"ICON=" + desktop + "\\OtherApp\\OtherApp.lnk", R::kNotShortcutPlace},
+      {"ICON=" + d + "\\Verbolt'97.lnk", R::kNotShortcutPlace},
+      {"ICON=" + group + "\\..\\OtherApp\\OtherApp.lnk", R::kNotFullPath},
+      {"ICON=" + desktop + "\\Thesis.doc", R::kNotShortcut},
+      {uninstall + "OtherApp,\"UninstallString\"", R::kForeignKey},
+      {uninstall + "OtherApp", R::kForeignKey},
+      {"REG=HKCR,CLSID\\{00000000-0000-0000-0000-000000000000}\\InprocServer32,\"\"", R::kForeignKey},
+      {"REG=HKCR,txtfile\\shell\\open\\command,\"\"", R::kForeignKey},
+      {"REG=HKCU,Software\\OtherVendor,\"Setting\"", R::kForeignKey},
+      {"REG=HKLM,SOFTWARE,\"Verbolt\"", R::kForeignKey},
+      {"REG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,\"Verbolt\"", R::kForeignKey},
+      {"REG=HKCU,Environment,\"Path\"", R::kForeignKey},
+      {"REG=HKCR,.wdl,\"Content Type\"", R::kForeignKey},
+      // An entry of this name whose command starts another uninstaller.
+      {uninstall + "Verbolt'97,\"UninstallString\"", R::kOtherUninstallEntry},
+      {uninstall + "Verbolt'97", R::kOtherUninstallEntry},
+  };
+  const int firstHostile = 9;
+  std::string text = "[INSTALL]\nPATH=" + d + "\nICONGROUP=Verbolt'97\nICONUSERGROUP=YES\n" + ours;
+  for (const auto& line : hostile) text += line.line + "\n";
+  InstallLogRecord log;
+  ASSERT_TRUE(readLog(text, log));
+  FixedRegistry registry;
+  registry.setUninstallString(kUninstallKey, "\"C:\\Program Files\\OtherApp\\uninst.exe\"");
+  RemovalPlan plan = RemovalPlan::make(log, places(), registry);
+
+  std::set<int> planned;
+  for (const RemovalStep& step : plan.steps) {
+    if (step.line) planned.insert(step.line);
+  }
+  EXPECT_EQ(planned, (std::set<int>{5, 6, 7, 8}));
+  ASSERT_EQ(plan.refused.size(), std::size(hostile));
+  for (size_t i = 0; i < std::size(hostile); ++i) {
+    SCOPED_TRACE(hostile[i].line);
+    EXPECT_EQ(plan.refused[i].line, firstHostile + static_cast<int>(i));
+    EXPECT_EQ(plan.refused[i].reason, hostile[i].reason);
+  }
+}
+
 TEST(RemovalReport, CountsWhatWentAndAnswersTheExitCode) {
   RemovalStep file, value, folder;
   file.path = "C:\\a.txt";
