@@ -7,11 +7,12 @@
 // inside the destination, shortcuts only as ".lnk" files in the program group
 // or directly on a desktop, nothing inside the Windows or system folder, and
 // only the registry keys that the installation makes, its uninstall entry
-// only while that starts this uninstaller; whether a folder or key is empty, a path
-// goes through a link, or a shortcut starts a file of the installation, is
-// for the caller to see when it gets there. The log names its installation folder, which
-// must be the folder that holds the log and the uninstaller: a log that
-// names another one is damaged and nothing of it is removed.
+// only while that starts this uninstaller; whether a folder or key is empty,
+// a path goes through a link, or a shortcut starts a file of the
+// installation, is for the caller to see when it gets there. The log's
+// installation folder must be the folder that holds the log and the
+// uninstaller: a log that names another one is damaged and nothing of it is
+// removed.
 #include "installer/remove/InstallLogReader.h"
 
 #include <set>
@@ -73,11 +74,11 @@ class RemovalPlan {
   // that says why.
   static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
 
-  // Whether a registry line of the log names this class of the classes root
-  // or a key below it (compared without regard to case).
+  // Whether this is one of the installation's classes and a registry line of
+  // the log names it or a key below it (compared without regard to case).
   bool ownsClass(const char* name) const;
 
-  bool damaged = false;
+  bool damaged = false;  // the log names another installation folder
   CText groupFolder;  // the program group's folder; empty when there is none
   std::vector<RemovalStep> steps;
   std::vector<RefusedLine> refused;  // the log's own skipped lines first
