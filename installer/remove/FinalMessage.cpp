@@ -51,3 +51,13 @@ CText finalMessage(const RemovalReport& report, const CText& product) {
   appendList(message, RemoveString::kNotRemoved, report.notRemoved, true);
   return message;
 }
+
+CText damagedLogMessage(const CText& logPath, const RefusedLine& why) {
+  RemovalReport::Item item;
+  item.what = why.text;
+  item.line = why.line;
+  item.reason = why.reason;
+  CText message;
+  message.formatResource(RemoveString::kLogDamagedLine, logPath.c_str(), itemText(item, true).c_str());
+  return message;
+}

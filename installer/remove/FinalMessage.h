@@ -7,3 +7,6 @@
 
 // product: the name the install log gives, or the destination.
 CText finalMessage(const RemovalReport& report, const CText& product);
+// The message that ends an uninstallation whose log is damaged by the line
+// why names.
+CText damagedLogMessage(const CText& logPath, const RefusedLine& why);

@@ -59,7 +59,10 @@ class LineReader {
  private:
   RemovalReason readKey(int number, const std::string& key, const std::string& text) {
     if (sameWord(key, "TITLE")) return readHead(seenTitle_, [&] { record_.title = text.c_str(); });
-    if (sameWord(key, "PATH")) return readHead(seenPath_, [&] { record_.destination = text.c_str(); });
+    if (sameWord(key, "PATH")) return readHead(seenPath_, [&] {
+        record_.destination = text.c_str();
+        record_.destinationLine = number;
+      });
     if (sameWord(key, "ICONGROUP")) return readHead(seenGroup_, [&] {
         record_.iconGroup = text.c_str();
         record_.iconGroupLine = number;

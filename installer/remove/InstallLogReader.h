@@ -36,6 +36,7 @@ struct RefusedLine {
 struct InstallLogRecord {
   CText title;        // the product, as the installer named it
   CText destination;  // the installation folder, a full path
+  int destinationLine = 0;
   CText iconGroup;    // the program group's name; empty when there is none
   int iconGroupLine = 0;
   bool userGroup = true;  // false: a group of all users

@@ -23,9 +23,11 @@ bool isSystemPlace(const CText& path, const RemovalPlaces& places) {
   return false;
 }
 
-bool insideAny(const CText& path, const std::vector<CText>& folders) {
-  for (const CText& folder : folders) {
-    if (isInside(path.c_str(), folder.c_str())) return true;
+// The installer puts desktop shortcuts straight onto the desktop.
+bool onDesktop(const CText& path, const RemovalPlaces& places) {
+  CText folder = parentFolder(path.c_str());
+  for (const CText* desktop : {&places.userDesktop, &places.commonDesktop}) {
+    if (!desktop->empty() && samePath(folder.c_str(), desktop->c_str())) return true;
   }
   return false;
 }
@@ -57,7 +59,33 @@ std::string registryName(RegistryEntry::Root root, const CText& key) {
   return std::string(rootWord(root)) + "\\" + lowered(key);
 }
 
+// The extension's key holds nothing of the installation but the class it
+// names; an uninstall entry of that name may be another installation's.
+RemovalReason registryProblem(const LogEntry& entry, KeyOwner owner, const RemovalPlaces& places,
+                              const RegistryTexts& registry) {
+  switch (owner) {
+    case KeyOwner::kOther: return RemovalReason::kForeignKey;
+    case KeyOwner::kExtension:
+      return entry.hasValue && !entry.valueName.empty() ? RemovalReason::kForeignKey : RemovalReason::kNone;
+    case KeyOwner::kUninstallEntry: {
+      CText command;
+      bool ours = registry.read(entry.root, entry.key.c_str(), "UninstallString", command) &&
+                  startsProgram(command.c_str(), places.program.c_str());
+      return ours ? RemovalReason::kNone : RemovalReason::kOtherUninstallEntry;
+    }
+    default: return RemovalReason::kNone;
+  }
+}
+
 int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
+
+// Everything else the plan allows is judged against the log's installation
+// folder, so an edited PATH line could hand the whole disk to the uninstaller.
+bool namesOwnFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
+  const char* destination = log.destination.c_str();
+  return samePath(destination, parentFolder(places.program.c_str()).c_str()) &&
+         samePath(destination, parentFolder(places.logPath.c_str()).c_str());
+}
 
 }  // namespace
 
@@ -74,19 +102,22 @@ CText RemovalStep::describe() const {
   return text;
 }
 
-RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places) {
+RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry) {
   RemovalPlan plan;
+  if (!namesOwnFolder(log, places)) {
+    plan.refuseDestination(log);
+    return plan;
+  }
   plan.refused = log.skipped;
   for (const LogEntry& entry : log.entries) {
-    bool classKey = entry.kind == LogEntry::kRegistry && entry.root == RegistryEntry::kClassesRoot &&
-                    entry.key.at(0) != '.';
+    if (entry.kind != LogEntry::kRegistry || keyOwner(entry.root, entry.key.c_str()) != KeyOwner::kClass) continue;
     int slash = entry.key.find('\\');
-    if (classKey) plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
+    plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
   }
   plan.findGroupFolder(log, places);
   plan.addShortcuts(log, places);
   plan.addFiles(log, places, LogEntry::kFile);
-  plan.addRegistry(log);
+  plan.addRegistry(log, places, registry);
   plan.addFiles(log, places, LogEntry::kDirectory);
   plan.addGroupFolders(places);
   plan.addTail(log, places);
@@ -105,8 +136,24 @@ void RemovalPlan::refuse(const LogEntry& entry, RemovalReason reason) {
   refused.push_back(line);
 }
 
+void RemovalPlan::refuseHeadLine(int number, const char* key, const CText& value, RemovalReason reason) {
+  RefusedLine line;
+  line.line = number;
+  line.text = CText(key);
+  line.text.append('=');
+  line.text.append(value);
+  line.reason = reason;
+  refused.push_back(line);
+}
+
+void RemovalPlan::refuseDestination(const InstallLogRecord& log) {
+  damaged = true;
+  refuseHeadLine(log.destinationLine, "PATH", log.destination, RemovalReason::kOtherDestination);
+}
+
 // The group's folder is the programs folder of the user or of all users and
-// the group's name, which must be one plain folder name.
+// the group's name, which must be one plain folder name: "..", a drive or a
+// path would lead out of the programs folder.
 void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
   const CText& base = log.userGroup ? places.userPrograms : places.commonPrograms;
   if (log.iconGroup.empty() || base.empty()) return;
@@ -117,12 +164,7 @@ void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlac
     groupFolder = folder;
     return;
   }
-  RefusedLine line;
-  line.line = log.iconGroupLine;
-  line.text = CText("ICONGROUP=");
-  line.text.append(log.iconGroup);
-  line.reason = RemovalReason::kBadGroupName;
-  refused.push_back(line);
+  refuseHeadLine(log.iconGroupLine, "ICONGROUP", log.iconGroup, RemovalReason::kBadGroupName);
 }
 
 void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places) {
@@ -130,16 +172,17 @@ void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces&
     if (entry->kind != LogEntry::kShortcut) continue;
     const CText& path = entry->path;
     bool inGroup = !groupFolder.empty() && isInside(path.c_str(), groupFolder.c_str());
-    bool shortcutPlace = inGroup || insideAny(path, places.shortcutFolders);
     RemovalReason problem = RemovalReason::kNone;
     if (!isFullPath(path.c_str())) problem = RemovalReason::kNotFullPath;
     else if (!endsWithLink(path)) problem = RemovalReason::kNotShortcut;
-    else if (!shortcutPlace && inSystemFolder(path, places)) problem = RemovalReason::kSystemFolder;
+    else if (!inGroup && !onDesktop(path, places)) problem = RemovalReason::kNotShortcutPlace;
     if (problem != RemovalReason::kNone) {
       refuse(*entry, problem);
       continue;
     }
-    steps.push_back(pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText()));
+    RemovalStep step = pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText());
+    step.targetFolder = log.destination;
+    steps.push_back(step);
     if (inGroup) noteGroupSubfolders(path);
   }
 }
@@ -169,15 +212,17 @@ void RemovalPlan::addFiles(const InstallLogRecord& log, const RemovalPlaces& pla
   }
 }
 
-void RemovalPlan::addRegistry(const InstallLogRecord& log) {
+void RemovalPlan::addRegistry(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry) {
   std::set<std::string> loggedKeys;
   for (const LogEntry& entry : log.entries) {
     if (entry.kind == LogEntry::kRegistry && !entry.hasValue) loggedKeys.insert(registryName(entry.root, entry.key));
   }
   for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
     if (entry->kind != LogEntry::kRegistry) continue;
-    if (isProtectedKey(entry->root, entry->key.c_str())) {
-      refuse(*entry, RemovalReason::kProtectedKey);
+    KeyOwner owner = keyOwner(entry->root, entry->key.c_str());
+    RemovalReason problem = registryProblem(*entry, owner, places, registry);
+    if (problem != RemovalReason::kNone) {
+      refuse(*entry, problem);
       continue;
     }
     RemovalStep step;
@@ -186,8 +231,7 @@ void RemovalPlan::addRegistry(const InstallLogRecord& log) {
     step.root = entry->root;
     step.key = entry->key;
     step.valueName = entry->valueName;
-    step.association = entry->hasValue && entry->root == RegistryEntry::kClassesRoot && entry->key.at(0) == '.' &&
-                       entry->key.find('\\') < 0 && entry->valueName.empty();
+    step.association = owner == KeyOwner::kExtension && entry->hasValue;
     steps.push_back(step);
     if (!entry->hasValue) addKeysBetween(step, loggedKeys);
   }
@@ -205,7 +249,7 @@ void RemovalPlan::addKeysBetween(const RemovalStep& logged, const std::set<std::
       }
       return;
     }
-    if (isProtectedKey(step.root, step.key.c_str())) return;
+    if (keyOwner(step.root, step.key.c_str()) == KeyOwner::kOther) return;
     between.push_back(step);
   }
 }

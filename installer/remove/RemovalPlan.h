@@ -4,10 +4,15 @@
 // order undoes the installation: shortcuts, files, registry values and keys,
 // directories, the program group folder, then the log, the uninstaller
 // itself and last the destination folder. Files and folders are removed only
-// inside the destination, shortcuts only as ".lnk" files, nothing inside the
-// Windows or system folder and no registry key of the system; whether a
-// folder or key is empty, or a path goes through a link, is for the caller
-// to see when it gets there.
+// inside the destination, shortcuts only as ".lnk" files in the program group
+// or directly on a desktop, nothing inside the Windows or system folder, and
+// only the registry keys that the installation makes, its uninstall entry
+// only while that starts this uninstaller; whether a folder or key is empty,
+// a path goes through a link, or a shortcut starts a file of the
+// installation, is for the caller to see when it gets there. The log's
+// installation folder must be the folder that holds the log and the
+// uninstaller: a log that names another one is damaged and nothing of it is
+// removed.
 #include "installer/remove/InstallLogReader.h"
 
 #include <set>
@@ -20,9 +25,8 @@ struct RemovalPlaces {
   CText systemFolder;
   CText userPrograms;    // the folder that holds the user's program groups
   CText commonPrograms;  // the same for all users
-  // Folders where shortcuts may lie even inside the Windows folder, as the
-  // desktop and start menu do on older systems.
-  std::vector<CText> shortcutFolders;
+  CText userDesktop;     // the desktop folders, where shortcuts may lie too
+  CText commonDesktop;
   // Folders that are never removed themselves: the programs folder, the
   // desktops and start menus, the temporary folder...
   std::vector<CText> systemPlaces;
@@ -41,6 +45,9 @@ struct RemovalStep {
   RegistryEntry::Root root = RegistryEntry::kNoRoot;  // a value or key:
   CText key;
   CText valueName;
+  // A shortcut is the installation's only while it starts a file inside
+  // this folder.
+  CText targetFolder;
   // The default value of an extension's key: removed only while it names a
   // class that the log names, so that an association that another program
   // took over stays.
@@ -51,14 +58,27 @@ struct RemovalStep {
   CText describe() const;
 };
 
+// What the plan reads of the registry before anything is removed: the
+// uninstaller reads the system's, tests answer from a table.
+class RegistryTexts {
+ public:
+  virtual ~RegistryTexts() = default;
+  // The text of value name (empty: the default value) of root\key; false
+  // when the key or the value is missing or holds no text.
+  virtual bool read(RegistryEntry::Root root, const char* key, const char* name, CText& text) const = 0;
+};
+
 class RemovalPlan {
  public:
-  static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places);
+  // A damaged log gives a plan without steps, with the one refused line
+  // that says why.
+  static RemovalPlan make(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
 
-  // Whether a registry line of the log names this class of the classes root
-  // or a key below it (compared without regard to case).
+  // Whether this is one of the installation's classes and a registry line of
+  // the log names it or a key below it (compared without regard to case).
   bool ownsClass(const char* name) const;
 
+  bool damaged = false;  // the log names another installation folder
   CText groupFolder;  // the program group's folder; empty when there is none
   std::vector<RemovalStep> steps;
   std::vector<RefusedLine> refused;  // the log's own skipped lines first
@@ -67,11 +87,13 @@ class RemovalPlan {
   void addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places);
   void noteGroupSubfolders(const CText& shortcut);
   void addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind);
-  void addRegistry(const InstallLogRecord& log);
+  void addRegistry(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
   void addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys);
   void addGroupFolders(const RemovalPlaces& places);
   void addTail(const InstallLogRecord& log, const RemovalPlaces& places);
   void findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places);
+  void refuseDestination(const InstallLogRecord& log);
+  void refuseHeadLine(int number, const char* key, const CText& value, RemovalReason reason);
   void refuse(const LogEntry& entry, RemovalReason reason);
 
   std::set<std::string> ownClasses_;  // lower-cased

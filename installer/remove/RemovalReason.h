@@ -12,8 +12,11 @@ enum class RemovalReason {
   kSystemFolder,        // in the Windows or system folder
   kOutsideDestination,  // a file or folder outside the installation folder
   kNotShortcut,         // an ICON line that names no ".lnk" file
-  kProtectedKey,        // a registry key of the system
+  kForeignKey,          // a registry key or value that the installation does not make
   kBadGroupName,        // a program group name that is not one folder name
+  kOtherDestination,    // a PATH line that names another folder than the log's: the whole log is damaged
+  kNotShortcutPlace,    // a shortcut outside the program group and not directly on a desktop
+  kOtherUninstallEntry, // an uninstall entry whose command starts another uninstaller
   // What the system showed when the uninstaller looked.
   kInsideLink,          // reached through a junction or symbolic link
   kLink,                // a junction or symbolic link that could not be removed as a link

@@ -22,12 +22,19 @@ std::vector<std::string> partsOf(const std::string& path) {
   }
 }
 
+// Besides the digits, Windows numbers serial and printer ports with the
+// superscript digits of code page 1252 (0xB9, 0xB2, 0xB3: one, two, three).
+bool isPortNumber(unsigned char c) { return (c >= '0' && c <= '9') || c == 0xB9 || c == 0xB2 || c == 0xB3; }
+
+// A device name stays one with any extension and with blanks before the dot.
 bool isDeviceName(const std::string& part) {
   std::string base = lowered(part.substr(0, part.find('.')).c_str());
   while (!base.empty() && base.back() == ' ') base.pop_back();
-  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
-  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) && base[3] >= '1' &&
-         base[3] <= '9';
+  for (const char* device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+    if (base == device) return true;
+  }
+  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) &&
+         isPortNumber(static_cast<unsigned char>(base[3]));
 }
 
 bool isPlainPart(const std::string& part) {
@@ -103,39 +110,43 @@ bool under(const std::string& key, const char* tree) {
   return key == top || key.compare(0, top.size() + 1, top + "\\") == 0;
 }
 
-bool isSharedClass(const std::string& key) {
-  static const char* const kShared[] = {"clsid", "interface", "typelib", "appid", "*", "folder", "directory",
-                                        "drive", "allfilesystemobjects", "systemfileassociations", "applications"};
-  for (const char* shared : kShared) {
-    if (key == shared) return true;
-  }
-  return key.empty();
-}
+struct OwnKey {
+  RegistryEntry::Root root;
+  const char* key;  // lower case
+  KeyOwner owner;
+  bool withSubKeys;
+};
 
-// Programs keep their own keys below Software; everything else in a user's
-// or the machine's hive (System, Environment, Control Panel...) is the
-// system's.
-bool isProtectedSoftwareKey(const std::string& key) {
-  if (!under(key, "software") || key == "software") return true;
-  if (under(key, "software\\classes")) return key == "software\\classes" || isSharedClass(key.substr(17));
-  const char* uninstall = "software\\microsoft\\windows\\currentversion\\uninstall";
-  if (under(key, uninstall)) return key == uninstall;
-  return under(key, "software\\microsoft") || under(key, "software\\policies") || under(key, "software\\wow6432node");
-}
+// A REG line added to the setup script needs its key here, or the
+// uninstaller refuses to remove what the line makes.
+const OwnKey kOwnKeys[] = {
+    {RegistryEntry::kCurrentUser, "software\\quorvel", KeyOwner::kVendor, true},
+    {RegistryEntry::kLocalMachine, "software\\quorvel", KeyOwner::kVendor, true},
+    {RegistryEntry::kLocalMachine, "software\\microsoft\\windows\\currentversion\\uninstall\\verbolt'97",
+     KeyOwner::kUninstallEntry, false},
+    {RegistryEntry::kClassesRoot, ".wdl", KeyOwner::kExtension, false},
+    {RegistryEntry::kClassesRoot, "verbolt.wdl", KeyOwner::kClass, true},
+    {RegistryEntry::kClassesRoot, "kielivisa.wdl", KeyOwner::kClass, true},
+};
 
 }  // namespace
 
-bool isProtectedKey(RegistryEntry::Root root, const char* key) {
+KeyOwner keyOwner(RegistryEntry::Root root, const char* key) {
   std::string text = lowered(key);
-  if (text.empty() || text.front() == '\\' || text.back() == '\\' || text.find("\\\\") != std::string::npos) return true;
-  switch (root) {
-    case RegistryEntry::kClassesRoot: return isSharedClass(text);
-    case RegistryEntry::kCurrentUser:
-    case RegistryEntry::kLocalMachine: return isProtectedSoftwareKey(text);
-    case RegistryEntry::kUsers: {
-      size_t slash = text.find('\\');  // after the user's own key
-      return slash == std::string::npos || isProtectedSoftwareKey(text.substr(slash + 1));
-    }
-    default: return true;
+  if (text.empty() || text.front() == '\\' || text.back() == '\\' || text.find("\\\\") != std::string::npos)
+    return KeyOwner::kOther;
+  for (const OwnKey& own : kOwnKeys) {
+    if (own.root == root && (text == own.key || (own.withSubKeys && under(text, own.key)))) return own.owner;
   }
+  return KeyOwner::kOther;
+}
+
+bool startsProgram(const char* command, const char* program) {
+  std::string text(command);
+  if (!text.empty() && text[0] == '"') {
+    size_t quote = text.find('"', 1);
+    if (quote == std::string::npos) return false;
+    text = text.substr(1, quote - 1);
+  }
+  return isFullPath(text.c_str()) && samePath(text.c_str(), program);
 }

@@ -5,6 +5,7 @@
 #include "installer/remove/RemoveResourceIds.h"
 #include "installer/remove/SelfCopy.h"
 #include "installer/remove/SystemPlaces.h"
+#include "installer/remove/SystemRegistry.h"
 
 #include "framework/DiskFile.h"
 
@@ -53,7 +54,8 @@ int RemoveProgram::run() {
 int RemoveProgram::runFirst() {
   CText program = ownProgram();
   InstallLogRecord log;
-  if (!readLog(program, log)) return RemovalReport::kIncomplete;
+  RemovalPlan plan;
+  if (!readPlan(program, log, plan)) return RemovalReport::kIncomplete;
   if (tell(RemoveString::kConfirm, product(log).c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
     return RemovalReport::kIncomplete;
   DWORD result = RemovalReport::kIncomplete;
@@ -68,12 +70,12 @@ int RemoveProgram::runFirst() {
 int RemoveProgram::runCopy() {
   CText program = longPathName(line_.program.c_str());
   InstallLogRecord log;
-  if (!readLog(program, log)) {
+  RemovalPlan plan;
+  if (!readPlan(program, log, plan)) {
     SelfCopy::report(line_, RemovalReport::kIncomplete);
     SelfCopy::scheduleOwnRemoval();
     return RemovalReport::kIncomplete;
   }
-  RemovalPlan plan = RemovalPlan::make(log, systemPlaces(logBeside(program), program));
   RemovalReport report;
   for (const RefusedLine& refused : plan.refused) report.refuse(refused);
   Remover remover(plan, *this, report);
@@ -104,6 +106,17 @@ bool RemoveProgram::readLog(const CText& program, InstallLogRecord& log) {
   bool read = length <= kLargestLog && (length == 0 || file.read(&text[0], length, nullptr) == length);
   if (read && InstallLogReader::read(text.data(), text.size(), log)) return true;
   tell(RemoveString::kLogDamaged, path.c_str(), MB_OK | MB_ICONERROR);
+  return false;
+}
+
+// The first process makes the plan too, so that a damaged log is told before
+// the user is asked anything.
+bool RemoveProgram::readPlan(const CText& program, InstallLogRecord& log, RemovalPlan& plan) {
+  if (!readLog(program, log)) return false;
+  CText path = logBeside(program);
+  plan = RemovalPlan::make(log, systemPlaces(path, program), SystemRegistry());
+  if (!plan.damaged) return true;
+  tell(damagedLogMessage(path, plan.refused.front()), MB_OK | MB_ICONERROR);
   return false;
 }
 

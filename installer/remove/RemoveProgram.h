@@ -21,6 +21,7 @@ class RemoveProgram : private RemovalUser {
   int runFirst();
   int runCopy();
   bool readLog(const CText& program, InstallLogRecord& log);
+  bool readPlan(const CText& program, InstallLogRecord& log, RemovalPlan& plan);
   CText product(const InstallLogRecord& log) const;
   bool retryProgramInUse(const char* path) override;
   // A message box unless silent; answers the button chosen.

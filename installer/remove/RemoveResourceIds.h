@@ -16,6 +16,7 @@ constexpr UINT kAlreadyRunning = 5;
 constexpr UINT kNoCopy = 6;           // the temporary folder
 constexpr UINT kProgramInUse = 7;     // the program's file name
 constexpr UINT kUsage = 8;
+constexpr UINT kLogDamagedLine = 9;   // the log's path, the line and why
 constexpr UINT kRemoved = 20;         // the product
 constexpr UINT kRemovedExcept = 21;   // the product
 constexpr UINT kRemovedCounts = 22;   // files, folders, shortcuts, registry entries

@@ -36,8 +36,8 @@ RemovalPlaces systemPlaces(const CText& logPath, const CText& program) {
   places.systemFolder = systemFolderText([](char* buffer, UINT size) { return GetSystemDirectoryA(buffer, size); });
   places.userPrograms = shellFolder(CSIDL_PROGRAMS);
   places.commonPrograms = shellFolder(CSIDL_COMMON_PROGRAMS);
-  for (int which : {CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY, CSIDL_STARTMENU, CSIDL_COMMON_STARTMENU})
-    addKnown(places.shortcutFolders, shellFolder(which));
+  places.userDesktop = shellFolder(CSIDL_DESKTOPDIRECTORY);
+  places.commonDesktop = shellFolder(CSIDL_COMMON_DESKTOPDIRECTORY);
   for (int which : {CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS, CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY,
                     CSIDL_STARTMENU, CSIDL_COMMON_STARTMENU, CSIDL_STARTUP, CSIDL_COMMON_STARTUP, CSIDL_PROGRAM_FILES,
                     CSIDL_PROGRAM_FILES_COMMON, CSIDL_PERSONAL, CSIDL_APPDATA, CSIDL_LOCAL_APPDATA, CSIDL_PROFILE})

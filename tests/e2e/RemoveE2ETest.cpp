@@ -185,21 +185,22 @@ std::string deliveredScript() {
 }
 
 // An area of the test's own in the temporary folder, with the destination
-// "...\<test>\Verbolt'97", a desktop folder, and a program group of the
-// user's own named after the test. Everything the product may leave in the
-// registry is removed before and after.
+// "...\<test>\Verbolt'97", and a program group of the user's own named after
+// the test. Desktop shortcuts go onto the user's desktop, the only one besides
+// the group where Remove takes them. Everything the product may leave there
+// and in the registry is removed before and after.
 class Installation {
  public:
   explicit Installation(const std::string& test) : payloads(GetModuleHandleA(nullptr)) {
     area = temporaryFolder() + "\\remove e2e\\" + test;
     folder = area + "\\Verbolt'97";
-    environment.desktop = area + "\\Desktop";
+    char desktop[MAX_PATH] = "", programs[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
+    environment.desktop = desktop;
     groupName = "Verbolt'97 e2e " + test;
-    char programs[MAX_PATH] = "";
     SHGetSpecialFolderPathA(nullptr, programs, CSIDL_PROGRAMS, FALSE);
     group = std::string(programs) + "\\" + groupName;
     clean();
-    e2e::makeEmptyFolder(environment.desktop);
   }
   ~Installation() {
     script.reset();
@@ -247,6 +248,7 @@ class Installation {
     RemoveDirectoryA(area.c_str());
     e2e::makeEmptyFolder(group);
     RemoveDirectoryA(group.c_str());
+    for (const char* link : {"\\Verbolt'97.lnk", "\\Kielivisa'97.lnk"}) DeleteFileA((environment.desktop + link).c_str());
     for (const char* key : {".wdl", "Verbolt.WDL", "Kielivisa.WDL"}) e2e::removeRegistryTree(HKEY_CLASSES_ROOT, key);
     e2e::removeRegistryTree(HKEY_LOCAL_MACHINE, kUninstallKey);
     e2e::removeRegistryTree(HKEY_CURRENT_USER, "Software\\Quorvel\\Verbolt'97");

@@ -1,14 +1,42 @@
+#include "installer/EntryWalk.h"
+#include "installer/InstallLogText.h"
 #include "installer/remove/RemovalReport.h"
 #include "installer/remove/RemovalRules.h"
 #include "installer/remove/RemoveCommandLine.h"
+#include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 #include <string>
 
 namespace {
 
 const char kDestination[] = "C:\\Program Files\\Verbolt'97";
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97";
+
+// Registry texts by root, key and value name; at first the uninstall entry
+// as the installation into kDestination leaves it.
+class FixedRegistry : public RegistryTexts {
+ public:
+  FixedRegistry() { setUninstallString(kUninstallKey, std::string("\"") + kDestination + "\\Remove.exe\""); }
+
+  void setUninstallString(const char* key, const std::string& command) {
+    texts[std::to_string(RegistryEntry::kLocalMachine) + key + "|UninstallString"] = command;
+  }
+  bool read(RegistryEntry::Root root, const char* key, const char* name, CText& text) const override {
+    auto found = texts.find(std::to_string(root) + key + "|" + name);
+    if (found == texts.end()) return false;
+    text = found->second.c_str();
+    return true;
+  }
+
+ private:
+  std::map<std::string, std::string> texts;
+};
 
 bool readLog(const std::string& text, InstallLogRecord& record) {
   return InstallLogReader::read(text.data(), text.size(), record);
@@ -20,11 +48,70 @@ RemovalPlaces places() {
   places.systemFolder = "C:\\WINDOWS\\SYSTEM";
   places.userPrograms = "C:\\WINDOWS\\Start Menu\\Programs";
   places.commonPrograms = "C:\\WINDOWS\\All Users\\Start Menu\\Programs";
-  places.shortcutFolders = {"C:\\WINDOWS\\Desktop", places.userPrograms};
+  places.userDesktop = "C:\\WINDOWS\\Desktop";
+  places.commonDesktop = "C:\\WINDOWS\\All Users\\Desktop";
   places.systemPlaces = {"C:\\Program Files", "C:\\WINDOWS\\Desktop", places.userPrograms};
   places.logPath = std::string(kDestination).append("\\Install.log").c_str();
   places.program = std::string(kDestination).append("\\Remove.exe").c_str();
   return places;
+}
+
+// The body lines that one install phase logs for the entries it executes,
+// as the file, registry and shortcut phases write them.
+class PhaseLines : public EntryVisitor {
+ public:
+  PhaseLines(SetupScript& script, LogEntry::Kind phase) : script_(script), phase_(phase) {}
+
+  bool visit(EntryLists& lists) override {
+    if (phase_ == LogEntry::kFile) {
+      for (const FileEntry& entry : lists.files) {
+        const char* path = expanded(entry.destination);
+        add(entry.isDirectory() ? InstallLogText::directory(path) : InstallLogText::file(path));
+      }
+    } else if (phase_ == LogEntry::kRegistry) {
+      for (const RegistryEntry& entry : lists.registryEntries)
+        add(InstallLogText::registry(entry.root, entry.key.c_str(), entry.hasData ? entry.valueName.c_str() : nullptr));
+    } else {
+      for (const ShortcutEntry& entry : lists.shortcuts) add(InstallLogText::icon(expanded(entry.link)));
+    }
+    return true;
+  }
+
+  std::string text;
+
+ private:
+  const char* expanded(const CText& path) {
+    path_ = path;
+    script_.expand(path_);
+    return path_.c_str();
+  }
+  void add(const CText& line) { text += line.c_str(); }
+
+  SetupScript& script_;
+  LogEntry::Kind phase_;
+  CText path_;
+};
+
+// The log of installing installer/Setup.ins with every component into
+// kDestination, the user's group "Verbolt'97" and word files associated with
+// one of the two programs.
+std::string deliveredLog(bool finnishWordFiles) {
+  std::ifstream file(SETUP_SCRIPT_PATH, std::ios::binary);
+  ParsedScript parsed{std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
+  SetupScript& script = parsed.script;
+  script.destination = kDestination;
+  script.iconFolder = places().userPrograms;
+  script.iconFolder.append("\\Verbolt'97");
+  script.options[1].state = finnishWordFiles ? 1 : 0;
+  std::string log = std::string(InstallLogText::header().c_str()) + InstallLogText::title(script.program.c_str()).c_str() +
+                    InstallLogText::path(kDestination).c_str() + InstallLogText::iconGroup("Verbolt'97").c_str() +
+                    InstallLogText::iconUserGroup(true).c_str();
+  for (LogEntry::Kind phase : {LogEntry::kFile, LogEntry::kRegistry, LogEntry::kShortcut}) {
+    PhaseLines lines(script, phase);
+    walkEntries(script, lines);
+    log += lines.text;
+  }
+  return log;
 }
 
 }  // namespace
@@ -103,6 +190,10 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
       {"C:\\a\\*.txt", false, false}, {"C:\\a\\b.", false, false}, {"C:\\a\\b ", false, false},
       {"C:\\a\\NUL", false, false}, {"C:\\a\\com1.txt", false, false}, {"C:\\a\\console.txt", true, false},
       {"C:\\a/b", false, false}, {"", false, false},
+      // Device names with any extension and blanks before it, also as a
+      // folder; the hostile log of RemovalPlan carries the others.
+      {"C:\\a\\com\xB3 .log", false, false}, {"C:\\LPT0.txt\\a", false, false}, {"C:\\a\\conout$.txt", false, false},
+      {"C:\\a\\COM\xB4", true, false}, {"C:\\a\\COM10", true, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
@@ -119,35 +210,43 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
   EXPECT_STREQ(parentFolder("C:\\").c_str(), "");
 }
 
-TEST(RemovalRules, KeepsTheKeysOfTheSystem) {
+TEST(RemovalRules, TakesOnlyTheKeysThatTheInstallationMakes) {
+  const RegistryEntry::Root user = RegistryEntry::kCurrentUser, machine = RegistryEntry::kLocalMachine,
+                            classes = RegistryEntry::kClassesRoot;
   struct Case {
     RegistryEntry::Root root;
     const char* key;
-    bool kept;
+    KeyOwner owner;
   } cases[] = {
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\Verbolt'97", false},
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel", false},
-      {RegistryEntry::kCurrentUser, "Software", true},
-      {RegistryEntry::kCurrentUser, "Environment", true},
-      {RegistryEntry::kCurrentUser, "Control Panel\\Desktop", true},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97", false},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", true},
-      {RegistryEntry::kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", true},
-      {RegistryEntry::kLocalMachine, "System\\CurrentControlSet", true},
-      {RegistryEntry::kLocalMachine, "Software\\Policies\\Quorvel", true},
-      {RegistryEntry::kLocalMachine, "Software\\Classes\\.wdl", false},
-      {RegistryEntry::kLocalMachine, "Software\\Classes\\CLSID", true},
-      {RegistryEntry::kClassesRoot, ".wdl", false},
-      {RegistryEntry::kClassesRoot, "Verbolt.WDL\\shell\\open\\command", false},
-      {RegistryEntry::kClassesRoot, "clsid", true},
-      {RegistryEntry::kClassesRoot, "*", true},
-      {RegistryEntry::kUsers, "S-1-5-21\\Software\\Quorvel", false},
-      {RegistryEntry::kUsers, "S-1-5-21\\Software", true},
-      {RegistryEntry::kCurrentUser, "Software\\Quorvel\\", true},
-      {RegistryEntry::kCurrentUser, "Software\\\\Quorvel", true},
-      {RegistryEntry::kNoRoot, "Software\\Quorvel", true},
+      {user, "Software\\Quorvel\\Verbolt'97", KeyOwner::kVendor}, {user, "Software\\Quorvel", KeyOwner::kVendor},
+      {machine, "SOFTWARE\\QUORVEL\\x", KeyOwner::kVendor}, {machine, kUninstallKey, KeyOwner::kUninstallEntry},
+      {classes, ".WDL", KeyOwner::kExtension}, {classes, "Verbolt.WDL\\shell\\open\\command", KeyOwner::kClass},
+      {classes, "kielivisa.wdl", KeyOwner::kClass},
+      // The system's keys and those of other programs; the hostile log of
+      // RemovalPlan carries more.
+      {user, "Software", KeyOwner::kOther}, {user, "Control Panel\\Desktop", KeyOwner::kOther},
+      {user, "Software\\QuorvelOther", KeyOwner::kOther}, {machine, "System\\CurrentControlSet", KeyOwner::kOther},
+      {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall", KeyOwner::kOther},
+      {machine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97\\Sub", KeyOwner::kOther},
+      {machine, "Software\\Policies\\Quorvel", KeyOwner::kOther}, {machine, "Software\\Classes\\.wdl", KeyOwner::kOther},
+      {machine, "Software\\Wow6432Node\\Quorvel", KeyOwner::kOther}, {classes, ".wdl\\ShellNew", KeyOwner::kOther},
+      {classes, "Verbolt.WDLx", KeyOwner::kOther}, {classes, "*", KeyOwner::kOther},
+      {RegistryEntry::kUsers, "S-1-5-21\\Software\\Quorvel", KeyOwner::kOther},
+      {user, "Software\\Quorvel\\", KeyOwner::kOther}, {user, "Software\\\\Quorvel", KeyOwner::kOther},
+      {user, "\\Software\\Quorvel", KeyOwner::kOther}, {RegistryEntry::kNoRoot, "Software\\Quorvel", KeyOwner::kOther},
   };
-  for (const Case& c : cases) EXPECT_EQ(isProtectedKey(c.root, c.key), c.kept) << c.key;
+  for (const Case& c : cases) EXPECT_EQ(keyOwner(c.root, c.key), c.owner) << c.key;
+
+  const std::string remove = std::string(kDestination) + "\\Remove.exe";
+  struct Command {
+    std::string text;
+    bool startsRemove;
+  } commands[] = {
+      {"\"" + remove + "\"", true}, {remove, true}, {"\"c:\\PROGRAM FILES\\verbolt'97\\remove.exe\" /S", true},
+      {"\"C:\\Program Files\\OtherApp\\uninst.exe\"", false}, {remove + " /S", false}, {"\"" + remove, false},
+      {"\"C:\\Program Files\\OtherApp\\..\\Verbolt'97\\Remove.exe\"", false}, {"", false}, {"\"\"", false},
+  };
+  for (const Command& c : commands) EXPECT_EQ(startsProgram(c.text.c_str(), remove.c_str()), c.startsRemove) << c.text;
 }
 
 TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
@@ -163,7 +262,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
                            "ICON=C:\\WINDOWS\\notepad.exe\nICON=C:\\WINDOWS\\Other.lnk\nGARBAGE\n";
   InstallLogRecord log;
   ASSERT_TRUE(readLog(text, log));
-  RemovalPlan plan = RemovalPlan::make(log, places());
+  RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
   EXPECT_STREQ(plan.groupFolder.c_str(), group.c_str());
   std::string steps;
   for (const RemovalStep& step : plan.steps)
@@ -192,21 +291,128 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   for (const RefusedLine& line : plan.refused) refused += std::to_string(line.line) + ":" + std::to_string(int(line.reason)) + " ";
   auto at = [](int line, RemovalReason reason) { return std::to_string(line) + ":" + std::to_string(int(reason)) + " "; };
   EXPECT_EQ(refused, at(6, RemovalReason::kSystemFolder) + at(10, RemovalReason::kNotFullPath) +
-                         at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kProtectedKey) +
-                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kSystemFolder) +
+                         at(11, RemovalReason::kOutsideDestination) + at(15, RemovalReason::kForeignKey) +
+                         at(23, RemovalReason::kNotShortcut) + at(24, RemovalReason::kNotShortcutPlace) +
                          at(25, RemovalReason::kNotUnderstood));
   EXPECT_TRUE(plan.ownsClass("verbolt.wdl"));
   EXPECT_FALSE(plan.ownsClass(".wdl"));
   EXPECT_FALSE(plan.ownsClass("Other.WDL"));
 
-  // A group name that is no folder name names no folder to remove.
-  ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=..\\..\nICON=" + group + "\\a.lnk\n", log));
-  RemovalPlan badGroup = RemovalPlan::make(log, places());
-  EXPECT_TRUE(badGroup.groupFolder.empty());
-  ASSERT_EQ(badGroup.refused.size(), 1u);
-  EXPECT_EQ(badGroup.refused[0].reason, RemovalReason::kBadGroupName);
-  ASSERT_EQ(badGroup.steps.size(), 3u);  // the shortcut, the log and the destination
-  EXPECT_TRUE(badGroup.steps[0].linkFreeFrom.empty());
+  // A group name that is no one folder name names no folder, and the
+  // shortcuts where it would lead are no shortcuts of a group.
+  const char* const badGroups[][2] = {{"..\\..", "C:\\WINDOWS\\a.lnk"},
+                                      {"..", "C:\\WINDOWS\\Start Menu\\a.lnk"},
+                                      {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\a.lnk"},
+                                      {"Verbolt'97\\..\\..\\Startup", "C:\\WINDOWS\\Start Menu\\Startup\\a.lnk"}};
+  for (const auto& badGroup : badGroups) {
+    SCOPED_TRACE(badGroup[0]);
+    ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=" + badGroup[0] + "\nICON=" + badGroup[1] + "\n", log));
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
+    EXPECT_TRUE(plan.groupFolder.empty());
+    ASSERT_EQ(plan.refused.size(), 2u);
+    EXPECT_EQ(plan.refused[0].reason, RemovalReason::kBadGroupName);
+    EXPECT_EQ(plan.refused[1].reason, RemovalReason::kNotShortcutPlace);
+    EXPECT_EQ(plan.steps.size(), 2u);  // the log and the destination
+  }
+}
+
+TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
+  const std::string body = "FILE=C:\\victim\\a.txt\nFILE=C:\\Users\\x\\Documents\\Thesis.doc\n"
+                           "FILE=C:\\Program Files\\OtherApp\\app.exe\nDIRECTORY=C:\\Users\\x\\Documents\n";
+  struct Case {
+    const char* path;
+    bool damaged;
+  } cases[] = {
+      {"C:\\", true}, {"C:\\Program Files", true}, {"C:\\Users\\x\\Documents", true},
+      {"C:\\Program Files\\Verbolt'97\\Samples", true}, {"c:\\PROGRAM FILES\\verbolt'97", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    InstallLogRecord log;
+    ASSERT_TRUE(readLog(std::string("[INSTALL]\nPATH=") + c.path + "\n" + body, log));
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
+    EXPECT_EQ(plan.damaged, c.damaged);
+    // Nothing but the log and the folder of the uninstaller that was started.
+    EXPECT_EQ(plan.steps.size(), c.damaged ? 0u : 2u);
+    ASSERT_EQ(plan.refused.size(), c.damaged ? 1u : 4u);
+    EXPECT_EQ(plan.refused[0].line, c.damaged ? 2 : 3);
+    EXPECT_EQ(plan.refused[0].reason, c.damaged ? RemovalReason::kOtherDestination : RemovalReason::kOutsideDestination);
+  }
+}
+
+TEST(RemovalPlan, RefusesEveryLineOfAHostileLogWithItsReason) {
+  using R = RemovalReason;
+  const std::string d = kDestination, programs = "C:\\WINDOWS\\Start Menu\\Programs", group = programs + "\\Verbolt'97",
+                    desktop = "C:\\WINDOWS\\Desktop", documents = "C:\\Users\\x\\Documents",
+                    uninstall = "REG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+  const std::string ours = "FILE=" + d + "\\Verbolt.exe\nICON=" + group + "\\Verbolt'97.lnk\n" +
+                           "ICON=C:\\WINDOWS\\All Users\\Desktop\\Verbolt'97.lnk\n" +
+                           "REG=HKCU,Software\\Quorvel\\Verbolt'97\\Settings,\"PlayFile1\"\n";
+  const struct {
+    std::string line;
+    RemovalReason reason;
+  } hostile[] = {
+      {"FILE=" + d + "\\..\\OtherApp\\app.exe", R::kNotFullPath},
+      {"FILE=\\\\?\\C:\\victim\\a.txt", R::kNotFullPath},
+      {"FILE=\\\\.\\C:\\victim\\a.txt", R::kNotFullPath},
+      {"FILE=" + d + "/../OtherApp/app.exe", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe.", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe ", R::kNotFullPath},
+      {"FILE=" + d + "\\Verbolt.exe::$DATA", R::kNotFullPath},
+      {"FILE=" + d + "\\COM\xB9", R::kNotFullPath},
+      {"FILE=" + d + "\\LPT\xB2.txt", R::kNotFullPath},
+      {"FILE=" + d + "\\com\xB3", R::kNotFullPath},
+      {"FILE=" + d + "\\COM0", R::kNotFullPath},
+      {"FILE=" + d + "\\LPT0.txt", R::kNotFullPath},
+      {"FILE=" + d + "\\CONIN$", R::kNotFullPath},
+      {"FILE=" + d + "\\CONOUT$", R::kNotFullPath},
+      {"FILE=\\\\server\\share\\Verbolt'97\\a.txt", R::kOutsideDestination},
+      {"FILE=C:\\PROGRA~1\\OTHERA~1\\app.exe", R::kOutsideDestination},
+      {"FILE=C:\\victim\\a.txt", R::kOutsideDestination},
+      {"FILE=" + documents + "\\Thesis.doc", R::kOutsideDestination},
+      {"FILE=C:\\Program Files\\OtherApp\\app.exe", R::kOutsideDestination},
+      {"DIRECTORY=" + documents, R::kOutsideDestination},
+      {"FILE=C:\\WINDOWS\\SYSTEM\\comctl32.dll", R::kSystemFolder},
+      {"ICON=" + documents + "\\a.lnk", R::kNotShortcutPlace},
+      {"ICON=" + programs + "\\Startup\\OtherApp.lnk", R::kNotShortcutPlace},
+      {"ICON=" + desktop + "\\OtherApp\\OtherApp.lnk", R::kNotShortcutPlace},
+      {"ICON=" + d + "\\Verbolt'97.lnk", R::kNotShortcutPlace},
+      {"ICON=" + group + "\\..\\OtherApp\\OtherApp.lnk", R::kNotFullPath},
+      {"ICON=" + desktop + "\\Thesis.doc", R::kNotShortcut},
+      {uninstall + "OtherApp,\"UninstallString\"", R::kForeignKey},
+      {uninstall + "OtherApp", R::kForeignKey},
+      {"REG=HKCR,CLSID\\{00000000-0000-0000-0000-000000000000}\\InprocServer32,\"\"", R::kForeignKey},
+      {"REG=HKCR,txtfile\\shell\\open\\command,\"\"", R::kForeignKey},
+      {"REG=HKCU,Software\\OtherVendor,\"Setting\"", R::kForeignKey},
+      {"REG=HKLM,SOFTWARE,\"Verbolt\"", R::kForeignKey},
+      {"REG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,\"Verbolt\"", R::kForeignKey},
+      {"REG=HKCU,Environment,\"Path\"", R::kForeignKey},
+      {"REG=HKCR,.wdl,\"Content Type\"", R::kForeignKey},
+      // An entry of this name whose command starts another uninstaller.
+      {uninstall + "Verbolt'97,\"UninstallString\"", R::kOtherUninstallEntry},
+      {uninstall + "Verbolt'97", R::kOtherUninstallEntry},
+  };
+  const int firstHostile = 9;
+  std::string text = "[INSTALL]\nPATH=" + d + "\nICONGROUP=Verbolt'97\nICONUSERGROUP=YES\n" + ours;
+  for (const auto& line : hostile) text += line.line + "\n";
+  InstallLogRecord log;
+  ASSERT_TRUE(readLog(text, log));
+  FixedRegistry registry;
+  registry.setUninstallString(kUninstallKey, "\"C:\\Program Files\\OtherApp\\uninst.exe\"");
+  RemovalPlan plan = RemovalPlan::make(log, places(), registry);
+
+  std::set<int> planned;
+  for (const RemovalStep& step : plan.steps) {
+    if (step.line) planned.insert(step.line);
+  }
+  EXPECT_EQ(planned, (std::set<int>{5, 6, 7, 8}));
+  ASSERT_EQ(plan.refused.size(), std::size(hostile));
+  for (size_t i = 0; i < std::size(hostile); ++i) {
+    SCOPED_TRACE(hostile[i].line);
+    EXPECT_EQ(plan.refused[i].line, firstHostile + static_cast<int>(i));
+    EXPECT_EQ(plan.refused[i].reason, hostile[i].reason);
+  }
+  EXPECT_FALSE(plan.ownsClass("txtfile"));  // so ".wdl" may not lose a default value that names it
 }
 
 TEST(RemovalReport, CountsWhatWentAndAnswersTheExitCode) {
@@ -251,4 +457,29 @@ TEST(RemoveCommandLine, ReadsTheUsersAndTheCopysArguments) {
   EXPECT_EQ(copy.resultPipe, 12u);
   EXPECT_EQ(copy.firstProcess, 34u);
   EXPECT_STREQ(copy.program.c_str(), "C:\\Program Files\\Verbolt'97\\Remove.exe");
+}
+
+TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
+  for (bool finnishWordFiles : {false, true}) {
+    SCOPED_TRACE(finnishWordFiles ? "Kielivisa" : "Verbolt");
+    InstallLogRecord log;
+    ASSERT_TRUE(readLog(deliveredLog(finnishWordFiles), log));
+    ASSERT_EQ(log.entries.size(), 19u + 29u + 5u);  // files and folders, registry lines, shortcuts
+    RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
+    for (const RefusedLine& line : plan.refused) ADD_FAILURE() << line.text.c_str();
+    std::set<int> planned;
+    std::set<std::string> unnamed;  // planned, but named by no line of its own
+    for (const RemovalStep& step : plan.steps) {
+      planned.insert(step.line);
+      if (!step.line) unnamed.insert(step.describe().c_str());
+      if (step.action == RemovalStep::kShortcut) EXPECT_STREQ(step.targetFolder.c_str(), kDestination);
+    }
+    for (const LogEntry& entry : log.entries) {
+      bool program = samePath(entry.path.c_str(), places().program.c_str());
+      EXPECT_TRUE(program || planned.count(entry.line)) << entry.text.c_str();
+    }
+    const std::string group = std::string(places().userPrograms.c_str()) + "\\Verbolt'97";
+    EXPECT_EQ(unnamed, (std::set<std::string>{places().logPath.c_str(), places().program.c_str(), kDestination, group}));
+    EXPECT_TRUE(plan.ownsClass(finnishWordFiles ? "Kielivisa.WDL" : "Verbolt.WDL"));
+  }
 }
