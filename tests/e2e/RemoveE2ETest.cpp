@@ -201,6 +201,7 @@ class Installation {
     SHGetSpecialFolderPathA(nullptr, programs, CSIDL_PROGRAMS, FALSE);
     group = std::string(programs) + "\\" + groupName;
     clean();
+    e2e::makeEmptyFolder(area);
   }
   ~Installation() {
     script.reset();
@@ -417,7 +418,25 @@ WINE_TEST(removeNeedsItsLogAndWorksOnTheLogOfAnInstallationStoppedPartWay) {
   CHECK(removeCopies() == copies);
   CHECK(exists(install.path("Remove.exe")) && exists(install.path("Right.wav")));
 
+  // A log whose PATH names another folder than its own is damaged: nothing
+  // it names is touched.
   MoveFileA(away.c_str(), log.c_str());
+  const std::string real = install.log(), victim = install.area + "\\victim.txt";
+  const size_t pathLine = real.find("PATH="), pathEnd = real.find('\n', pathLine);
+  e2e::writeFileBytes(victim, "must survive");
+  e2e::writeFileBytes(log, real.substr(0, pathLine) + "PATH=" + install.area + real.substr(pathEnd) + "FILE=" + victim + "\n");
+  CHECK(install.startRemove(remove, {}));
+  HWND damaged = remove.waitForDialog();
+  CHECK_EQ(e2e::messageBoxText(damaged), "The install log '" + log + "' is damaged: line 3: PATH=" + install.area +
+                                             " (names another folder than the one that holds the log). Nothing was removed.");
+  e2e::pressButton(damaged, IDOK);
+  CHECK_EQ(remove.waitForExit(), 1);
+  CHECK(install.startRemove(remove, {"/S"}));
+  CHECK_EQ(remove.waitForExit(kRemoveTimeout), 1);
+  CHECK(exists(victim) && exists(install.path("Remove.exe")) && exists(install.path("Right.wav")));
+  DeleteFileA(victim.c_str());
+
+  e2e::writeFileBytes(log, real);
   CHECK(install.startRemove(remove, {"/S"}));
   CHECK_EQ(remove.waitForExit(kRemoveTimeout), 0);
   CHECK(!endedCopy(copies).empty());
