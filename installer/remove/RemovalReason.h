@@ -24,5 +24,6 @@ enum class RemovalReason {
   kNotFolder,
   kNotEmpty,            // a folder or key that holds what the installation did not make
   kOtherProgram,        // a file association that now names another program
+  kShortcutElsewhere,   // a shortcut that starts nothing in the installation folder
   kError,               // a system error, with its code
 };

@@ -9,6 +9,11 @@
 
 namespace {
 
+// The system's limits: a name in a folder, and a path in the long form that
+// the uninstaller hands to the system, with room for its "\\?\UNC\" prefix.
+const size_t kLongestName = 255;
+const size_t kLongestPath = 32000;
+
 std::string lowered(const char* text) { return lowerName(text, std::strlen(text)); }
 
 std::vector<std::string> partsOf(const std::string& path) {
@@ -38,7 +43,8 @@ bool isDeviceName(const std::string& part) {
 }
 
 bool isPlainPart(const std::string& part) {
-  if (part.empty() || part == "." || part == ".." || part.back() == '.' || part.back() == ' ') return false;
+  if (part.empty() || part.size() > kLongestName) return false;
+  if (part == "." || part == ".." || part.back() == '.' || part.back() == ' ') return false;
   for (unsigned char c : part) {
     if (c < 32 || std::strchr("<>:\"/|?*", c)) return false;
   }
@@ -64,7 +70,7 @@ std::string withoutTrailingBackslash(const char* path) {
 
 bool isFullPath(const char* path) {
   std::string text(path);
-  if (text.size() >= 260) return false;
+  if (text.size() > kLongestPath) return false;
   std::vector<std::string> parts = partsOf(text);
   size_t first = firstFolderPart(text, parts);
   if (first == 0) return false;

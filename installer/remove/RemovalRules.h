@@ -9,7 +9,10 @@
 // the characters that name streams, devices or patterns, without a part that
 // ends in a dot or blank or is a device name (CON, NUL, CONIN$, COM0 to COM9,
 // LPT0 to LPT9, COM and LPT with a superscript digit...) with any extension,
-// and shorter than MAX_PATH. A drive's root ("C:\") is a full path.
+// without a part longer than 255 characters, and not over 32,000 characters
+// (the installer may make paths longer than MAX_PATH, and the uninstaller
+// removes them in the system's long form). A drive's root ("C:\") is a full
+// path.
 bool isFullPath(const char* path);
 // A drive's root or a server's share: never removed, whatever else says so.
 bool isRoot(const char* path);

@@ -2,6 +2,7 @@
 
 #include "installer/SectionIndex.h"
 #include "installer/remove/RemovalRules.h"
+#include "installer/remove/ResolvedPath.h"
 
 #include <shlobj.h>
 
@@ -27,7 +28,43 @@ bool isProgramFile(const CText& path) {
   return text.size() > 4 && text.compare(text.size() - 4, 4, ".exe") == 0;
 }
 
-bool exists(const CText& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+DWORD attributesOf(const CText& path) { return GetFileAttributesW(longPathOf(path).c_str()); }
+
+bool exists(const CText& path) { return attributesOf(path) != INVALID_FILE_ATTRIBUTES; }
+
+bool deleteFile(const CText& path) { return DeleteFileW(longPathOf(path).c_str()) != 0; }
+
+// The part of path below folder, which holds it.
+CText relativeTo(const CText& path, const CText& folder) {
+  if (samePath(path.c_str(), folder.c_str())) return CText();
+  int skip = folder.length() + (folder.at(folder.length() - 1) == '\\' ? 0 : 1);
+  return CText(path.c_str() + skip);
+}
+
+CText narrowText(const wchar_t* text) {
+  char buffer[MAX_PATH * 2];
+  int size = WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
+  return size > 0 ? CText(buffer) : CText();
+}
+
+// What a shortcut starts; empty when it cannot be read as a shortcut.
+CText shortcutTarget(const CText& path) {
+  HRESULT started = CoInitialize(nullptr);
+  IShellLinkA* link = nullptr;
+  IPersistFile* file = nullptr;
+  char target[MAX_PATH] = "";
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        (FAILED(file->Load(wideText(path.c_str()).c_str(), STGM_READ)) ||
+         FAILED(link->GetPath(target, MAX_PATH, nullptr, 0))))
+      target[0] = 0;
+    if (file) file->Release();
+    link->Release();
+  }
+  if (SUCCEEDED(started)) CoUninitialize();
+  return CText(target);
+}
 
 HKEY rootKey(RegistryEntry::Root root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
 
@@ -83,23 +120,57 @@ void Remover::recordMissing(const RemovalStep& step, DWORD error) {
   else report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
 }
 
+// The item and the folder that holds it must lead where the log spells them
+// below their anchor (the installation folder, the program group, the
+// desktop), on the anchor's volume: a link on the way, or the item itself a
+// link, leads elsewhere. A missing anchor or item is for the caller to see.
+RemovalReason Remover::whereItLeads(const RemovalStep& step, DWORD* error) const {
+  CText anchorPath = step.linkFreeFrom.empty() ? parentFolder(step.path.c_str()) : step.linkFreeFrom;
+  ResolvedPath anchor, folder, item;
+  if (!resolvePath(anchorPath, &anchor, error)) return isMissing(*error) ? RemovalReason::kNone : RemovalReason::kError;
+  CText parent = parentFolder(step.path.c_str());
+  if (isInside(parent.c_str(), anchorPath.c_str())) {
+    if (!resolvePath(parent, &folder, error)) return isMissing(*error) ? RemovalReason::kNone : RemovalReason::kError;
+    if (!leadsBelow(folder, anchor, relativeTo(parent, anchorPath))) return RemovalReason::kInsideLink;
+  }
+  if (samePath(step.path.c_str(), anchorPath.c_str())) return RemovalReason::kNone;
+  if (!resolvePath(step.path, &item, error)) return isMissing(*error) ? RemovalReason::kNone : RemovalReason::kError;
+  return leadsBelow(item, anchor, relativeTo(step.path, anchorPath)) ? RemovalReason::kNone : RemovalReason::kLink;
+}
+
+bool Remover::leftForWhereItLeads(const RemovalStep& step) {
+  if (reachedThroughLink(step)) {
+    report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kInsideLink);
+    return true;
+  }
+  DWORD error = ERROR_SUCCESS;
+  RemovalReason reason = whereItLeads(step, &error);
+  if (reason == RemovalReason::kNone) return false;
+  report_.record(step, reason == RemovalReason::kLink ? RemovalReport::kKept : RemovalReport::kNotRemoved, reason,
+                 error);
+  return true;
+}
+
 bool Remover::reachedThroughLink(const RemovalStep& step) const {
   if (step.linkFreeFrom.empty()) return false;
   for (CText folder = parentFolder(step.path.c_str()); isSameOrInside(folder.c_str(), step.linkFreeFrom.c_str());
        folder = parentFolder(folder.c_str())) {
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    DWORD attributes = attributesOf(folder);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
   }
   return false;
 }
 
 void Remover::removeFile(const RemovalStep& step) {
-  if (reachedThroughLink(step)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kInsideLink);
-  DWORD attributes = GetFileAttributesA(step.path.c_str());
+  if (leftForWhereItLeads(step)) return;
+  DWORD attributes = attributesOf(step.path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return recordMissing(step, GetLastError());
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotPlainFile);
-  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(step.path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-  if (DeleteFileA(step.path.c_str())) return report_.record(step, RemovalReport::kRemoved);
+  if (step.action == RemovalStep::kShortcut && !isInside(shortcutTarget(step.path).c_str(), step.targetFolder.c_str()))
+    return report_.record(step, RemovalReport::kKept, RemovalReason::kShortcutElsewhere);
+  if (attributes & FILE_ATTRIBUTE_READONLY)
+    SetFileAttributesW(longPathOf(step.path).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (deleteFile(step.path)) return report_.record(step, RemovalReport::kRemoved);
   DWORD error = GetLastError();
   if (!isInUse(error)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
   if (!deleteWaiting(step, step.action == RemovalStep::kFile && isProgramFile(step.path))) schedule(step);
@@ -111,7 +182,7 @@ bool Remover::deleteWaiting(const RemovalStep& step, bool mayAsk) {
   if (step.action == RemovalStep::kProgram) {
     for (DWORD tries = 0; tries < kProgramEndTries; ++tries) {
       Sleep(kProgramEndPause);
-      if (DeleteFileA(step.path.c_str())) {
+      if (deleteFile(step.path)) {
         report_.record(step, RemovalReport::kRemoved);
         return true;
       }
@@ -119,7 +190,7 @@ bool Remover::deleteWaiting(const RemovalStep& step, bool mayAsk) {
     return false;
   }
   while (mayAsk && user_.retryProgramInUse(step.path.c_str())) {
-    if (DeleteFileA(step.path.c_str())) {
+    if (deleteFile(step.path)) {
       report_.record(step, RemovalReport::kRemoved);
       return true;
     }
@@ -128,48 +199,48 @@ bool Remover::deleteWaiting(const RemovalStep& step, bool mayAsk) {
 }
 
 void Remover::schedule(const RemovalStep& step) {
-  if (!MoveFileExA(step.path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+  if (!MoveFileExW(longPathOf(step.path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
     return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, GetLastError());
   scheduled_.insert(lowered(step.path));
   report_.record(step, RemovalReport::kScheduled);
 }
 
 void Remover::removeFolder(const RemovalStep& step) {
-  if (reachedThroughLink(step)) return report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kInsideLink);
-  DWORD attributes = GetFileAttributesA(step.path.c_str());
+  if (leftForWhereItLeads(step)) return;
+  DWORD attributes = attributesOf(step.path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return recordMissing(step, GetLastError());
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotFolder);
   // A link is never entered: it goes as a link, which some systems cannot
   // do, or stays.
+  std::wstring path = longPathOf(step.path);
   if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-    bool gone = RemoveDirectoryA(step.path.c_str()) && !exists(step.path);
+    bool gone = RemoveDirectoryW(path.c_str()) && !exists(step.path);
     return report_.record(step, gone ? RemovalReport::kRemoved : RemovalReport::kKept, RemovalReason::kLink);
   }
   Contents left = contents(step.path, nullptr);
   if (left == kOther) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
   if (left == kOnlyScheduled) return schedule(step);
-  if (RemoveDirectoryA(step.path.c_str())) return report_.record(step, RemovalReport::kRemoved);
+  if (RemoveDirectoryW(path.c_str())) return report_.record(step, RemovalReport::kRemoved);
   DWORD error = GetLastError();
   if (isInUse(error)) return schedule(step);  // another program's current folder
   report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
 }
 
 Remover::Contents Remover::contents(const CText& folder, const char* alsoGone) const {
-  WIN32_FIND_DATAA found;
+  WIN32_FIND_DATAW found;
   CText pattern(folder);
   pattern.append("\\*");
-  HANDLE find = FindFirstFileA(pattern.c_str(), &found);
+  HANDLE find = FindFirstFileW(longPathOf(pattern).c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) return kOther;
   Contents result = kEmpty;
   do {
-    CText name(found.cFileName);
-    if (name == "." || name == "..") continue;
+    if (!lstrcmpW(found.cFileName, L".") || !lstrcmpW(found.cFileName, L"..")) continue;
     CText path(folder);
     path.append('\\');
-    path.append(name);
+    path.append(narrowText(found.cFileName));
     if (alsoGone && samePath(path.c_str(), alsoGone)) continue;
     result = scheduled_.count(lowered(path)) ? kOnlyScheduled : kOther;
-  } while (result != kOther && FindNextFileA(find, &found));
+  } while (result != kOther && FindNextFileW(find, &found));
   FindClose(find);
   return result;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Remover: carries out the steps of a removal plan against the file system
 // and the registry and records each outcome in a report. Files are deleted
-// only when they are plain files (a link is deleted as a link), folders only
-// when empty, keys only when empty; nothing is reached through a junction or
-// symbolic link. A file in use waits for the next restart, and so does a
-// folder that holds nothing else. Windows only.
+// only when they are plain files, folders only when empty, keys only when
+// empty, shortcuts only when they start something in the installation
+// folder. Every path is judged by where it leads: nothing is reached through
+// a junction or symbolic link, and an item that is itself a link stays
+// (a folder link may go as a link). A file in use waits for the next
+// restart, and so does a folder that holds nothing else. Windows only.
 #include "installer/remove/RemovalPlan.h"
 #include "installer/remove/RemovalReport.h"
 
@@ -43,6 +45,8 @@ class Remover {
   void removeKey(const RemovalStep& step);
   bool deleteWaiting(const RemovalStep& step, bool mayAsk);
   void schedule(const RemovalStep& step);
+  RemovalReason whereItLeads(const RemovalStep& step, DWORD* error) const;
+  bool leftForWhereItLeads(const RemovalStep& step);
   bool reachedThroughLink(const RemovalStep& step) const;
   Contents contents(const CText& folder, const char* alsoGone) const;
   void recordMissing(const RemovalStep& step, DWORD error);

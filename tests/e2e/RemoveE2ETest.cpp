@@ -21,6 +21,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <set>
@@ -142,9 +143,11 @@ bool runUnix(const char* program, const std::string& arguments) {
   return true;
 }
 
+// Wine shows a link to a folder as a reparse point, a link to a file as the
+// file.
 bool makeLink(const std::string& link, const std::string& target) {
   return runUnix("Z:\\bin\\ln", "-s \"" + unixPath(target) + "\" \"" + unixPath(link) + "\"") &&
-         e2e::waitFor([&] { return GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT; }, "the link " + link);
+         e2e::waitFor([&] { return exists(link); }, "the link " + link);
 }
 
 // Wine's RemoveDirectory cannot remove a link as a link either.
@@ -355,20 +358,28 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAsso
                                   "DIRECTORY=%d\\Samples\nFILE=NONE.WDL,%d\\Samples\\a.wdl\nREG=HKCR,.wdl\n"
                                   "REG=HKCR,.wdl,,\"Verbolt.WDL\"\nREG=HKCR,Verbolt.WDL\n")));
   SHSetValueA(HKEY_CLASSES_ROOT, ".wdl", "", REG_SZ, "Other.WDL", 10);
-  // Samples becomes a link to a folder of the learner's.
+  // Samples becomes a link to a folder of the learner's, a logged file a
+  // link to a file of the learner's, and a shortcut on the desktop that
+  // starts another program is named too.
   const std::string outside = install.area + "\\Outside", samples = install.path("Samples");
+  const std::string linkFile = install.path("linkfile.txt"), victim = outside + "\\v12.txt";
+  const std::string otherShortcut = install.environment.desktop + "\\remove e2e other.lnk";
   e2e::makeEmptyFolder(outside);
   e2e::writeFileBytes(outside + "\\a.wdl", "the learner's");
+  e2e::writeFileBytes(victim, "victim");
   DeleteFileA((samples + "\\a.wdl").c_str());
   RemoveDirectoryA(samples.c_str());
   CHECK(makeLink(samples, outside));
+  CHECK(makeLink(linkFile, victim));
+  CHECK(e2e::saveShortcut(otherShortcut, "C:\\windows\\notepad.exe"));
   char system[MAX_PATH];
   GetSystemDirectoryA(system, MAX_PATH);
   const std::string systemFile = std::string(system) + "\\remove-e2e.dll", rooted = "C:\\remove-e2e.txt";
   e2e::writeFileBytes(systemFile, "system");
   e2e::writeFileBytes(rooted, "rooted");
   e2e::writeFileBytes(install.path("Install.log"), install.log() + "FILE=" + systemFile + "\nFILE=\\remove-e2e.txt\n" +
-                                                    "FILE=remove-e2e.txt\nUNKNOWN=1\n");
+                                                    "FILE=remove-e2e.txt\nUNKNOWN=1\nFILE=" + linkFile + "\nICON=" +
+                                                    otherShortcut + "\n");
 
   std::set<std::string> copies = removeCopies();
   e2e::TargetProgram remove;
@@ -378,8 +389,10 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAsso
   e2e::waitFor([&] { return (done = e2e::anyProcessMessageBox("Remove", "was removed")) != nullptr; }, "the final message");
   std::string message = e2e::messageBoxText(done);
   for (const std::string& part : std::vector<std::string>{
-           "Removed: files 2, folders 1, shortcuts 0, registry entries 1.\n\nKept:\n"
-           "    HKCR\\.wdl \"\" (names another program now)\n"
+           "Removed: files 2, folders 1, shortcuts 0, registry entries 1.\n\nKept:\n    " + otherShortcut +
+               " (a shortcut to something outside the installation folder)\n    " + linkFile +
+               " (a junction or symbolic link)\n",
+           "\n    HKCR\\.wdl \"\" (names another program now)\n"
            "    HKCR\\.wdl (holds what the installation did not make)\n    " + samples +
                " (a junction or symbolic link)\n    " + install.folder +
                " (holds what the installation did not make)\n\nNot removed:\n",
@@ -392,12 +405,36 @@ WINE_TEST(removeRefusesWhatAnEditedLogNamesWronglyNeverEntersALinkAndKeepsAnAsso
   CHECK_EQ(remove.waitForExit(kRemoveTimeout), 1);
   CHECK(!endedCopy(copies).empty());
   CHECK_EQ(e2e::readFileBytes(outside + "\\a.wdl"), "the learner's");
-  CHECK(exists(systemFile) && exists(rooted));
+  CHECK_EQ(e2e::readFileBytes(victim), "victim");
+  CHECK(exists(systemFile) && exists(rooted) && exists(otherShortcut));
   CHECK(!exists(install.path("Remove.exe")) && !exists(install.path("Install.log")));
   CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", ""), "Other.WDL");
   CHECK(!keyExists(HKEY_CLASSES_ROOT, "Verbolt.WDL"));
   DeleteFileA(systemFile.c_str());
   DeleteFileA(rooted.c_str());
+  DeleteFileA(otherShortcut.c_str());
+}
+
+// The installer takes destinations whose files' paths reach 260 characters
+// and more; the uninstaller removes all of it.
+WINE_TEST(removeTakesPathsLongerThanTheClassicLimit) {
+  const size_t kAround = temporaryFolder().size() + std::string("\\remove e2e\\\\Verbolt'97").size();
+  Installation install(std::string(239 - kAround, 'x'));
+  CHECK_EQ(install.folder.size(), 239u);
+  CHECK(install.run(install.parse(deliveredScript())));
+  size_t longest = 0;
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(install.path("Samples\\*.wdl").c_str(), &found);
+  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
+    longest = std::max(longest, install.path("Samples\\").size() + std::strlen(found.cFileName));
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  CHECK(longest >= MAX_PATH);
+  std::set<std::string> copies = removeCopies();
+  e2e::TargetProgram remove;
+  CHECK(install.startRemove(remove, {"/S"}));
+  CHECK_EQ(remove.waitForExit(kRemoveTimeout), 0);
+  CHECK(!endedCopy(copies).empty());
+  CHECK(!exists(install.folder));
 }
 
 WINE_TEST(removeNeedsItsLogAndWorksOnTheLogOfAnInstallationStoppedPartWay) {

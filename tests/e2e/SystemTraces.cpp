@@ -41,6 +41,22 @@ std::string linkTarget(const std::string& link, std::string* workingFolder) {
   return target;
 }
 
+bool saveShortcut(const std::string& link, const std::string& target) {
+  CoInitialize(nullptr);
+  IShellLinkA* shellLink = nullptr;
+  IPersistFile* file = nullptr;
+  WCHAR wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+  bool saved = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                          reinterpret_cast<void**>(&shellLink))) &&
+               SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+               SUCCEEDED(shellLink->SetPath(target.c_str())) && SUCCEEDED(file->Save(wide, TRUE));
+  if (file) file->Release();
+  if (shellLink) shellLink->Release();
+  CoUninitialize();
+  return saved;
+}
+
 std::string pendingMoves() {
   char buffer[16384];
   DWORD size = sizeof buffer;

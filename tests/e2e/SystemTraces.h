@@ -13,6 +13,9 @@ std::string lowered(std::string text);
 // The target and working folder of a saved shortcut; "<none>" when it
 // cannot be read.
 std::string linkTarget(const std::string& link, std::string* workingFolder = nullptr);
+// Saves a shortcut to target, as another program would; answers whether it
+// was saved.
+bool saveShortcut(const std::string& link, const std::string& target);
 
 // The system's list of moves at the next start (in the tests' own Wine
 // prefix), lower-cased, its separating NULs shown as "|".

@@ -199,7 +199,13 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
     EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
     EXPECT_EQ(isRoot(c.path), c.root) << c.path;
   }
-  EXPECT_FALSE(isFullPath(("C:\\" + std::string(260, 'a')).c_str()));
+  std::string deep = "C:";
+  while (deep.size() < 300) deep += "\\" + std::string(28, 'a');
+  EXPECT_TRUE(isFullPath(deep.c_str()));
+  EXPECT_TRUE(isFullPath(("C:\\" + std::string(255, 'a')).c_str()));
+  EXPECT_FALSE(isFullPath(("C:\\" + std::string(256, 'a')).c_str()));
+  while (deep.size() <= 32000) deep += "\\" + std::string(28, 'a');
+  EXPECT_FALSE(isFullPath(deep.c_str()));
   EXPECT_TRUE(isInside("C:\\A\\b", "c:\\a"));
   EXPECT_TRUE(isInside("C:\\a\\b", "C:\\"));
   EXPECT_FALSE(isInside("C:\\ab", "C:\\a"));
@@ -472,7 +478,9 @@ TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
     for (const RemovalStep& step : plan.steps) {
       planned.insert(step.line);
       if (!step.line) unnamed.insert(step.describe().c_str());
-      if (step.action == RemovalStep::kShortcut) EXPECT_STREQ(step.targetFolder.c_str(), kDestination);
+      if (step.action == RemovalStep::kShortcut) {
+        EXPECT_STREQ(step.targetFolder.c_str(), kDestination);
+      }
     }
     for (const LogEntry& entry : log.entries) {
       bool program = samePath(entry.path.c_str(), places().program.c_str());
