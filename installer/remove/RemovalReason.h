@@ -25,5 +25,6 @@ enum class RemovalReason {
   kNotEmpty,            // a folder or key that holds what the installation did not make
   kOtherProgram,        // a file association that now names another program
   kShortcutElsewhere,   // a shortcut that starts nothing in the installation folder
+  kChangedSinceInstall, // a file written after the installation: the learner's now
   kError,               // a system error, with its code
 };

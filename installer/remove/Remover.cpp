@@ -81,8 +81,25 @@ CText defaultText(HKEY key) {
 
 }  // namespace
 
+// The installer closes its log after the last file it wrote; a file written
+// later is the learner's.
 Remover::Remover(const RemovalPlan& plan, RemovalUser& user, RemovalReport& report)
-    : plan_(plan), user_(user), report_(report) {}
+    : plan_(plan), user_(user), report_(report) {
+  for (const RemovalStep& step : plan.steps) {
+    if (step.action == RemovalStep::kLog) installedAt_ = lastWriteTime(step.path);
+  }
+}
+
+// Zero when the system cannot say.
+ULONGLONG Remover::lastWriteTime(const CText& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(longPathOf(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+bool Remover::changedSinceInstalled(const RemovalStep& step) const {
+  return step.action == RemovalStep::kFile && installedAt_ && lastWriteTime(step.path) > installedAt_;
+}
 
 void Remover::run(size_t first, size_t end) {
   for (size_t i = first; i < end && i < plan_.steps.size(); ++i) carryOut(plan_.steps[i]);
@@ -168,6 +185,7 @@ void Remover::removeFile(const RemovalStep& step) {
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return report_.record(step, RemovalReport::kKept, RemovalReason::kNotPlainFile);
   if (step.action == RemovalStep::kShortcut && !isInside(shortcutTarget(step.path).c_str(), step.targetFolder.c_str()))
     return report_.record(step, RemovalReport::kKept, RemovalReason::kShortcutElsewhere);
+  if (changedSinceInstalled(step)) return report_.record(step, RemovalReport::kKept, RemovalReason::kChangedSinceInstall);
   if (attributes & FILE_ATTRIBUTE_READONLY)
     SetFileAttributesW(longPathOf(step.path).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
   if (deleteFile(step.path)) return report_.record(step, RemovalReport::kRemoved);

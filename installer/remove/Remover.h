@@ -3,7 +3,8 @@
 // and the registry and records each outcome in a report. Files are deleted
 // only when they are plain files, folders only when empty, keys only when
 // empty, shortcuts only when they start something in the installation
-// folder. Every path is judged by where it leads: nothing is reached through
+// folder, and a file changed after the installation is the learner's and
+// stays. Every path is judged by where it leads: nothing is reached through
 // a junction or symbolic link, and an item that is itself a link stays
 // (a folder link may go as a link). A file in use waits for the next
 // restart, and so does a folder that holds nothing else. Windows only.
@@ -45,6 +46,8 @@ class Remover {
   void removeKey(const RemovalStep& step);
   bool deleteWaiting(const RemovalStep& step, bool mayAsk);
   void schedule(const RemovalStep& step);
+  static ULONGLONG lastWriteTime(const CText& path);
+  bool changedSinceInstalled(const RemovalStep& step) const;
   RemovalReason whereItLeads(const RemovalStep& step, DWORD* error) const;
   bool leftForWhereItLeads(const RemovalStep& step);
   bool reachedThroughLink(const RemovalStep& step) const;
@@ -56,4 +59,5 @@ class Remover {
   RemovalReport& report_;
   std::set<std::string> scheduled_;  // lower-cased paths that wait for the restart
   bool associationsChanged_ = false;
+  ULONGLONG installedAt_ = 0;  // when the installer closed its log
 };

@@ -294,6 +294,9 @@ WINE_TEST(silentRemoveAfterTwoInstallationsLeavesNothingButTheLearnersSettings) 
   CHECK_EQ(registryNumber(machine, kUninstallKey, "EstimatedSize"), static_cast<DWORD>(second.requiredSize / 1024 + 1));
   CHECK_EQ(registryNumber(machine, kUninstallKey, "NoModify"), 1u);
   CHECK_EQ(registryNumber(machine, kUninstallKey, "NoRepair"), 1u);
+  // The learner's own notes in the read-me are the learner's now.
+  const std::string readMe = install.path("ReadMe.txt");
+  e2e::writeFileBytes(readMe, e2e::readFileBytes(readMe) + "my notes");
 
   std::set<std::string> copies = removeCopies();
   e2e::TargetProgram remove;
@@ -301,6 +304,9 @@ WINE_TEST(silentRemoveAfterTwoInstallationsLeavesNothingButTheLearnersSettings) 
   CHECK_EQ(remove.waitForExit(kRemoveTimeout), 0);
   CHECK(!endedCopy(copies).empty());
   clearPendingMoves();
+  CHECK(exists(readMe) && !exists(install.path("Remove.exe")) && !exists(install.path("Samples")));
+  DeleteFileA(readMe.c_str());
+  RemoveDirectoryA(install.folder.c_str());
   CHECK(!exists(install.folder));
   CHECK(!exists(install.group));
   CHECK(!exists(install.environment.desktop + "\\Verbolt'97.lnk"));
