@@ -23,6 +23,10 @@ wine_environment() {
   folder=$(wine_library_folder) || { echo "Wine is not installed" >&2; return 1; }
   export WINEPREFIX=$1 WINEARCH=$2 WINEDEBUG=-all
   export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  # Wine's sound driver and its libraries keep files below the user's
+  # configuration and cache folders; these stay beside the prefix.
+  export XDG_CONFIG_HOME XDG_CACHE_HOME
+  XDG_CONFIG_HOME=$(dirname "$1")/xdg-config XDG_CACHE_HOME=$(dirname "$1")/xdg-cache
   case "$2" in
     win64) export WINELOADER=$folder/wine64 WINESERVER=$folder/wineserver64 ;;
     win32) export WINELOADER=$folder/wine WINESERVER=$folder/wineserver32 ;;
