@@ -1,14 +1,6 @@
 # Cross-compiles the Windows programs for 64-bit Windows with MinGW-w64. The
 # programs we ship are the 32-bit ones; this tree lets their tests run on
 # hosts that execute 64-bit code only, and shows where the two differ.
-set(CMAKE_SYSTEM_NAME Windows)
+set(MINGW_TRIPLET x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The programs must run without any DLL beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
