@@ -30,9 +30,14 @@ void CWinControl::getText(CText& text) const {
 
 void CWinControl::place(int x, int y, int width, int height) const {
   if (!hwnd) return;
-  RECT now;
-  GetWindowRect(hwnd, &now);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&now), 2);
+  RECT now = placement();
   MoveWindow(hwnd, x == kKeep ? now.left : x, y == kKeep ? now.top : y,
              width == kKeep ? now.right - now.left : width, height == kKeep ? now.bottom - now.top : height, TRUE);
+}
+
+RECT CWinControl::placement() const {
+  RECT area = {};
+  GetWindowRect(hwnd, &area);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&area), 2);
+  return area;
 }

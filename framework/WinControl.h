@@ -24,6 +24,8 @@ class CWinControl {
   // a value as it is. Nothing happens without a control.
   static const int kKeep = INT_MIN;
   void place(int x, int y, int width, int height) const;
+  // Where the control is, in its parent's client pixels.
+  RECT placement() const;
 
   HWND hwnd = nullptr;
 };

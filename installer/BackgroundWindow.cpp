@@ -94,10 +94,14 @@ LRESULT BackgroundWindow::onTimer(UINT_PTR id) {
 }
 
 // Only an explicit Yes agrees to the restart: a message box that could not
-// be shown leaves the computer running.
+// be shown leaves the computer running. An installation that ran whole but
+// cannot be removed is not complete, and no restart finishes it.
 void BackgroundWindow::showFinalMessage() {
   outcome_ = script_.restartFlag;
-  if (outcome_ == 11) {
+  removable_ = script_.removable();
+  if ((outcome_ == 10 || outcome_ == 11) && !removable_) {
+    messageBox(InstallString::kNotRemovable, InstallString::kInstall, MB_OK | MB_ICONSTOP);
+  } else if (outcome_ == 11) {
     UINT style = MB_YESNO | MB_ICONQUESTION;
     restartAgreed_ = messageBox(InstallString::kRestartQuestion, InstallString::kInstall, style) == IDYES;
     if (!restartAgreed_) script_.restartFlag = 10;

@@ -5,6 +5,7 @@
 // installing dialog, shows the final message and closes; closing it ends the
 // message loop.
 #include "framework/WinFrame.h"
+#include "installer/InstallCommandLine.h"
 
 class PayloadSource;
 class SetupScript;
@@ -18,8 +19,9 @@ class BackgroundWindow : public CWinFrame {
   // message loop until the window is gone. False when the class cannot be
   // registered or the window made: nothing was shown then.
   bool run();
-  // The restart flag as the installation left it, before the final question.
-  unsigned char outcome() const { return outcome_; }
+  // The exit code of the installation as it ended, whatever the answer to
+  // the final question.
+  int exitCode() const { return installExitCode(outcome_, removable_); }
   // Whether the user answered Yes to restarting the computer.
   bool restartAgreed() const { return restartAgreed_; }
 
@@ -39,6 +41,7 @@ class BackgroundWindow : public CWinFrame {
   SetupScript& script_;
   const PayloadSource& payloads_;
   const SizeText& sizes_;
-  unsigned char outcome_ = 0;
+  unsigned char outcome_ = 0;  // the restart flag before the final question
+  bool removable_ = true;
   bool restartAgreed_ = false;
 };

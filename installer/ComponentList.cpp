@@ -1,6 +1,7 @@
 #include "installer/ComponentList.h"
 
 #include "framework/WinApp.h"
+#include "framework/WinControl.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
 #include "installer/InstallResourceIds.h"
@@ -11,6 +12,7 @@ namespace {
 
 const int kItemWidth = 245, kItemHeight = 13;
 const int kWideListWidth = 249, kWideListHeight = 140;
+const int kGapAboveNextControl = 3;
 const COLORREF kGrey = RGB(128, 128, 128);
 const int kMarkSize = 9;
 
@@ -19,6 +21,22 @@ bool anyHasSubSelections(const std::vector<Selection>& selections) {
     if (!selection.subSelections.empty()) return true;
   }
   return false;
+}
+
+// The wide list is 140 pixels high where the dialog's font leaves room for
+// that; with a smaller font it ends above the control below it (the
+// "Destination Directory" box), whose caption it would otherwise cover and
+// paint over whenever it is drawn.
+int wideListHeight(HWND dialog, HWND list) {
+  RECT area = CWinControl(list).placement();
+  int bottom = area.top + kWideListHeight;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT other = CWinControl(child).placement();
+    bool below = other.top >= area.bottom;
+    bool across = other.left < area.left + kWideListWidth && other.right > area.left;
+    if (below && across && other.top - kGapAboveNextControl < bottom) bottom = other.top - kGapAboveNextControl;
+  }
+  return bottom - area.top;
 }
 
 }  // namespace
@@ -44,7 +62,7 @@ void ComponentList::fill(HWND dialog, std::vector<Selection>& selections) {
   }
   if (!anyHasSubSelections(selections)) {
     ShowWindow(details_, SW_HIDE);
-    SetWindowPos(list_, nullptr, 0, 0, kWideListWidth, kWideListHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(list_, nullptr, 0, 0, kWideListWidth, wideListHeight(dialog, list_), SWP_NOMOVE | SWP_NOZORDER);
   }
   highlight(0);
 }

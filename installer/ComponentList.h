@@ -20,8 +20,8 @@ class ComponentList {
   ~ComponentList();
 
   // Fills the list of dialog with selections, which must outlive the list;
-  // hides Details and widens the list when no item has sub-selections, and
-  // highlights the first item.
+  // hides Details and widens the list when no item has sub-selections (down
+  // to the control below it at most), and highlights the first item.
   void fill(HWND dialog, std::vector<Selection>& selections);
   void measure(MEASUREITEMSTRUCT* item) const;
   void draw(const DRAWITEMSTRUCT* item) const;

@@ -77,5 +77,5 @@ int InstallApp::runInteractively(const InstallCommandLine& options) {
   bool shown = background.run();
   if (SUCCEEDED(com)) CoUninitialize();
   if (background.restartAgreed()) restartSystem();
-  return shown ? installExitCode(background.outcome()) : kExitAborted;
+  return shown ? background.exitCode() : kExitAborted;
 }

@@ -52,7 +52,8 @@ bool isAbsolutePath(const char* path) {
   return path[0] == '\\' && path[1] == '\\' && path[2] && path[2] != '\\';
 }
 
-int installExitCode(unsigned char restartFlag) {
+int installExitCode(unsigned char restartFlag, bool removable) {
+  if (!removable) return kExitAborted;
   if (restartFlag == 10) return kExitComplete;
   if (restartFlag == 11) return kExitRestartNeeded;
   return kExitAborted;

@@ -29,5 +29,6 @@ constexpr int kExitRestartNeeded = 3010;
 bool isAbsolutePath(const char* path);
 // The exit code of an installation from its final restart flag: complete
 // (10), complete with files waiting for the next start of the system (11),
-// or anything else: aborted.
-int installExitCode(unsigned char restartFlag);
+// or anything else: aborted. A run whose install log or uninstaller could
+// not be written (not removable) is not complete either.
+int installExitCode(unsigned char restartFlag, bool removable);

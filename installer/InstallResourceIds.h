@@ -72,6 +72,7 @@ constexpr UINT kRestartQuestion = 210;
 constexpr UINT kComplete = 211;
 constexpr UINT kAborted = 212;
 constexpr UINT kExecuting = 213;
+constexpr UINT kNotRemovable = 214;          // the final message when the log or the uninstaller is missing
 constexpr UINT kUsage = 300;                 // the command-line options
 constexpr UINT kAlreadyRunning = 301;
 }  // namespace InstallString

@@ -23,6 +23,7 @@ bool InstallRun::run() {
   enterPhase(InstallString::kInitialising, false);
   user_.setProgressRange(installStepCount(script_) + 1);
   user_.stepProgress();
+  script_.log.begin();
   enterPhase(InstallString::kCopyingFiles, false);
   if (!FilePhase(script_, payloads_, user_).run()) return false;
   enterPhase(InstallString::kUpdatingRegistry, true);

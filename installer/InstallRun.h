@@ -1,8 +1,8 @@
 #pragma once
 // InstallRun: a whole installation after the wizard, as the installation
-// worker performs it: the file, registry, shortcut and run phases in turn,
-// with their texts and progress, then the install log is closed and 10 is
-// added to the restart flag. The run talks to the user only through an
+// worker performs it: the install log that the wizard started is made, the
+// file, registry, shortcut and run phases follow in turn, with their texts
+// and progress, then the log is closed and 10 is added to the restart flag. The run talks to the user only through an
 // InstallUser, so that a dialog or a silent run can drive it.
 class InstallUser;
 class PayloadSource;

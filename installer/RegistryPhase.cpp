@@ -3,6 +3,7 @@
 #include "installer/InstallLogText.h"
 #include "installer/InstallUser.h"
 #include "installer/SetupScript.h"
+#include "installer/UninstallEntry.h"
 
 #include "framework/RegistryKey.h"
 
@@ -14,14 +15,51 @@ bool valueExists(HKEY key, const char* name) {
   return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+bool isFile(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The uninstall command that the walk's entries set, macros expanded; the
+// first one counts.
+class UninstallCommand : public EntryVisitor {
+ public:
+  explicit UninstallCommand(SetupScript& script) : script_(script) {}
+
+  bool visit(EntryLists& lists) override {
+    for (const RegistryEntry& entry : lists.registryEntries) {
+      if (!UninstallEntry::setsCommand(entry)) continue;
+      CText text(reinterpret_cast<const char*>(entry.data.data()), static_cast<int>(entry.data.size()));
+      if (script_.expand(text)) command = text;
+      return false;
+    }
+    return true;
+  }
+
+  CText command;
+
+ private:
+  SetupScript& script_;
+};
+
 }  // namespace
 
 RegistryPhase::RegistryPhase(SetupScript& script, InstallUser& user) : script_(script), user_(user) {}
 
 bool RegistryPhase::run() {
+  writesUninstallEntry_ = uninstallEntryWorks();
   bool finished = walkEntries(script_, *this);
   if (associationsChanged_) SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
   return finished;
+}
+
+// The uninstaller reads the log that lies beside it.
+bool RegistryPhase::uninstallEntryWorks() {
+  if (!script_.log.begin() || script_.log.failed()) return false;
+  UninstallCommand found(script_);
+  walkEntries(script_, found);
+  CText program = UninstallEntry::program(found.command.c_str());
+  return !program.empty() && isFile(program.c_str());
 }
 
 bool RegistryPhase::visit(EntryLists& lists) {
@@ -34,6 +72,10 @@ bool RegistryPhase::visit(EntryLists& lists) {
 }
 
 void RegistryPhase::execute(const RegistryEntry& entry) {
+  if (!writesUninstallEntry_ && UninstallEntry::makes(entry)) {
+    script_.uninstallEntryWithheld = true;
+    return;
+  }
   std::vector<unsigned char> data = entry.data;
   if (entry.hasData && entry.type == RegistryEntry::kString) {
     CText text(reinterpret_cast<const char*>(data.data()), static_cast<int>(data.size()));

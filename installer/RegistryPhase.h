@@ -3,7 +3,9 @@
 // sets, keeps (nochange) or deletes the values of the chosen components' REG
 // entries, and logs every key made and value set. When a key or value of the
 // classes root was written, the shell is told once that file associations
-// changed.
+// changed. The uninstall entry (UninstallEntry) is written only when the
+// install log is open and whole and the uninstaller it starts is there;
+// otherwise it is withheld, and the script says so.
 #include "installer/EntryWalk.h"
 
 class InstallUser;
@@ -18,8 +20,10 @@ class RegistryPhase : private EntryVisitor {
  private:
   bool visit(EntryLists& lists) override;
   void execute(const RegistryEntry& entry);
+  bool uninstallEntryWorks();
 
   SetupScript& script_;
   InstallUser& user_;
   bool associationsChanged_ = false;
+  bool writesUninstallEntry_ = true;
 };

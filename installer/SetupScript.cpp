@@ -148,5 +148,6 @@ bool SetupScript::setOptionState(unsigned controlId, bool checked) {
 bool SetupScript::startLog() {
   CText path("%d\\Install.log");
   if (!expand(path)) return false;
-  return log.start(path.c_str(), program.c_str(), destination.c_str());
+  log.start(path.c_str(), program.c_str(), destination.c_str());
+  return true;
 }

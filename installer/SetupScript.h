@@ -58,9 +58,13 @@ class SetupScript : public EntryLists {
   bool setOptionState(unsigned controlId, bool checked);
 
   // Starts the install log at "%d\Install.log" with the product and the
-  // destination; answers false, starting nothing, when there is no
-  // destination or the file cannot be created.
+  // destination (InstallLog::start); answers false, starting nothing, when
+  // there is no destination.
   bool startLog();
+  // Whether the uninstaller can take away what the installation made: the
+  // log was written whole and the uninstall entry was not withheld for want
+  // of the log or the uninstaller (RegistryPhase).
+  bool removable() const { return !log.failed() && !uninstallEntryWithheld; }
 
   CText title;
   CText program;
@@ -70,6 +74,7 @@ class SetupScript : public EntryLists {
   long shadeColour = kNoColour;
   long requiredSize = 0;
   unsigned char restartFlag = 0;
+  bool uninstallEntryWithheld = false;
   CText destination;
   CText iconFolder;
   std::vector<Selection> selections;

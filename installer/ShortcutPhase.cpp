@@ -25,6 +25,8 @@ void makeFolders(const CText& folder) {
   CreateDirectoryA(folder.c_str(), nullptr);
 }
 
+bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
 void saveLink(const CText& link, const CText& target) {
   IShellLinkA* shellLink = nullptr;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -68,7 +70,9 @@ void ShortcutPhase::execute(const ShortcutEntry& entry) {
   CText target(entry.target), link(entry.link);
   bool named = script_.expand(target);
   if (!script_.expand(link) || !named) return;
-  makeFolders(folderOf(link));
-  saveLink(link, target);
+  if (exists(target.c_str())) {
+    makeFolders(folderOf(link));
+    saveLink(link, target);
+  }
   script_.log.write(InstallLogText::icon(link.c_str()));
 }

@@ -8,6 +8,8 @@
 #include "installer/Win32SetupEnvironment.h"
 #include "installer/WizardRules.h"
 
+#include <vector>
+
 namespace {
 
 class SilentUser : public InstallUser {
@@ -26,10 +28,14 @@ bool isFolder(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Makes each missing level of folder; answers whether it exists afterwards.
-bool makeFolders(const CText& folder) {
+// Makes each missing level of folder and adds the levels above it that it
+// made to madeParents, outermost first; answers whether folder exists
+// afterwards.
+bool makeFolders(const CText& folder, std::vector<CText>& madeParents) {
   for (int i = 3; i < static_cast<int>(folder.length()); ++i) {
-    if (folder.at(i) == '\\') CreateDirectoryA(folder.left(i).c_str(), nullptr);
+    if (folder.at(i) != '\\') continue;
+    CText parent = folder.left(i);
+    if (CreateDirectoryA(parent.c_str(), nullptr)) madeParents.push_back(parent);
   }
   CreateDirectoryA(folder.c_str(), nullptr);
   return isFolder(folder.c_str());
@@ -61,10 +67,14 @@ int installSilently(SetupScript& script, const PayloadSource& payloads, const CT
   } else {
     script.destination = destination;
   }
-  if (script.destination.empty() || !makeFolders(script.destination)) return kExitAborted;
+  std::vector<CText> madeParents;
+  if (script.destination.empty() || !makeFolders(script.destination, madeParents)) return kExitAborted;
   chooseProgramGroup(script);
+  // The uninstaller removes the destination anyway; the folders above it
+  // only when the log names them.
+  for (const CText& parent : madeParents) script.log.write(InstallLogText::directory(parent.c_str()));
   SilentUser user;
   InstallRun(script, payloads, user).run();
   script.log.close();
-  return installExitCode(script.restartFlag);
+  return installExitCode(script.restartFlag, script.removable());
 }

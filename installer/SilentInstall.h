@@ -1,7 +1,8 @@
 #pragma once
 // SilentInstall: an installation of the script's defaults with no window at
 // all (Install.exe /S). The destination is the one given or the script's
-// default, made when missing; the program group is the script's default
+// default, made with its missing parents, which the log names as
+// directories; the program group is the script's default
 // group among all users' programs; every question gets the answer that
 // keeps the system safe (unattendedAnswer), so a newer file is kept and a
 // file that cannot be written aborts. The computer is never restarted.

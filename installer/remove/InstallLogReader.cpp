@@ -63,11 +63,8 @@ class LineReader {
         record_.destination = text.c_str();
         record_.destinationLine = number;
       });
-    if (sameWord(key, "ICONGROUP")) return readHead(seenGroup_, [&] {
-        record_.iconGroup = text.c_str();
-        record_.iconGroupLine = number;
-      });
-    if (sameWord(key, "ICONUSERGROUP")) return readHead(seenUserGroup_, [&] { record_.userGroup = !sameWord(text, "NO"); });
+    if (sameWord(key, "ICONGROUP")) return readGroup(number, text);
+    if (sameWord(key, "ICONUSERGROUP")) return readGroupOwner(text);
     LogEntry entry;
     entry.line = number;
     entry.text = (key + "=" + text).c_str();
@@ -84,6 +81,24 @@ class LineReader {
     return RemovalReason::kNone;
   }
 
+  RemovalReason readGroup(int number, const std::string& name) {
+    LogGroup group;
+    group.name = name.c_str();
+    group.line = number;
+    record_.groups.push_back(group);
+    groupOwnerRead_ = false;
+    return RemovalReason::kNone;
+  }
+
+  // The owner belongs to the group named last, once.
+  RemovalReason readGroupOwner(const std::string& text) {
+    if (record_.groups.empty()) return RemovalReason::kNotUnderstood;
+    if (groupOwnerRead_) return RemovalReason::kRepeatedLine;
+    groupOwnerRead_ = true;
+    record_.groups.back().userGroup = !sameWord(text, "NO");
+    return RemovalReason::kNone;
+  }
+
   template <typename Store>
   RemovalReason readHead(bool& seen, Store store) {
     if (seen) return RemovalReason::kRepeatedLine;
@@ -93,7 +108,8 @@ class LineReader {
   }
 
   InstallLogRecord& record_;
-  bool seenTitle_ = false, seenPath_ = false, seenGroup_ = false, seenUserGroup_ = false;
+  bool seenTitle_ = false, seenPath_ = false;
+  bool groupOwnerRead_ = false;
 };
 
 }  // namespace

@@ -33,13 +33,20 @@ struct RefusedLine {
   RemovalReason reason = RemovalReason::kNone;
 };
 
+// A program group that an installation made its shortcuts in: an ICONGROUP
+// line with the ICONUSERGROUP line after it. A log that several
+// installations wrote names the group of each.
+struct LogGroup {
+  CText name;  // as typed
+  int line = 0;
+  bool userGroup = true;  // false: a group of all users
+};
+
 struct InstallLogRecord {
   CText title;        // the product, as the installer named it
   CText destination;  // the installation folder, a full path
   int destinationLine = 0;
-  CText iconGroup;    // the program group's name; empty when there is none
-  int iconGroupLine = 0;
-  bool userGroup = true;  // false: a group of all users
+  std::vector<LogGroup> groups;   // in the order of the log
   std::vector<LogEntry> entries;  // in the order of the log
   std::vector<RefusedLine> skipped;
 };

@@ -79,6 +79,14 @@ RemovalReason registryProblem(const LogEntry& entry, KeyOwner owner, const Remov
 
 int depth(const CText& path) { return static_cast<int>(std::count(path.c_str(), path.c_str() + path.length(), '\\')); }
 
+// Values before keys, and a key or folder after those inside it: the
+// deeper first.
+bool removedEarlier(const RemovalStep& a, const RemovalStep& b) {
+  bool aValue = a.action == RemovalStep::kValue, bValue = b.action == RemovalStep::kValue;
+  if (aValue || bValue) return aValue && !bValue;
+  return depth(a.action == RemovalStep::kKey ? a.key : a.path) > depth(b.action == RemovalStep::kKey ? b.key : b.path);
+}
+
 // Everything else the plan allows is judged against the log's installation
 // folder, so an edited PATH line could hand the whole disk to the uninstaller.
 bool namesOwnFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
@@ -114,11 +122,15 @@ RemovalPlan RemovalPlan::make(const InstallLogRecord& log, const RemovalPlaces& 
     int slash = entry.key.find('\\');
     plan.ownClasses_.insert(lowered(slash < 0 ? entry.key : entry.key.left(slash)));
   }
-  plan.findGroupFolder(log, places);
+  plan.findGroupFolders(log, places);
   plan.addShortcuts(log, places);
   plan.addFiles(log, places, LogEntry::kFile);
+  size_t firstRegistryStep = plan.steps.size();
   plan.addRegistry(log, places, registry);
+  plan.sortInnerFirst(firstRegistryStep);
+  size_t firstFolderStep = plan.steps.size();
   plan.addFiles(log, places, LogEntry::kDirectory);
+  plan.sortInnerFirst(firstFolderStep);
   plan.addGroupFolders(places);
   plan.addTail(log, places);
   std::stable_sort(plan.refused.begin(), plan.refused.end(),
@@ -151,27 +163,38 @@ void RemovalPlan::refuseDestination(const InstallLogRecord& log) {
   refuseHeadLine(log.destinationLine, "PATH", log.destination, RemovalReason::kOtherDestination);
 }
 
-// The group's folder is the programs folder of the user or of all users and
+// A group's folder is the programs folder of the user or of all users and
 // the group's name, which must be one plain folder name: "..", a drive or a
 // path would lead out of the programs folder.
-void RemovalPlan::findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places) {
-  const CText& base = log.userGroup ? places.userPrograms : places.commonPrograms;
-  if (log.iconGroup.empty() || base.empty()) return;
-  CText folder(base);
-  folder.append('\\');
-  folder.append(log.iconGroup);
-  if (log.iconGroup.find('\\') < 0 && log.iconGroup.find('/') < 0 && isFullPath(folder.c_str())) {
-    groupFolder = folder;
-    return;
+void RemovalPlan::findGroupFolders(const InstallLogRecord& log, const RemovalPlaces& places) {
+  for (const LogGroup& group : log.groups) {
+    const CText& base = group.userGroup ? places.userPrograms : places.commonPrograms;
+    if (group.name.empty() || base.empty()) continue;
+    CText folder(base);
+    folder.append('\\');
+    folder.append(group.name);
+    if (group.name.find('\\') >= 0 || group.name.find('/') >= 0 || !isFullPath(folder.c_str())) {
+      refuseHeadLine(group.line, "ICONGROUP", group.name, RemovalReason::kBadGroupName);
+    } else if (std::none_of(groupFolders.begin(), groupFolders.end(),
+                            [&](const CText& known) { return samePath(known.c_str(), folder.c_str()); })) {
+      groupFolders.push_back(folder);
+    }
   }
-  refuseHeadLine(log.iconGroupLine, "ICONGROUP", log.iconGroup, RemovalReason::kBadGroupName);
+}
+
+const CText* RemovalPlan::groupHolding(const CText& path) const {
+  for (const CText& folder : groupFolders) {
+    if (isInside(path.c_str(), folder.c_str())) return &folder;
+  }
+  return nullptr;
 }
 
 void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places) {
   for (auto entry = log.entries.rbegin(); entry != log.entries.rend(); ++entry) {
     if (entry->kind != LogEntry::kShortcut) continue;
     const CText& path = entry->path;
-    bool inGroup = !groupFolder.empty() && isInside(path.c_str(), groupFolder.c_str());
+    const CText* group = groupHolding(path);
+    bool inGroup = group != nullptr;
     RemovalReason problem = RemovalReason::kNone;
     if (!isFullPath(path.c_str())) problem = RemovalReason::kNotFullPath;
     else if (!endsWithLink(path)) problem = RemovalReason::kNotShortcut;
@@ -180,17 +203,17 @@ void RemovalPlan::addShortcuts(const InstallLogRecord& log, const RemovalPlaces&
       refuse(*entry, problem);
       continue;
     }
-    RemovalStep step = pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? groupFolder : CText());
+    RemovalStep step = pathStep(RemovalStep::kShortcut, &*entry, path, inGroup ? *group : CText());
     step.targetFolder = log.destination;
     steps.push_back(step);
-    if (inGroup) noteGroupSubfolders(path);
+    if (inGroup) noteGroupSubfolders(path, *group);
   }
 }
 
 // The installer makes the folders between a shortcut and its group without
 // logging them.
-void RemovalPlan::noteGroupSubfolders(const CText& shortcut) {
-  for (CText folder = parentFolder(shortcut.c_str()); isInside(folder.c_str(), groupFolder.c_str());
+void RemovalPlan::noteGroupSubfolders(const CText& shortcut, const CText& group) {
+  for (CText folder = parentFolder(shortcut.c_str()); isInside(folder.c_str(), group.c_str());
        folder = parentFolder(folder.c_str())) {
     if (groupSubfolders_.insert(lowered(folder)).second) groupSubfolderPaths_.push_back(folder);
   }
@@ -204,7 +227,8 @@ void RemovalPlan::addFiles(const InstallLogRecord& log, const RemovalPlaces& pla
     bool folder = kind == LogEntry::kDirectory;
     if (!isFullPath(path.c_str())) refuse(*entry, RemovalReason::kNotFullPath);
     else if (inSystemFolder(path, places)) refuse(*entry, RemovalReason::kSystemFolder);
-    else if (folder && samePath(path.c_str(), destination.c_str())) continue;  // removed last, as the destination
+    else if (folder && samePath(path.c_str(), destination.c_str())) continue;  // removed as the destination
+    else if (folder && isInside(destination.c_str(), path.c_str())) noteFolderAbove(*entry, places);
     else if (!isInside(path.c_str(), destination.c_str())) refuse(*entry, RemovalReason::kOutsideDestination);
     else if (!folder && samePath(path.c_str(), places.program.c_str())) removesProgram_ = true;
     else if (!folder || !isSystemPlace(path, places))
@@ -254,13 +278,30 @@ void RemovalPlan::addKeysBetween(const RemovalStep& logged, const std::set<std::
   }
 }
 
+// A folder above the destination that the installation made (Install.exe
+// /S /D= makes the missing ones) goes after the destination, and only when
+// nothing else is left in it.
+void RemovalPlan::noteFolderAbove(const LogEntry& entry, const RemovalPlaces& places) {
+  if (isSystemPlace(entry.path, places)) return;
+  for (const RemovalStep& known : foldersAbove_) {
+    if (samePath(known.path.c_str(), entry.path.c_str())) return;
+  }
+  foldersAbove_.push_back(pathStep(RemovalStep::kFolder, &entry, entry.path, CText()));
+}
+
 void RemovalPlan::addGroupFolders(const RemovalPlaces& places) {
-  std::stable_sort(groupSubfolderPaths_.begin(), groupSubfolderPaths_.end(),
-                   [](const CText& a, const CText& b) { return depth(a) > depth(b); });
-  for (const CText& folder : groupSubfolderPaths_)
-    steps.push_back(pathStep(RemovalStep::kFolder, nullptr, folder, groupFolder));
-  if (!groupFolder.empty() && !isSystemPlace(groupFolder, places))
-    steps.push_back(pathStep(RemovalStep::kFolder, nullptr, groupFolder, groupFolder));
+  size_t first = steps.size();
+  for (const CText& folder : groupSubfolderPaths_) {
+    if (const CText* group = groupHolding(folder)) steps.push_back(pathStep(RemovalStep::kFolder, nullptr, folder, *group));
+  }
+  sortInnerFirst(first);
+  for (const CText& group : groupFolders) {
+    if (!isSystemPlace(group, places)) steps.push_back(pathStep(RemovalStep::kFolder, nullptr, group, group));
+  }
+}
+
+void RemovalPlan::sortInnerFirst(size_t first) {
+  std::stable_sort(steps.begin() + static_cast<std::ptrdiff_t>(first), steps.end(), removedEarlier);
 }
 
 // The uninstaller leaves its own program for the end, so that the folder that
@@ -270,4 +311,7 @@ void RemovalPlan::addTail(const InstallLogRecord& log, const RemovalPlaces& plac
   if (removesProgram_) steps.push_back(pathStep(RemovalStep::kProgram, nullptr, places.program, log.destination));
   if (!isSystemPlace(log.destination, places) && !inSystemFolder(log.destination, places))
     steps.push_back(pathStep(RemovalStep::kFolder, nullptr, log.destination, log.destination));
+  size_t first = steps.size();
+  steps.insert(steps.end(), foldersAbove_.begin(), foldersAbove_.end());
+  sortInnerFirst(first);
 }

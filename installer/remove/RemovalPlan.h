@@ -1,11 +1,15 @@
 #pragma once
 // RemovalPlan: what the uninstaller removes, in which order, from an install
 // log, with every line it must not act on set aside with its reason. The
-// order undoes the installation: shortcuts, files, registry values and keys,
-// directories, the program group folder, then the log, the uninstaller
-// itself and last the destination folder. Files and folders are removed only
-// inside the destination, shortcuts only as ".lnk" files in the program group
-// or directly on a desktop, nothing inside the Windows or system folder, and
+// order undoes the installation: shortcuts, files, registry values, keys,
+// directories, the program group folders, then the log, the uninstaller
+// itself, the destination folder and last the folders above it that the
+// installation made. A log that several installations wrote holds their
+// lines in no useful order, so a key or folder always comes after the keys,
+// values and folders inside it. Files and folders are removed only inside
+// the destination (and those above it only as named by DIRECTORY lines),
+// shortcuts only as ".lnk" files in a program group that the log names or
+// directly on a desktop, nothing inside the Windows or system folder, and
 // only the registry keys that the installation makes, its uninstall entry
 // only while that starts this uninstaller; whether a folder or key is empty,
 // a path goes through a link, or a shortcut starts a file of the
@@ -79,19 +83,24 @@ class RemovalPlan {
   bool ownsClass(const char* name) const;
 
   bool damaged = false;  // the log names another installation folder
-  CText groupFolder;  // the program group's folder; empty when there is none
+  std::vector<CText> groupFolders;  // the folder of each program group the log names, once
   std::vector<RemovalStep> steps;
   std::vector<RefusedLine> refused;  // the log's own skipped lines first
 
  private:
   void addShortcuts(const InstallLogRecord& log, const RemovalPlaces& places);
-  void noteGroupSubfolders(const CText& shortcut);
+  const CText* groupHolding(const CText& path) const;
+  void noteGroupSubfolders(const CText& shortcut, const CText& group);
   void addFiles(const InstallLogRecord& log, const RemovalPlaces& places, LogEntry::Kind kind);
   void addRegistry(const InstallLogRecord& log, const RemovalPlaces& places, const RegistryTexts& registry);
   void addKeysBetween(const RemovalStep& logged, const std::set<std::string>& loggedKeys);
+  void noteFolderAbove(const LogEntry& entry, const RemovalPlaces& places);
   void addGroupFolders(const RemovalPlaces& places);
   void addTail(const InstallLogRecord& log, const RemovalPlaces& places);
-  void findGroupFolder(const InstallLogRecord& log, const RemovalPlaces& places);
+  void findGroupFolders(const InstallLogRecord& log, const RemovalPlaces& places);
+  // Orders the steps from first on so that values go before keys and what a
+  // key or folder holds goes before it.
+  void sortInnerFirst(size_t first);
   void refuseDestination(const InstallLogRecord& log);
   void refuseHeadLine(int number, const char* key, const CText& value, RemovalReason reason);
   void refuse(const LogEntry& entry, RemovalReason reason);
@@ -100,5 +109,6 @@ class RemovalPlan {
   std::set<std::string> keysBetween_;  // "ROOT\key", lower-cased
   std::set<std::string> groupSubfolders_;  // lower-cased paths, from shortcuts inside the group
   std::vector<CText> groupSubfolderPaths_;
+  std::vector<RemovalStep> foldersAbove_;  // logged folders that hold the destination
   bool removesProgram_ = false;
 };

@@ -7,7 +7,7 @@ enum class RemovalReason {
   // Lines of the log that name nothing usable.
   kNotUnderstood,
   kIncompleteLine,      // the last line has no line end: cut off while written
-  kRepeatedLine,        // a second TITLE, PATH or program group line
+  kRepeatedLine,        // a second TITLE, PATH or ICONUSERGROUP line of one group
   kNotFullPath,
   kSystemFolder,        // in the Windows or system folder
   kOutsideDestination,  // a file or folder outside the installation folder

@@ -17,6 +17,7 @@
 #include "installer/InstallResourceIds.h"
 #include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/TargetProgram.h"
+#include "tests/e2e/UnixCommand.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/e2e/WindowCapture.h"
 #include "tests/wine/WineTest.h"
@@ -30,6 +31,9 @@ const ULONGLONG kStamp = 0x01BE473ABBF4A400ull;  // 24 January 1999, 01:42:00, l
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97";
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const char kQuitQuestion[] =
+    "Setup is not complete. If you quit the Setup program now,\nthe program will not be installed.\n\nQuit the Setup "
+    "program?";
 
 // The build gives host paths; Wine shows the host's root as Z:.
 std::string hostPath(const char* path) {
@@ -201,6 +205,12 @@ void checkComponents(Installer& setup) {
   HWND details = setup.window("Select Components", "#32770", sheet);
   HWND parts = control(details, IDC_COMPONENT_LIST);
   CHECK_EQ(sendNumbers(parts, LB_GETCOUNT, 0, 0), 7);
+  // The parts have no parts of their own: the list grows over the hidden
+  // Details button and down to, not over, the caption below it.
+  RECT listArea, caption;
+  GetWindowRect(parts, &listArea);
+  GetWindowRect(descendantWithText(details, "Destination Directory"), &caption);
+  CHECK(!IsWindowVisible(control(details, IDC_DETAILS)) && listArea.bottom <= caption.top);
   std::string samples = text(control(details, IDC_SPACE_REQUIRED));
   clickItem(parts, 1, true);
   sizeChanges(details, samples);
@@ -222,6 +232,42 @@ void checkBackground(Installer& setup) {
       },
       "the gradient from red 127 to grey 127");
 }
+
+// From the destination page, with the folder given (which exists or is
+// made), through the components and program-group pages with what they
+// offer; answers the wizard on its options page.
+HWND wizardToOptions(Installer& setup, const std::string& destination) {
+  HWND sheet = setup.sheet("Enter destination path");
+  HWND path = control(Installer::page(sheet), IDC_DESTINATION);
+  if (text(path) != destination) setText(path, destination);
+  bool existed = exists(destination);
+  Installer::press(sheet, PSBTN_NEXT);
+  setup.answer("Setup",
+               "Directory '" + destination + (existed ? "' exist. Overwrite?" : "' doesn't exist. Create directory?"),
+               IDYES);
+  Installer::press(setup.sheet("Select Components"), PSBTN_NEXT);
+  Installer::press(setup.sheet("Select Program Group"), PSBTN_NEXT);
+  return setup.sheet("Selections");
+}
+
+// Keeps a folder immutable for the host (chattr +i) while it lives, so that
+// not even the root user that may run the tests can write into it.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& folder) : folder_(folder) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CHECK(runUnixCommands("chattr +i '" + unixPath(folder) + "'"));
+    HANDLE probe = CreateFileA((folder + "\\probe.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    CHECK(probe == INVALID_HANDLE_VALUE);
+    if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+  }
+  // The test's prefix can be removed only once the folder may change again.
+  ~ReadOnlyFolder() { CHECK(runUnixCommands("chattr -i '" + unixPath(folder_) + "'")); }
+
+ private:
+  std::string folder_;
+};
 
 std::vector<std::string> sampleFiles(const std::string& folder) {
   std::vector<std::string> files;
@@ -370,12 +416,9 @@ WINE_TEST(quit) {
   CHECK_EQ(second.program.waitForExit(), 2);
   CHECK_EQ(second.runSilently(kInstall, "/S /X"), 2);
   CHECK_EQ(second.runSilently(kInstall, "/S /D=Relative Folder"), 2);
-  const std::string quit =
-      "Setup is not complete. If you quit the Setup program now,\nthe program will not be installed.\n\nQuit the "
-      "Setup program?";
   for (int button : {IDNO, IDYES}) {
     Installer::press(sheet, PSBTN_CANCEL);
-    setup.answer("Exit Setup", quit, button);
+    setup.answer("Exit Setup", kQuitQuestion, button);
   }
   setup.answer("Install", "Installation aborted.", IDOK);
   CHECK_EQ(setup.program.waitForExit(), 1);
@@ -436,18 +479,109 @@ WINE_TEST(silent) {
   CHECK_EQ(linkTarget(shellFolder("Common Desktop", true) + "\\Verbolt'97.lnk"), destination + "\\Verbolt.exe");
   CHECK_EQ(registryText(HKEY_CLASSES_ROOT, ".wdl", nullptr), "Verbolt.WDL");
 
-  const std::string chosen = "C:\\Silent Place\\Verbolt 97";
+  const std::string place = "C:\\Silent Place", chosen = place + "\\Verbolt 97";
   CHECK_EQ(setup.runSilently(kInstall, "/S /D=" + chosen), 0);
   CHECK_EQ(readBytes(chosen + "\\Wrong.wav"), readBytes(hostPath(WRONG_WAV)));
-  CHECK(readBytes(chosen + "\\Install.log").find("PATH=" + chosen + "\n") != std::string::npos);
+  std::string chosenLog = readBytes(chosen + "\\Install.log");
+  CHECK(chosenLog.find("PATH=" + chosen + "\n") != std::string::npos);
+  CHECK(chosenLog.find("\nDIRECTORY=" + place + "\n") != std::string::npos);
   CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString"), "\"" + chosen + "\\Remove.exe\" /S");
 
   // The installed uninstaller, run as the uninstall entry's quiet command,
-  // takes the second install away whole.
+  // takes the second install away whole, with the folder made for it.
   Installer remover;
   CHECK_EQ(remover.runSilently(chosen + "\\Remove.exe", "/S"), 0);
-  CHECK(waitFor([&] { return !exists(chosen); }, "the uninstalled folder to go"));
+  CHECK(waitFor([&] { return !exists(place); }, "the uninstalled folder and its parent to go"));
   CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
   CHECK(!exists(shellFolder("Common Desktop", true) + "\\Verbolt'97.lnk"));
   CoUninitialize();
+}
+
+// A reinstallation stays removable. A wizard run that went back from the
+// options page to another folder and was quit leaves the silent
+// installation's log as it was; a completed one into the same folder with a
+// group of the user's keeps the silent run's common group in the log beside
+// its own, and the uninstaller then takes both installations away whole.
+WINE_TEST(reinstall) {
+  Installer setup;
+  CHECK_EQ(setup.runSilently(kInstall, "/S"), 0);
+  const std::string destination = programFiles() + "\\Verbolt'97", logPath = destination + "\\Install.log";
+  const std::string silentLog = readBytes(logPath), other = "C:\\Other";
+  CHECK(setup.start(kInstall));
+  HWND sheet = wizardToOptions(setup, destination);
+  for (const char* title : {"Select Program Group", "Select Components", "Enter destination path"}) {
+    Installer::press(sheet, PSBTN_BACK);
+    setup.sheet(title);
+  }
+  sheet = wizardToOptions(setup, other);
+  Installer::press(sheet, PSBTN_CANCEL);
+  setup.answer("Exit Setup", kQuitQuestion, IDYES);
+  setup.answer("Install", "Installation aborted.", IDOK);
+  CHECK_EQ(setup.program.waitForExit(), 1);
+  CHECK_EQ(readBytes(logPath), silentLog);
+  CHECK(!exists(other + "\\Install.log"));
+
+  CHECK(setup.start(kInstall));
+  Installer::press(wizardToOptions(setup, destination), PSBTN_FINISH);
+  setup.answer("Install", "Installation complete.", IDOK);
+  CHECK_EQ(setup.program.waitForExit(), 0);
+  const std::string log = readBytes(logPath), head = lines({"[INSTALL]", "TITLE=Verbolt'97 1.42b", "PATH=" + destination,
+                                                              "ICONGROUP=Verbolt'97", "ICONUSERGROUP=YES",
+                                                              "ICONGROUP=Verbolt'97", "ICONUSERGROUP=NO"});
+  CHECK_EQ(log.substr(0, head.size()), head);
+  CHECK(log.find("ICONGROUP", head.size()) == std::string::npos);
+
+  const std::string groups[] = {shellFolder("Programs", false) + "\\Verbolt'97",
+                                shellFolder("Common Programs", true) + "\\Verbolt'97"};
+  const std::string desktops[] = {shellFolder("Desktop", false), shellFolder("Common Desktop", true)};
+  for (const std::string& folder : {groups[0], groups[1], desktops[0], desktops[1]})
+    CHECK(exists(folder + "\\Verbolt'97.lnk"));
+  CHECK_EQ(setup.runSilently(destination + "\\Remove.exe", "/S"), 0);
+  CHECK(waitFor([&] { return !exists(destination); }, "the uninstalled folder to go"));
+  for (const std::string& group : groups) CHECK(!exists(group));
+  for (const std::string& desktop : desktops)
+    CHECK(!exists(desktop + "\\Verbolt'97.lnk") && !exists(desktop + "\\Kielivisa'97.lnk"));
+  CHECK(!keyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+  CHECK(!keyExists(HKEY_CLASSES_ROOT, ".wdl") && !keyExists(HKEY_CLASSES_ROOT, "Verbolt.WDL"));
+  CHECK(!keyExists(HKEY_CURRENT_USER, "Software\\Quorvel"));
+}
+
+// A destination that cannot be written: Ignore on each file the wizard
+// cannot copy does not end as a complete installation, and no uninstall
+// entry or shortcut points at what is not there. A silent run whose log
+// cannot be written installs the files but is not complete either.
+WINE_TEST(readonly) {
+  const std::string destination = "C:\\Read only";
+  {
+    ReadOnlyFolder locked(destination);
+    Installer setup;
+    CHECK(setup.start(kInstall));
+    Installer::press(wizardToOptions(setup, destination), PSBTN_FINISH);
+    HWND installing = setup.window("Installing...");
+    HWND box = nullptr;
+    int ignored = 0;
+    while ((box = setup.program.waitForDialog(installing)) && text(box) == "Error") {
+      CHECK(messageBoxText(box).find("Cannot copy file '" + destination + "\\") == 0);
+      pressButton(box, IDIGNORE);
+      setup.program.waitForGone(box);
+      ++ignored;
+    }
+    CHECK_EQ(ignored, 7 + static_cast<int>(sampleFiles(destination).size()));  // the programs, sounds, read-mes
+    CHECK_EQ(messageBoxText(box), "Installation is not complete. Setup could not write the install log or the "
+                                  "uninstaller, so the program cannot be removed.");
+    pressButton(box, IDOK);
+    CHECK_EQ(setup.program.waitForExit(), 1);
+  }
+  CHECK(!exists(destination + "\\Install.log"));
+  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+  CHECK(!exists(shellFolder("Programs", false) + "\\Verbolt'97\\Verbolt'97.lnk"));
+  CHECK(!exists(shellFolder("Desktop", false) + "\\Verbolt'97.lnk"));
+
+  const std::string blocked = "C:\\Blocked log";
+  CreateDirectoryA(blocked.c_str(), nullptr);
+  CreateDirectoryA((blocked + "\\Install.log").c_str(), nullptr);
+  Installer silent;
+  CHECK_EQ(silent.runSilently(kInstall, "/S /D=" + blocked), 1);
+  CHECK_EQ(readBytes(blocked + "\\Verbolt.exe"), readBytes(hostPath(VERBOLT_EXE)));
+  CHECK_EQ(registryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
 }

@@ -12,6 +12,7 @@
 #include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/SystemTraces.h"
+#include "tests/e2e/UnixCommand.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
 
@@ -28,8 +29,11 @@
 #include <string>
 
 using e2e::clearPendingMoves;
+using e2e::keyExists;
 using e2e::lowered;
 using e2e::pendingMoves;
+using e2e::runUnix;
+using e2e::unixPath;
 
 namespace {
 
@@ -57,13 +61,6 @@ DWORD registryNumber(HKEY root, const char* key, const char* name) {
   DWORD number = 0xFFFFFFFF, size = sizeof number, type = 0;
   SHGetValueA(root, key, name, &type, &number, &size);
   return type == REG_DWORD ? number : 0xFFFFFFFF;
-}
-
-bool keyExists(HKEY root, const char* key) {
-  HKEY opened;
-  if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-  RegCloseKey(opened);
-  return true;
 }
 
 bool waitsForRestart(const std::string& path) {
@@ -120,29 +117,6 @@ std::string endedCopy(const std::set<std::string>& before) {
 // Wine cannot make a junction (FSCTL_SET_REPARSE_POINT answers "not
 // supported") or a symbolic link (CreateSymbolicLink does nothing), but shows
 // a Unix symbolic link as a reparse point; so the system's ln makes one.
-std::string unixPath(const std::string& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  FARPROC found = GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
-  auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(found));
-  WCHAR wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-  char* unix = toUnix ? toUnix(wide) : nullptr;
-  std::string result = unix ? unix : "";
-  HeapFree(GetProcessHeap(), 0, unix);
-  return result;
-}
-
-bool runUnix(const char* program, const std::string& arguments) {
-  std::string line = std::string(program + 7) + " " + arguments;  // after "Z:\bin\"
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(program, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
 // Wine shows a link to a folder as a reparse point, a link to a file as the
 // file.
 bool makeLink(const std::string& link, const std::string& target) {

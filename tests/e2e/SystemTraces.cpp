@@ -18,6 +18,13 @@ std::string lowered(std::string text) {
   return text;
 }
 
+bool keyExists(HKEY root, const std::string& key) {
+  HKEY opened;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
 std::string linkTarget(const std::string& link, std::string* workingFolder) {
   CoInitialize(nullptr);
   std::string target = "<none>";

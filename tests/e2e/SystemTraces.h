@@ -1,6 +1,6 @@
 #pragma once
-// What a setup program leaves in the system for tests to read: shortcuts and
-// the moves the system makes at its next start.
+// What a setup program leaves in the system for tests to read: registry
+// keys, shortcuts and the moves the system makes at its next start.
 #include <windows.h>
 
 #include <string>
@@ -10,6 +10,8 @@ namespace e2e {
 // The text lower-cased by the system's rule.
 std::string lowered(std::string text);
 
+// Whether root\key exists.
+bool keyExists(HKEY root, const std::string& key);
 // The target and working folder of a saved shortcut; "<none>" when it
 // cannot be read.
 std::string linkTarget(const std::string& link, std::string* workingFolder = nullptr);

@@ -1,8 +1,9 @@
 // The install log reader and the removal plan made from what it read: no
 // input may crash them, and no plan may name a path or key that the rules
-// refuse: files and folders only inside the installation folder (or the
-// program group), shortcuts only in the group or directly on a desktop,
-// registry keys only those of the installation.
+// refuse: files and folders only inside the installation folder (or a
+// program group, or folders that hold the installation folder), shortcuts
+// only in a group or directly on a desktop, registry keys only those of the
+// installation.
 #include "installer/remove/RemovalPlan.h"
 #include "installer/remove/RemovalRules.h"
 
@@ -57,6 +58,13 @@ void checkKey(const RemovalStep& step) {
   if (owner == KeyOwner::kExtension && step.action == RemovalStep::kValue) check(step.valueName.empty() && step.association);
 }
 
+bool inGroup(const char* path, const RemovalPlan& plan, bool orGroupItself) {
+  for (const CText& group : plan.groupFolders) {
+    if (orGroupItself ? isSameOrInside(path, group.c_str()) : isInside(path, group.c_str())) return true;
+  }
+  return false;
+}
+
 void checkStep(const RemovalStep& step, const RemovalPlan& plan, const InstallLogRecord& log, const RemovalPlaces& places) {
   const char* path = step.path.c_str();
   switch (step.action) {
@@ -64,14 +72,15 @@ void checkStep(const RemovalStep& step, const RemovalPlan& plan, const InstallLo
     case RemovalStep::kKey: return checkKey(step);
     case RemovalStep::kShortcut:
       check(isFullPath(path) && endsWithLink(step.path));
-      check(isInside(path, plan.groupFolder.c_str()) || onDesktop(step.path, places));
+      check(inGroup(path, plan, false) || onDesktop(step.path, places));
       check(samePath(step.targetFolder.c_str(), log.destination.c_str()));
       return;
     case RemovalStep::kLog: check(samePath(path, places.logPath.c_str())); return;
     default:
       check(isFullPath(path) && !isRoot(path));
       check(!isSameOrInside(path, places.windowsFolder.c_str()));
-      check(isSameOrInside(path, log.destination.c_str()) || isSameOrInside(path, plan.groupFolder.c_str()));
+      check(isSameOrInside(path, log.destination.c_str()) || inGroup(path, plan, true) ||
+            (step.action == RemovalStep::kFolder && isInside(log.destination.c_str(), path)));
   }
 }
 
@@ -86,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool ownFolder = samePath(log.destination.c_str(), parentFolder(kProgram).c_str());
   check(plan.damaged == !ownFolder);
   if (plan.damaged) check(plan.steps.empty());
-  if (!plan.groupFolder.empty()) {
-    CText base = parentFolder(plan.groupFolder.c_str());
+  for (const CText& group : plan.groupFolders) {
+    CText base = parentFolder(group.c_str());
     check(samePath(base.c_str(), places.userPrograms.c_str()) || samePath(base.c_str(), places.commonPrograms.c_str()));
   }
   for (const RemovalStep& step : plan.steps) checkStep(step, plan, log, places);

@@ -35,9 +35,11 @@ TEST(InstallCommandLine, ReadsSilentAndTheDestinationAsTheRestOfTheLine) {
     EXPECT_STREQ(options.destination.c_str(), c.destination);
     EXPECT_EQ(options.error, c.error);
   }
-  EXPECT_EQ(installExitCode(10), kExitComplete);
-  EXPECT_EQ(installExitCode(11), kExitRestartNeeded);
-  for (unsigned char flag : {0, 1}) EXPECT_EQ(installExitCode(flag), kExitAborted);
+  EXPECT_EQ(installExitCode(10, true), kExitComplete);
+  EXPECT_EQ(installExitCode(11, true), kExitRestartNeeded);
+  // Aborted, or run whole without a log or uninstaller to remove it.
+  for (unsigned char flag : {0, 1}) EXPECT_EQ(installExitCode(flag, true), kExitAborted);
+  for (unsigned char flag : {0, 1, 10, 11}) EXPECT_EQ(installExitCode(flag, false), kExitAborted);
 }
 
 TEST(BackgroundGradient, StepsEachChannelTowardsTheFadeColourAndCoversTheHeight) {

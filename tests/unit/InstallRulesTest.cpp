@@ -1,9 +1,11 @@
 // The window-free rules of the install phases: the walk order and step
-// count, replacement names, the version comparison and the install log.
+// count, replacement names, the version comparison, the install log and the
+// uninstall entry.
 #include "installer/EntryWalk.h"
 #include "installer/ExistingFileRules.h"
 #include "installer/InstallLogText.h"
 #include "installer/RunCommand.h"
+#include "installer/UninstallEntry.h"
 #include "tests/unit/SetupTestDoubles.h"
 #include "tests/unit/TempFiles.h"
 
@@ -104,29 +106,83 @@ TEST(SetupScriptPaths, AMacroThatGivesNothingLeavesNoUsablePath) {
   EXPECT_TRUE(RunCommand::read("copy(\"A\",\"%d\\x\")", script).macrosFilled);
 }
 
-TEST(InstallLog, CarriesTheEarlierInstallationsBodyAfterTheHeadLines) {
+TEST(InstallLog, LeavesAnEarlierLogAloneUntilTheRunBeginsThenCarriesItsGroupsAndBody) {
   TempFolder folder;
-  std::string path = folder.write(
-      "Install.log",
-      "[INSTALL]\nTITLE=Old 1.0\nPATH=C:\\P\nICONGROUP=G\nICONUSERGROUP=YES\nDIRECTORY=C:\\P\\Old\r\n"
-      "FILE=C:\\P\\old.txt\nFILE=C:\\P\\kept.exe\nREG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\nFILE=C:\\P\\old.txt");
-  const std::string carried = "DIRECTORY=C:\\P\\Old\nFILE=C:\\P\\old.txt\nREG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\n";
+  const std::string earlier =
+      "[INSTALL]\nTITLE=Old 1.0\nPATH=C:\\P\nICONGROUP=G\nICONUSERGROUP=NO\nDIRECTORY=C:\\P\\Old\r\n"
+      "FILE=C:\\P\\old.txt\nFILE=C:\\P\\kept.exe\nREG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\nFILE=C:\\P\\old.txt";
+  std::string path = folder.write("Install.log", earlier), other = folder.path("Other.log");
+  // The wizard starts the log, goes back to another destination, starts it
+  // there and is quit: neither file is touched.
   InstallLog log;
-  ASSERT_TRUE(log.start(path.c_str(), "New 2.0", "C:\\P"));
+  log.start(path.c_str(), "New 2.0", "C:\\P");
   log.write(InstallLogText::iconGroup("G"));
   log.write(InstallLogText::iconUserGroup(true));
+  log.start(other.c_str(), "New 2.0", "C:\\Other");
+  log.write(InstallLogText::iconGroup("G"));
+  log.close();
+  EXPECT_EQ(contentOf(path), earlier);
+  EXPECT_EQ(contentOf(other), "");
+  EXPECT_FALSE(log.failed());
+
+  // Left twice for the old folder and run: the head lines once, this run's
+  // group before the earlier one, the earlier body once, and a carried line
+  // that this run writes again only where this run wrote it.
+  for (int pass = 0; pass < 2; ++pass) {
+    log.start(path.c_str(), "New 2.0", "C:\\P");
+    log.write(InstallLogText::iconGroup("G"));
+    log.write(InstallLogText::iconUserGroup(true));
+  }
+  EXPECT_EQ(contentOf(path), earlier);
+  ASSERT_TRUE(log.begin());
   log.write(InstallLogText::file("C:\\P\\KEPT.EXE"));
   log.write(InstallLogText::file("C:\\P\\new.txt"));
   log.close();
-  const std::string head = "[INSTALL]\nTITLE=New 2.0\nPATH=C:\\P\n";
-  EXPECT_EQ(contentOf(path), head + "ICONGROUP=G\nICONUSERGROUP=YES\n" + carried +
-                                 "FILE=C:\\P\\KEPT.EXE\nFILE=C:\\P\\new.txt\n");
+  const std::string head = "[INSTALL]\nTITLE=New 2.0\nPATH=C:\\P\nICONGROUP=G\nICONUSERGROUP=YES\n";
+  const std::string carried = "ICONGROUP=G\nICONUSERGROUP=NO\nDIRECTORY=C:\\P\\Old\nFILE=C:\\P\\old.txt\n"
+                              "REG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\n";
+  EXPECT_EQ(contentOf(path), head + carried + "FILE=C:\\P\\KEPT.EXE\nFILE=C:\\P\\new.txt\n");
 
-  // Starting again (the program-group page left twice) writes the head once
-  // and still carries what the earlier installation made.
-  ASSERT_TRUE(log.start(path.c_str(), "New 2.0", "C:\\P"));
-  ASSERT_TRUE(log.start(path.c_str(), "New 2.0", "C:\\P"));
+  // A group that this run names again is carried once; a first body line
+  // begins the log by itself.
+  log.start(path.c_str(), "New 2.0", "C:\\P");
+  log.write(InstallLogText::iconGroup("g"));
+  log.write(InstallLogText::iconUserGroup(false));
+  log.write(InstallLogText::icon("C:\\G\\Old.lnk"));
   log.close();
-  EXPECT_EQ(contentOf(path), head + carried.substr(0, carried.find("REG")) + "FILE=C:\\P\\kept.exe\n" +
-                                 carried.substr(carried.find("REG")));
+  EXPECT_EQ(contentOf(path), "[INSTALL]\nTITLE=New 2.0\nPATH=C:\\P\nICONGROUP=g\nICONUSERGROUP=NO\n"
+                             "ICONGROUP=G\nICONUSERGROUP=YES\nDIRECTORY=C:\\P\\Old\nFILE=C:\\P\\old.txt\n"
+                             "REG=HKCU,Software\\Old\nFILE=C:\\P\\KEPT.EXE\nFILE=C:\\P\\new.txt\nICON=C:\\G\\Old.lnk\n");
+  EXPECT_FALSE(log.failed());
+
+  // A log that cannot be made fails, and only a started one can.
+  InstallLog nowhere;
+  EXPECT_FALSE(nowhere.begin());
+  EXPECT_FALSE(nowhere.failed());
+  nowhere.start(folder.path("Missing/Install.log").c_str(), "New 2.0", "C:\\P");
+  EXPECT_FALSE(nowhere.begin());
+  EXPECT_TRUE(nowhere.failed());
+}
+
+TEST(UninstallEntry, KnowsTheEntrysLinesAndTheProgramItsCommandStarts) {
+  struct Case {
+    const char* line;
+    bool makes, setsCommand;
+  } cases[] = {
+      {"HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97", true, false},
+      {"HKCU,software\\microsoft\\windows\\currentversion\\uninstall\\V,uninstallstring,\"x\"", true, true},
+      {"HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\V,UninstallString,,delete", true, false},
+      {"HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\", false, false},
+      {"HKCR,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\V,UninstallString,\"x\"", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    RegistryEntry entry = RegistryEntry::parse(c.line);
+    EXPECT_EQ(UninstallEntry::makes(entry), c.makes);
+    EXPECT_EQ(UninstallEntry::setsCommand(entry), c.setsCommand);
+  }
+  const char* const commands[][2] = {{"\"C:\\Program Files\\V\\Remove.exe\" /S", "C:\\Program Files\\V\\Remove.exe"},
+                                     {"C:\\Program Files\\V\\Remove.exe", "C:\\Program Files\\V\\Remove.exe"},
+                                     {"\"C:\\V\\Remove.exe", ""}};
+  for (const auto& command : commands) EXPECT_STREQ(UninstallEntry::program(command[0]).c_str(), command[1]) << command[0];
 }

@@ -1,5 +1,6 @@
 #include "installer/EntryWalk.h"
 #include "installer/InstallLogText.h"
+#include "installer/SectionIndex.h"
 #include "installer/remove/RemovalReport.h"
 #include "installer/remove/RemovalRules.h"
 #include "installer/remove/RemoveCommandLine.h"
@@ -7,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,7 +45,7 @@ bool readLog(const std::string& text, InstallLogRecord& record) {
   return InstallLogReader::read(text.data(), text.size(), record);
 }
 
-RemovalPlaces places() {
+RemovalPlaces places(const std::string& destination = kDestination) {
   RemovalPlaces places;
   places.windowsFolder = "C:\\WINDOWS";
   places.systemFolder = "C:\\WINDOWS\\SYSTEM";
@@ -51,8 +54,8 @@ RemovalPlaces places() {
   places.userDesktop = "C:\\WINDOWS\\Desktop";
   places.commonDesktop = "C:\\WINDOWS\\All Users\\Desktop";
   places.systemPlaces = {"C:\\Program Files", "C:\\WINDOWS\\Desktop", places.userPrograms};
-  places.logPath = std::string(kDestination).append("\\Install.log").c_str();
-  places.program = std::string(kDestination).append("\\Remove.exe").c_str();
+  places.logPath = (destination + "\\Install.log").c_str();
+  places.program = (destination + "\\Remove.exe").c_str();
   return places;
 }
 
@@ -93,18 +96,18 @@ class PhaseLines : public EntryVisitor {
 };
 
 // The log of installing installer/Setup.ins with every component into
-// kDestination, the user's group "Verbolt'97" and word files associated with
+// destination, the user's group "Verbolt'97" and word files associated with
 // one of the two programs.
-std::string deliveredLog(bool finnishWordFiles) {
+std::string deliveredLog(bool finnishWordFiles, const std::string& destination = kDestination) {
   std::ifstream file(SETUP_SCRIPT_PATH, std::ios::binary);
   ParsedScript parsed{std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
   SetupScript& script = parsed.script;
-  script.destination = kDestination;
+  script.destination = destination.c_str();
   script.iconFolder = places().userPrograms;
   script.iconFolder.append("\\Verbolt'97");
   script.options[1].state = finnishWordFiles ? 1 : 0;
   std::string log = std::string(InstallLogText::header().c_str()) + InstallLogText::title(script.program.c_str()).c_str() +
-                    InstallLogText::path(kDestination).c_str() + InstallLogText::iconGroup("Verbolt'97").c_str() +
+                    InstallLogText::path(destination.c_str()).c_str() + InstallLogText::iconGroup("Verbolt'97").c_str() +
                     InstallLogText::iconUserGroup(true).c_str();
   for (LogEntry::Kind phase : {LogEntry::kFile, LogEntry::kRegistry, LogEntry::kShortcut}) {
     PhaseLines lines(script, phase);
@@ -121,14 +124,19 @@ TEST(InstallLogReader, ReadsTheHeadAndEveryLineItUnderstandsAndSetsTheOthersAsid
       "[INSTALL]\r\nTITLE=Verbolt'97 1.42b\nPATH=C:\\Program Files\\Verbolt'97\nICONGROUP=Verbolt'97\n"
       "ICONUSERGROUP=NO\n\nFILE=C:\\a.txt\nDIRECTORY=C:\\d\nREG=HKLM,SOFTWARE\\X\nREG=hkcr,.wdl,\"\"\n"
       "REG=HKCU,Software\\A,B,\"Name\"\nICON=C:\\x.lnk\nUNKNOWN=1\nno equals sign\nREG=HKXX,Software\\X\n"
-      "REG=HKCU,\nREG=HKCU,K,\"open\nFILE=\nPATH=C:\\Other\nFILE=C:\\cut";
+      "REG=HKCU,\nREG=HKCU,K,\"open\nFILE=\nICONGROUP=Second\nICONUSERGROUP=YES\nICONUSERGROUP=NO\n"
+      "PATH=C:\\Other\nFILE=C:\\cut";
   InstallLogRecord log;
   ASSERT_TRUE(readLog(text, log));
   EXPECT_STREQ(log.title.c_str(), "Verbolt'97 1.42b");
   EXPECT_STREQ(log.destination.c_str(), kDestination);
-  EXPECT_STREQ(log.iconGroup.c_str(), "Verbolt'97");
-  EXPECT_EQ(log.iconGroupLine, 4);
-  EXPECT_FALSE(log.userGroup);
+  ASSERT_EQ(log.groups.size(), 2u);
+  EXPECT_STREQ(log.groups[0].name.c_str(), "Verbolt'97");
+  EXPECT_EQ(log.groups[0].line, 4);
+  EXPECT_FALSE(log.groups[0].userGroup);
+  EXPECT_STREQ(log.groups[1].name.c_str(), "Second");
+  EXPECT_EQ(log.groups[1].line, 19);
+  EXPECT_TRUE(log.groups[1].userGroup);
   struct Expected {
     LogEntry::Kind kind;
     int line;
@@ -163,8 +171,9 @@ TEST(InstallLogReader, ReadsTheHeadAndEveryLineItUnderstandsAndSetsTheOthersAsid
   auto reason = [](RemovalReason r) { return std::to_string(int(r)); };
   std::string notUnderstood = reason(RemovalReason::kNotUnderstood);
   EXPECT_EQ(skipped, "13:" + notUnderstood + " 14:" + notUnderstood + " 15:" + notUnderstood + " 16:" + notUnderstood +
-                         " 17:" + notUnderstood + " 18:" + notUnderstood + " 19:" + reason(RemovalReason::kRepeatedLine) +
-                         " 20:" + reason(RemovalReason::kIncompleteLine) + " ");
+                         " 17:" + notUnderstood + " 18:" + notUnderstood + " 21:" + reason(RemovalReason::kRepeatedLine) +
+                         " 22:" + reason(RemovalReason::kRepeatedLine) + " 23:" + reason(RemovalReason::kIncompleteLine) +
+                         " ");
 }
 
 TEST(InstallLogReader, RefusesALogThatIsDamagedPastUse) {
@@ -269,7 +278,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
   InstallLogRecord log;
   ASSERT_TRUE(readLog(text, log));
   RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
-  EXPECT_STREQ(plan.groupFolder.c_str(), group.c_str());
+  EXPECT_EQ(plan.groupFolders, std::vector<CText>{group.c_str()});
   std::string steps;
   for (const RemovalStep& step : plan.steps)
     steps += std::to_string(step.action) + (step.association ? "a " : " ") + step.describe().c_str() + " | " +
@@ -279,13 +288,13 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
                    "0 " + group + "\\Verbolt'97.lnk | " + group + "\n"
                    "1 " + d + "\\Samples\\Basic1.wdl | " + d + "\n"
                    "2 HKCR\\Verbolt.WDL\\shell\\open\\command \"\" | \n"
+                   "2a HKCR\\.wdl \"\" | \n"
+                   "2 HKCU\\Software\\Quorvel\\Verbolt'97 \"PlayFile1\" | \n"
+                   "3 HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97 | \n"
                    "3 HKCR\\Verbolt.WDL\\shell\\open\\command | \n"
                    "3 HKCR\\Verbolt.WDL\\shell\\open | \n"
                    "3 HKCR\\Verbolt.WDL\\shell | \n"
                    "3 HKCR\\Verbolt.WDL | \n"
-                   "2a HKCR\\.wdl \"\" | \n"
-                   "2 HKCU\\Software\\Quorvel\\Verbolt'97 \"PlayFile1\" | \n"
-                   "3 HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Verbolt'97 | \n"
                    "4 " + d + "\\Samples | " + d + "\n"
                    "4 " + group + "\\Sub\\Deep | " + group + "\n"
                    "4 " + group + "\\Sub | " + group + "\n"
@@ -314,7 +323,7 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
     SCOPED_TRACE(badGroup[0]);
     ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=" + badGroup[0] + "\nICON=" + badGroup[1] + "\n", log));
     RemovalPlan plan = RemovalPlan::make(log, places(), FixedRegistry());
-    EXPECT_TRUE(plan.groupFolder.empty());
+    EXPECT_TRUE(plan.groupFolders.empty());
     ASSERT_EQ(plan.refused.size(), 2u);
     EXPECT_EQ(plan.refused[0].reason, RemovalReason::kBadGroupName);
     EXPECT_EQ(plan.refused[1].reason, RemovalReason::kNotShortcutPlace);
@@ -490,4 +499,59 @@ TEST(RemovalPlan, RemovesEverythingThatAnInstallationOfTheDeliveredScriptMade) {
     EXPECT_EQ(unnamed, (std::set<std::string>{places().logPath.c_str(), places().program.c_str(), kDestination, group}));
     EXPECT_TRUE(plan.ownsClass(finnishWordFiles ? "Kielivisa.WDL" : "Verbolt.WDL"));
   }
+}
+
+namespace {
+
+// Whether step b lies inside what step a removes: a file or folder inside a
+// folder, a key or value inside a key.
+bool holds(const RemovalStep& a, const RemovalStep& b) {
+  if (a.action != RemovalStep::kKey && a.action != RemovalStep::kFolder) return false;
+  CText outer = a.describe(), inner = b.describe();
+  std::string low = lowerName(inner.c_str(), inner.length()), prefix = lowerName(outer.c_str(), outer.length());
+  return low.compare(0, prefix.size() + 1, prefix + "\\") == 0 || low.compare(0, prefix.size() + 2, prefix + " \"") == 0;
+}
+
+}  // namespace
+
+TEST(RemovalPlan, TakesEveryGroupAndRemovesKeysAndFoldersAfterWhatTheyHoldWhateverTheLineOrder) {
+  // As a reinstallation leaves the log: this run's group with the earlier
+  // run's, the folders above the destination that a silent run made, and
+  // the lines carried from the earlier log (the values) before this run's.
+  const std::string d = "C:\\Words\\Lists\\Verbolt'97";
+  const std::string commonGroup = std::string(places().commonPrograms.c_str()) + "\\Verbolt'97";
+  std::string delivered = deliveredLog(false, d);
+  size_t body = delivered.find("FILE=");
+  std::vector<std::string> lines;
+  for (size_t start = body, end; start < delivered.size(); start = end + 1) {
+    end = delivered.find('\n', start);
+    lines.push_back(delivered.substr(start, end + 1 - start));
+  }
+  std::stable_partition(lines.begin(), lines.end(), [](const std::string& line) { return line.find(",\"") != std::string::npos; });
+  std::string text = delivered.substr(0, body) + "ICONGROUP=Verbolt'97\nICONUSERGROUP=NO\n" +
+                     "DIRECTORY=C:\\Words\\Lists\nDIRECTORY=C:\\Words\nDIRECTORY=C:\\\n" +
+                     "ICON=" + commonGroup + "\\Verbolt'97.lnk\n";
+  for (const std::string& line : lines) text += line;
+
+  InstallLogRecord log;
+  ASSERT_TRUE(readLog(text, log));
+  FixedRegistry registry;
+  registry.setUninstallString(kUninstallKey, "\"" + d + "\\Remove.exe\"");
+  RemovalPlan plan = RemovalPlan::make(log, places(d), registry);
+  for (const RefusedLine& line : plan.refused) ADD_FAILURE() << line.text.c_str();
+  const std::string userGroup = std::string(places().userPrograms.c_str()) + "\\Verbolt'97";
+  EXPECT_EQ(plan.groupFolders, (std::vector<CText>{userGroup.c_str(), commonGroup.c_str()}));
+  std::set<std::string> planned;
+  for (size_t i = 0; i < plan.steps.size(); ++i) {
+    planned.insert(plan.steps[i].describe().c_str());
+    for (size_t j = i + 1; j < plan.steps.size(); ++j) {
+      EXPECT_FALSE(holds(plan.steps[i], plan.steps[j])) << plan.steps[i].describe().c_str() << " before "
+                                                        << plan.steps[j].describe().c_str();
+    }
+  }
+  for (const std::string& folder : {userGroup, commonGroup, d, std::string("C:\\Words\\Lists"), std::string("C:\\Words")})
+    EXPECT_TRUE(planned.count(folder)) << folder;
+  EXPECT_FALSE(planned.count("C:\\"));
+  ASSERT_GE(plan.steps.size(), 2u);
+  EXPECT_STREQ(plan.steps.back().path.c_str(), "C:\\Words");
 }
