@@ -108,17 +108,22 @@ void Remover::run(size_t first, size_t end) {
 }
 
 void Remover::foresee(size_t first, RemovalReport& report) const {
-  const char* program = nullptr;
+  std::set<std::string> gone;  // lower-cased paths foreseen removed
   for (size_t i = first; i < plan_.steps.size(); ++i) {
     const RemovalStep& step = plan_.steps[i];
     if (step.action == RemovalStep::kProgram) {
-      program = step.path.c_str();
+      gone.insert(lowered(step.path));
       report.record(step, RemovalReport::kRemoved);
     } else if (step.action == RemovalStep::kFolder && exists(step.path)) {
-      Contents left = contents(step.path, program);
-      if (left == kEmpty) report.record(step, RemovalReport::kRemoved);
-      else if (left == kOnlyScheduled) report.record(step, RemovalReport::kScheduled);
-      else report.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
+      Contents left = contents(step.path, &gone);
+      if (left == kEmpty) {
+        gone.insert(lowered(step.path));
+        report.record(step, RemovalReport::kRemoved);
+      } else if (left == kOnlyScheduled) {
+        report.record(step, RemovalReport::kScheduled);
+      } else {
+        report.record(step, RemovalReport::kKept, RemovalReason::kNotEmpty);
+      }
     }
   }
 }
@@ -244,7 +249,7 @@ void Remover::removeFolder(const RemovalStep& step) {
   report_.record(step, RemovalReport::kNotRemoved, RemovalReason::kError, error);
 }
 
-Remover::Contents Remover::contents(const CText& folder, const char* alsoGone) const {
+Remover::Contents Remover::contents(const CText& folder, const std::set<std::string>* alsoGone) const {
   WIN32_FIND_DATAW found;
   CText pattern(folder);
   pattern.append("\\*");
@@ -256,7 +261,7 @@ Remover::Contents Remover::contents(const CText& folder, const char* alsoGone) c
     CText path(folder);
     path.append('\\');
     path.append(narrowText(found.cFileName));
-    if (alsoGone && samePath(path.c_str(), alsoGone)) continue;
+    if (alsoGone && alsoGone->count(lowered(path))) continue;
     result = scheduled_.count(lowered(path)) ? kOnlyScheduled : kOther;
   } while (result != kOther && FindNextFileW(find, &found));
   FindClose(find);

@@ -32,8 +32,9 @@ class Remover {
   void run(size_t first, size_t end);
   // What the steps from first on will most likely come to once the
   // uninstaller's own program has ended, recorded in report: the program
-  // removed, and each folder removed when nothing but that program and what
-  // waits for the restart is left in it.
+  // removed, and each folder removed when nothing but that program, the
+  // folders foreseen removed before it and what waits for the restart is
+  // left in it.
   void foresee(size_t first, RemovalReport& report) const;
 
  private:
@@ -51,7 +52,8 @@ class Remover {
   RemovalReason whereItLeads(const RemovalStep& step, DWORD* error) const;
   bool leftForWhereItLeads(const RemovalStep& step);
   bool reachedThroughLink(const RemovalStep& step) const;
-  Contents contents(const CText& folder, const char* alsoGone) const;
+  // alsoGone: lower-cased paths to count as gone already.
+  Contents contents(const CText& folder, const std::set<std::string>* alsoGone) const;
   void recordMissing(const RemovalStep& step, DWORD error);
 
   const RemovalPlan& plan_;
