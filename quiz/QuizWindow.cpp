@@ -431,8 +431,7 @@ void QuizWindow::combineFiles() {
 
 // The dialog runs inside this command; the window stays usable meanwhile.
 void QuizWindow::openCharacter() {
-  setDefaultButton(IDC_QUIZ_CHECK);
-  SendDlgItemMessageA(hwnd, IDC_QUIZ_CHARACTER, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  restoreDefaultButton(IDC_QUIZ_CHECK, IDC_QUIZ_CHARACTER);
   character_.open(hwnd, settings_,
                   [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
 }
