@@ -52,6 +52,8 @@ LRESULT InputDialog::onDestroy() {
   return 0;
 }
 
+// Reaching Get with Tab gave it the default look; OK takes it back, so that
+// Enter in the edit accepts the name.
 void InputDialog::getFile() {
   CText path;
   getItemText(IDC_INPUT_VALUE, path);
@@ -60,5 +62,5 @@ void InputDialog::getFile() {
   if (dialog.run(hwnd, title.c_str(), false, QuizFileDialog::kWordFiles, &path, &type))
     SetDlgItemTextA(hwnd, IDC_INPUT_VALUE, path.c_str());
   SetFocus(GetDlgItem(hwnd, IDC_INPUT_VALUE));
-  SendMessageA(hwnd, DM_SETDEFID, IDC_INPUT_OK, 0);
+  restoreDefaultButton(IDC_INPUT_OK, IDC_INPUT_GET);
 }

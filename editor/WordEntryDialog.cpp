@@ -77,8 +77,7 @@ void WordEntryDialog::finish() {
 // A click on the Character button gave it the default look; the dialog's own
 // button takes it back, so that Enter keeps adding or changing words.
 void WordEntryDialog::openCharacter() {
-  SendMessageA(hwnd, DM_SETDEFID, mainButton_, 0);
-  SendDlgItemMessageA(hwnd, IDC_WORDS_CHARACTER, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  restoreDefaultButton(mainButton_, IDC_WORDS_CHARACTER);
   character_.open(hwnd, settings_, [this](unsigned char character) { insertCharacter(character); });
 }
 

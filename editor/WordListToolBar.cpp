@@ -94,6 +94,13 @@ POINT WordListToolBar::belowButton(UINT command) const {
   return POINT{button.left, button.bottom};
 }
 
+int WordListToolBar::extent() const {
+  int count = static_cast<int>(SendMessageA(bar_.hwnd, TB_BUTTONCOUNT, 0, 0));
+  RECT last = {0, 0, 0, 0};
+  if (count > 0) SendMessageA(bar_.hwnd, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
+  return last.right;
+}
+
 int WordListToolBar::fitWidth() {
   SendMessageA(bar_.hwnd, TB_AUTOSIZE, 0, 0);
   RECT place;

@@ -22,6 +22,10 @@ class WordListToolBar {
   POINT belowButton(UINT command) const;
   // Lets the toolbar fit itself to the parent's width; answers its height.
   int fitWidth();
+  // The parent's client width that shows every button: the right edge of the
+  // last one (the toolbar stands at the parent's left edge). 0 without a
+  // toolbar.
+  int extent() const;
 
   HWND handle() const { return bar_.hwnd; }
 

@@ -124,6 +124,7 @@ LRESULT WordListWindow::onInitDialog(HWND) {
     CheckMenuItem(popups_.handle, kToolbarOptionItems[bit], MF_BYCOMMAND | (flags & (1u << bit) ? MF_CHECKED : MF_UNCHECKED));
   buildToolBar(flags);
   MoveWindow(hwnd, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+  widenToToolBar();
   rows_.takeFrom(document_);
   holdsRows_ = true;
   showRowCount();
@@ -212,7 +213,33 @@ void WordListWindow::toggleToolbarOption(UINT command) {
     return;
   }
   buildToolBar(toolbarFlags());
+  widenToToolBar();
   layout();
+}
+
+// Long labels (the Finnish ones) make the toolbar wider than the window's
+// first place; a toolbar is not wrapped, so the window must make room.
+int WordListWindow::minimumWidth() const {
+  RECT frame = {0, 0, toolbar_.extent(), 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
+  return frame.right - frame.left;
+}
+
+void WordListWindow::widenToToolBar() {
+  RECT place;
+  GetWindowRect(hwnd, &place);
+  if (place.right - place.left >= minimumWidth()) return;
+  SetWindowPos(hwnd, nullptr, 0, 0, minimumWidth(), place.bottom - place.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT WordListWindow::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETMINMAXINFO && toolbar_.handle()) {
+    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = minimumWidth();
+    return TRUE;
+  }
+  return CWinDialog::defaultProcedure(message, wParam, lParam);
 }
 
 void WordListWindow::layout() {

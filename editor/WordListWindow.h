@@ -47,6 +47,8 @@ class WordListWindow : public CWinDialog, private FindTarget, private WordRowEdi
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onDrawClipboard() override;
   LRESULT onChangeCbChain(HWND removed, HWND next) override;
+  // The window is never narrower than its toolbar (WM_GETMINMAXINFO).
+  LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // FindTarget
@@ -70,6 +72,10 @@ class WordListWindow : public CWinDialog, private FindTarget, private WordRowEdi
   void buildToolBar(DWORD flags);
   DWORD toolbarFlags() const;
   void toggleToolbarOption(UINT command);
+  // The outer width that shows every toolbar button, labels and all.
+  int minimumWidth() const;
+  // Widens the window when its toolbar has outgrown it.
+  void widenToToolBar();
   void layout();
 
   void sortBy(WordRows::Column column);

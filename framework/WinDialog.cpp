@@ -59,3 +59,8 @@ LRESULT CWinDialog::notifyResult(LRESULT result) {
   SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }
+
+void CWinDialog::restoreDefaultButton(UINT id, UINT pressed) {
+  SendMessageA(hwnd, DM_SETDEFID, id, 0);
+  SendDlgItemMessageA(hwnd, static_cast<int>(pressed), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+}

@@ -32,6 +32,10 @@ class CWinDialog : public CWinBase {
   // The answer to a notification whose result the dialog manager reads from
   // the message result: stores result there and answers TRUE.
   LRESULT notifyResult(LRESULT result);
+  // Makes id the default button again after a click on pressed gave that
+  // button the default look: DM_SETDEFID alone does not always take the
+  // look back from it.
+  void restoreDefaultButton(UINT id, UINT pressed);
 
   WORD templateId;
 };

@@ -24,6 +24,7 @@ bool Drill::restart(DrillDisplay* display) {
 
 bool Drill::reshuffle(DrillDisplay* display) {
   countable_ = false;
+  followAnswer();
   bool shuffled = shuffle();
   return nextQuestion(display) && shuffled;
 }
@@ -185,6 +186,7 @@ AnswerResult Drill::judge(const Words& current, const CText& typed) {
                                      askSecond ? questionLow.c_str() : typedLow.c_str());
   if (other < 0) return Wrong;
   state_.otherPairId = other;
+  state_.otherPair = list_.pairs.pairAt(other);
   return RightByOtherPair;
 }
 
@@ -201,6 +203,7 @@ AnswerResult Drill::judgeLeniently(const Words& current, const CText& typed) {
     if (lowered(question.c_str()).compare(questionLow.c_str()) != 0) continue;
     if (acceptsAnswer(typed.c_str(), (askSecond ? pair->firstWord : pair->secondWord).c_str(), leniency)) {
       state_.otherPairId = pair->id;
+      state_.otherPair = pair;
       return RightByOtherPair;
     }
   }
@@ -212,8 +215,38 @@ void Drill::play(const CText& fileName) {
 }
 
 void Drill::applyAskPrevious() {
-  if (state_.answeredCount == 1 || askPrevious_) state_.previousId = state_.currentId;
+  if (state_.answeredCount == 1 || askPrevious_) takeCurrentAsPrevious();
   else dropPrevious();
+}
+
+void Drill::takeCurrentAsPrevious() {
+  state_.previousId = state_.currentId;
+  state_.previousPair = list_.pairs.pairAt(state_.currentId);
+}
+
+// The pairs of the latest answer are found again by their nodes wherever a
+// reorder put them; when one of them is gone, the answer is forgotten.
+void Drill::followAnswer() {
+  if (!state_.previousPair) return;
+  int previous = list_.pairs.idOf(state_.previousPair);
+  bool byOther = state_.lastResult == RightByOtherPair;
+  int other = byOther ? list_.pairs.idOf(state_.otherPair) : state_.otherPairId;
+  if (previous < 0 || other < 0) {
+    forgetAnswer();
+    return;
+  }
+  state_.previousId = previous;
+  state_.otherPairId = other;
+}
+
+// Nothing of the answer is shown any more, and Ask Previous has no pair left
+// to keep or drop: the next check keeps every pair.
+void Drill::forgetAnswer() {
+  state_.lastResult = NoAnswer;
+  state_.lastAnswer.clear();
+  state_.previousId = -1;
+  state_.previousPair = state_.otherPair = nullptr;
+  askPrevious_ = true;
 }
 
 // The previous pair leaves the selection, and the order shrinks by one
@@ -231,7 +264,7 @@ void Drill::dropPrevious() {
     state_.removeOrderEntry(state_.position - 1);
     --state_.position;
   }
-  state_.previousId = state_.currentId;
+  takeCurrentAsPrevious();
 }
 
 bool Drill::giveHelp(const char* typedText, CText* hint) {
@@ -250,6 +283,7 @@ bool Drill::giveHelp(const char* typedText, CText* hint) {
 }
 
 void Drill::toggleAskPrevious() {
+  if (!canAskPrevious()) return;
   askPrevious_ = !askPrevious_;
   settings_.setModified(true);
 }

@@ -54,7 +54,9 @@ class Drill {
   // After a list is opened, restored or begun anew, and when the window is
   // created: the state is reset and the next question taken.
   bool restart(DrillDisplay* display);
-  // After the list changed or the direction changed: points are kept.
+  // After the list changed or the direction changed: points are kept. The
+  // latest answer follows its pair to wherever the list has put it, and is
+  // forgotten when the pair (or the other pair that made it right) is gone.
   bool reshuffle(DrillDisplay* display);
   // Takes the next question (shuffling when the order is used up) and fills
   // display. False after an error was shown.
@@ -87,8 +89,11 @@ class Drill {
   bool refresh(DrillDisplay* display);
 
   bool askPrevious() const { return askPrevious_; }
+  // False while the latest answer is forgotten: no pair is left for Ask
+  // Previous to keep or drop until the next check.
+  bool canAskPrevious() const { return state_.previousId >= 0; }
   // The user clicked Ask Previous: the box toggles and the list counts as
-  // modified.
+  // modified. Nothing while canAskPrevious() is false.
   void toggleAskPrevious();
   // The user chose the direction: true asks the second word.
   void setDirection(bool askSecond) { settings_.setAskSecond(askSecond); }
@@ -110,6 +115,9 @@ class Drill {
   void takeFromOrder();
   bool takeOtherThanPrevious();
   void applyAskPrevious();
+  void takeCurrentAsPrevious();
+  void followAnswer();
+  void forgetAnswer();
   void dropPrevious();
   void placeNarrow();
   void placeWide();

@@ -14,6 +14,7 @@ void QuizState::reset() {
   currentId = 0;
   previousId = 0;
   lastAnswer.clear();
+  previousPair = otherPair = nullptr;
 }
 
 bool QuizState::allocateOrder(int newCount) {

@@ -4,6 +4,8 @@
 // quiz window through its Drill.
 #include "framework/Text.h"
 
+struct WordPair;
+
 enum AnswerResult { NoAnswer = 0, Right = 1, Wrong = 2, RightByOtherPair = 3 };
 
 struct QuizState {
@@ -25,10 +27,16 @@ struct QuizState {
   int count = 0;
   int position = 0;      // index of the next pair to take
   int currentId = 0;     // -1 when no pair is asked
-  int previousId = 0;
+  int previousId = 0;    // -1 when the pair answered last is gone from the list
   int answeredCount = -1;
   int rightCount = 0;
   AnswerResult lastResult = NoAnswer;
   int otherPairId = 0;
   CText lastAnswer;
+  // The nodes of previousId and otherPairId. Ids are places in the list, and
+  // the word list window gives the pairs back in its own order; the nodes
+  // stay the same, so they tell where the pairs went. Null when there is
+  // none.
+  const WordPair* previousPair = nullptr;
+  const WordPair* otherPair = nullptr;
 };

@@ -247,14 +247,12 @@ void QuizWindow::check() {
   char typed[kAnswerReadLimit];
   GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
   drill_.check(typed);
-  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
   nextQuestion();
 }
 
 // The menu item follows the drill; its key does nothing while it is greyed.
 void QuizWindow::countAsRight() {
   if (wordList_ || !drill_.countAsRight()) return;
-  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
   DrillDisplay display;
   show(drill_.refresh(&display), display, false);
 }
@@ -282,8 +280,15 @@ void QuizWindow::chooseDirection(UINT button) {
 
 void QuizWindow::toggleAskPrevious() {
   drill_.toggleAskPrevious();
-  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
+  showAskPrevious();
   focusAnswer();
+}
+
+// Greyed while the drill has forgotten the latest answer; its key does
+// nothing then either.
+void QuizWindow::showAskPrevious() {
+  CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, drill_.askPrevious() ? BST_CHECKED : BST_UNCHECKED);
+  EnableWindow(GetDlgItem(hwnd, IDC_QUIZ_ASK_PREVIOUS), drill_.canAskPrevious());
 }
 
 void QuizWindow::newList() {
@@ -431,8 +436,7 @@ void QuizWindow::combineFiles() {
 
 // The dialog runs inside this command; the window stays usable meanwhile.
 void QuizWindow::openCharacter() {
-  setDefaultButton(IDC_QUIZ_CHECK);
-  SendDlgItemMessageA(hwnd, IDC_QUIZ_CHARACTER, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  restoreDefaultButton(IDC_QUIZ_CHECK, IDC_QUIZ_CHARACTER);
   character_.open(hwnd, settings_,
                   [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
 }
@@ -635,6 +639,7 @@ bool QuizWindow::offerRestore(const SYSTEMTIME& created) {
 
 void QuizWindow::show(bool ok, const DrillDisplay& display, bool emptyAnswer) {
   enableCountAsRight();
+  showAskPrevious();
   if (!ok) return;
   SetDlgItemTextA(hwnd, IDC_QUIZ_RESULT, display.resultLine.c_str());
   SetDlgItemTextA(hwnd, IDC_QUIZ_POINTS, display.pointsLine.c_str());

@@ -47,6 +47,7 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void giveHelp();
   void chooseDirection(UINT button);
   void toggleAskPrevious();
+  void showAskPrevious();
   void newList();
   void openList();
   bool saveList();
@@ -87,7 +88,7 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   bool offerRestore(const SYSTEMTIME& created);
 
   // Puts display into the controls (only when ok), emptying the answer box
-  // unless told not to.
+  // unless told not to; Ask Previous and Count as Right follow the drill.
   void show(bool ok, const DrillDisplay& display, bool emptyAnswer = true);
   void restartDrill();
   void nextQuestion();

@@ -91,6 +91,12 @@ WordPair* CPairList::pairAt(int id) {
   return pair;
 }
 
+int CPairList::idOf(const WordPair* pair) const {
+  for (const WordPair* node = head_; node; node = node->next)
+    if (node == pair) return node->id;
+  return -1;
+}
+
 unsigned char CPairList::markOf(int id) {
   WordPair* pair = pairAt(id);
   return pair ? pair->mark : 0;

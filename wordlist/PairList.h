@@ -46,6 +46,9 @@ class CPairList {
   bool setMark(int id, unsigned char value);
   bool copyPair(int id, CText* firstWord, CText* secondWord);
   WordPair* pairAt(int id);  // the node in place, or null
+  // The id of pair when it is a node of this list now, else -1. pair is only
+  // compared, never read: it may be a node that a reorder dropped.
+  int idOf(const WordPair* pair) const;
   int countMarked() const;
   // The first marked pair whose lower-cased words equal the two keys (which
   // the caller has lower-cased), or -1.

@@ -1,10 +1,14 @@
 // Kielivis.exe, the Finnish build, end to end: its own settings key, its
-// Finnish texts and keys, and the language table's rule across the two
-// builds, which read and write the same word files.
+// Finnish texts and keys, the language table's rule across the two builds,
+// which read and write the same word files, and the word list window's
+// toolbar with the longer Finnish labels.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
+#include "resources/QuizResourceIds.h"
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
@@ -26,6 +30,20 @@ bool keyExists(const char* path) {
 }
 
 void chooseDirection(QuizSession& quiz, int button) { sendNumbers(control(quiz.main, button), BM_CLICK, 0, 0); }
+
+// Checks that every toolbar button lies inside the toolbar's client area;
+// answers the right edge of the last one.
+int checkEveryButtonShown(HWND toolbar) {
+  RECT client = {0, 0, 0, 0}, button = {0, 0, 0, 0};
+  GetClientRect(toolbar, &client);
+  CHECK_EQ(sendNumbers(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
+  for (int i = 0; i < 13; ++i) {
+    button = sendForRect(toolbar, TB_GETITEMRECT, i);
+    CHECK(button.left >= 0 && button.right > button.left && button.right <= client.right &&
+          button.bottom <= client.bottom);
+  }
+  return button.right;
+}
 
 }  // namespace
 
@@ -70,4 +88,49 @@ WINE_TEST(finnishBuildKeepsItsSettingsAndFindsItsLanguageNames) {
   CHECK_EQ(text(untitled.main), "nimet\xF6n - Kielivisa'97");
   CHECK_EQ(text(control(untitled.main, kQuestionWord)), "Sanalistassa ei ole valittuja sanoja.");
   CHECK_EQ(untitled.program.close(untitled.main), 0);
+}
+
+// A first start has large buttons with labels. The word list window opens
+// wide enough for all of them in either build, and shrinks no further than
+// its toolbar.
+WINE_TEST(wordListWindowShowsEveryToolbarButton) {
+  std::string bin = quizProgramFolder("toolbar");
+  if (bin.empty()) return;
+  const struct {
+    const QuizBuild& build;
+    const char* window;
+    const char* saveCaption;
+    const char* savePrompt;
+  } builds[] = {{kVerbolt, "Wordlist", "Save?", "Save changes to file?"},
+                {kKielivis, "Sanalista", "Tallennetaanko?", "Tallennetaanko muutokset tiedostoon?"}};
+  for (const auto& b : builds) {
+    QuizSession quiz;
+    if (!quiz.start(bin, parentFolder(bin) + "\\work", {}, b.build)) return;
+    postCommand(quiz.main, IDM_QUIZ_WORDLIST);
+    HWND window = quiz.window(b.window, "#32770", quiz.main);
+    if (!window) return;
+    HWND toolbar = control(window, IDC_WORDLIST_TOOLBAR);
+    CHECK(HIWORD(sendNumbers(toolbar, TB_GETBUTTONSIZE, 0, 0)) > 24);
+    CHECK(sendNumbers(toolbar, TB_GETBUTTONTEXTA, IDM_WORDLIST_SORT, 0) > 0);
+    RECT place;
+    GetWindowRect(window, &place);
+    CHECK(place.right - place.left >= 500);
+    winetest::setContext(std::string(b.window) + " at its first size");
+    int last = checkEveryButtonShown(toolbar);
+
+    // Narrowed as far as it goes, the toolbar is just as wide as its buttons.
+    winetest::setContext(std::string(b.window) + " at its smallest");
+    MoveWindow(window, place.left, place.top, 100, place.bottom - place.top, TRUE);
+    RECT client = {0, 0, 0, 0};
+    if (!waitFor([&] { return GetClientRect(toolbar, &client) && client.right == last; }, "the toolbar's width"))
+      CHECK_EQ(client.right, last);
+    checkEveryButtonShown(toolbar);
+    winetest::setContext("");
+
+    postCommand(window, IDM_WORDLIST_CLOSE);
+    quiz.program.waitForGone(window);
+    PostMessageA(quiz.main, WM_CLOSE, 0, 0);
+    CHECK(quiz.answer(quiz.main, b.saveCaption, b.savePrompt, IDNO));
+    CHECK_EQ(quiz.program.waitForExit(), 0);
+  }
 }

@@ -79,12 +79,7 @@ bool RemoteListView::setChecked(int row, bool on) const {
 }
 
 RECT RemoteListView::bounds(int row) const {
-  RECT rect = {LVIR_BOUNDS, 0, 0, 0};
-  if (!memory_ || !WriteProcessMemory(process_, memory_, &rect, sizeof rect, nullptr) ||
-      !sendNumbers(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(memory_)) ||
-      !ReadProcessMemory(process_, memory_, &rect, sizeof rect, nullptr))
-    return RECT{0, 0, 0, 0};
-  return rect;
+  return sendForRect(list_, LVM_GETITEMRECT, row, RECT{LVIR_BOUNDS, 0, 0, 0});
 }
 
 }  // namespace e2e

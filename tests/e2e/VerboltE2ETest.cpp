@@ -3,6 +3,9 @@
 // through its message loop, its dialogs and window messages.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <functional>
@@ -12,6 +15,7 @@
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"
+#include "tests/e2e/RemoteListView.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/e2e/WindowCapture.h"
@@ -24,12 +28,13 @@ namespace {
 const char kSettingsKey[] = "Software\\Quorvel\\Verbolt'97";
 const char kTitleSuffix[] = " - Verbolt'97";
 
-// The main window's controls and commands, and the controls of the system's
-// file dialog (file types cmb1, file name cmb13 or edt1).
+// The main window's controls and commands, the word list window's list
+// view, and the controls of the system's file dialog (file types cmb1, file
+// name cmb13 or edt1).
 enum {
   kQuestionLabel = 110, kQuestionWord = 111, kAnswerBox = 112, kResultLine = 113,
   kRightLine = 114, kYourLine = 115, kPointsLine = 116, kCheck = 1000, kGiveHelp = 102, kOpen = 104, kSave = 105,
-  kSecondToFirst = 107, kFirstToSecond = 108, kAskPrevious = 109, kSaveAs = 120, kNew = 121,
+  kSecondToFirst = 107, kFirstToSecond = 108, kAskPrevious = 109, kSaveAs = 120, kNew = 121, kWordListView = 1066,
   kFileTypes = 0x470, kFileNameCombo = 0x47C, kFileNameEdit = 0x480
 };
 
@@ -286,6 +291,26 @@ bool chooseFile(Quiz& quiz, const std::string& title, int filterIndex, const std
   return quiz.program.waitForGone(dialog);
 }
 
+// The word list window's order after a click on the "First Word" header.
+bool byFirstWord(const Pair& a, const Pair& b) { return a.first < b.first; }
+
+// Opens the word list window (F3), sorts it by a click on the "First Word"
+// header and closes it with Esc.
+bool sortWordListByFirstWord(Quiz& quiz, const ListFile& list) {
+  HWND window = quiz.program.pressKey(VK_F3) ? quiz.program.waitForWindow({"Wordlist", "#32770", quiz.main}) : nullptr;
+  if (!window) return false;
+  RemoteListView rows(control(window, kWordListView));
+  if (!waitFor([&] { return rows.count() == static_cast<int>(list.pairs.size()); }, "the rows")) return false;
+  std::string top = std::min_element(list.pairs.begin(), list.pairs.end(), byFirstWord)->first;
+  HWND header = reinterpret_cast<HWND>(sendNumbers(control(window, kWordListView), LVM_GETHEADER, 0, 0));
+  RECT first = sendForRect(header, HDM_GETITEMRECT, 0);
+  LPARAM middle = clientPoint((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+  PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageA(header, WM_LBUTTONUP, 0, middle);
+  if (!waitFor([&] { return rows.text(0, 0) == top; }, "the rows sorted by the first word")) return false;
+  return quiz.program.pressKey(VK_ESCAPE) && quiz.program.waitForGone(window);
+}
+
 std::string todaysInformation() {
   char date[81] = "";
   GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
@@ -483,6 +508,15 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   CHECK_EQ(colourCount(right, kWrongRed) + colourCount(yours, kWrongRed), 0);
   CHECK(quiz.line(kQuestionWord) != question);
 
+  // The word list window gives the pairs back sorted: the answer stays with
+  // its pair, which the next check drops.
+  if (!sortWordListByFirstWord(quiz, kDrillList)) return;
+  CHECK(quiz.shows(kResultLine, "Right! (" + question + ")"));
+  CHECK_EQ(quiz.line(kRightLine), "Right Answer: " + expected);
+  CHECK_EQ(quiz.line(kYourLine), "Your Answer: " + expected);
+  CHECK(!quiz.checked(kAskPrevious) && IsWindowEnabled(quiz.item(kAskPrevious)));
+  std::vector<std::string> dropped = {question};
+
   // Wrong: one changed character, marked on both lines.
   question = quiz.line(kQuestionWord);
   expected = kDrillList.answerTo(question);
@@ -518,6 +552,7 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   CHECK(quiz.shows(kPointsLine, "Points 2 / 3 Selected 4 / 6"));
   CHECK(quiz.shows(kYourLine, "Your Answer: " + upperFirst(expected)));
   CHECK(!quiz.checked(kAskPrevious));
+  dropped.push_back(question);
   CHECK(showsColour(right, kWrongRed, "the lower-case first letter of the right line in DiffColor"));
   CHECK(showsColour(yours, kWrongRed, "the upper-case first letter of your line in DiffColor"));
 
@@ -567,8 +602,21 @@ WINE_TEST(typedAnswersAreJudgedCountedAndMarked) {
   CHECK(showsColour(yours, kMissingPurple, "the doubled character of your line in MissingColor"));
   CHECK(lacksColour(yours, kExtraBlue, "no ExtraColor left on your line"));
   CHECK_EQ(colourCount(right, kMissingPurple), 0);
+
+  // Saved: the pairs in their sorted order, the two dropped ones unmarked.
   winetest::setContext("");
-  CHECK_EQ(quiz.program.close(quiz.main), 0);
+  std::vector<Pair> sorted = kDrillList.pairs;
+  std::sort(sorted.begin(), sorted.end(), byFirstWord);
+  std::string saved;
+  for (const Pair& pair : sorted) {
+    bool marked = pair.marked && std::find(dropped.begin(), dropped.end(), pair.second) == dropped.end();
+    saved += (marked ? "+" : "") + pair.first + "/" + pair.second + " ";
+  }
+  HWND prompt = quiz.closeToPrompt();
+  if (!prompt) return;
+  pressButton(prompt, IDYES);
+  CHECK_EQ(quiz.program.waitForExit(), 0);
+  CHECK_EQ(pairsOfWordFile(readFileBytes(path)), saved);
 }
 
 // Every answer right without help: each check drops the pair answered

@@ -80,6 +80,20 @@ bool setText(HWND window, const std::string& value) {
          result != 0;
 }
 
+RECT sendForRect(HWND window, UINT message, WPARAM wParam, const RECT& initial) {
+  RECT rect = initial;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  void* memory = process ? VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+  bool answered = memory && WriteProcessMemory(process, memory, &rect, sizeof rect, nullptr) &&
+                  sendNumbers(window, message, wParam, reinterpret_cast<LPARAM>(memory)) &&
+                  ReadProcessMemory(process, memory, &rect, sizeof rect, nullptr);
+  if (memory) VirtualFreeEx(process, memory, 0, MEM_RELEASE);
+  if (process) CloseHandle(process);
+  return answered ? rect : RECT{0, 0, 0, 0};
+}
+
 std::string className(HWND window) {
   char name[256] = "";
   GetClassNameA(window, name, sizeof(name));

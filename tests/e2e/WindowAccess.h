@@ -25,6 +25,10 @@ std::string className(HWND window);
 // A message with plain number parameters, sent with the send timeout; answers
 // the window's result, or fallback when it does not answer in time.
 LRESULT sendNumbers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT fallback = 0);
+// Sends message with lParam pointing to a RECT placed in window's process,
+// holding initial (LVM_GETITEMRECT reads its left), and answers the RECT as
+// the window left it; an empty RECT when the message fails.
+RECT sendForRect(HWND window, UINT message, WPARAM wParam, const RECT& initial = RECT{0, 0, 0, 0});
 // Posts WM_COMMAND with id and code as a menu, accelerator or control would.
 // Use it for commands that open modal dialogs, then wait for the dialog.
 bool postCommand(HWND window, int id, int code = 0);

@@ -186,20 +186,30 @@ WINE_TEST(manageFilesRenameMoveCopyAndDeleteTheListsFile) {
   CHECK(titled(quiz, "other.wdl"));
   CHECK_EQ(readFileBytes(other), kList.bytes());
 
-  // The copy's name comes from the file dialog behind Get. After the copy
-  // the list is saved to the copy.
+  // The copy's name comes from the file dialog behind Get, reached with Tab,
+  // which gives Get the default look, and pressed with Space. Afterwards OK
+  // is the default button again, and looks it alone. After the copy the list
+  // is saved to the copy.
   winetest::setContext("copy");
   postCommand(quiz.main, IDM_QUIZ_COPY_FILE);
   HWND input = quiz.window("Copy File:", "#32770", quiz.main);
-  if (!input) return;
+  if (!input || !quiz.focusIn(input, IDC_INPUT_VALUE)) return;
   CHECK_EQ(text(control(input, IDC_INPUT_VALUE)), other);
-  pressButton(input, IDC_INPUT_GET);
+  HWND get = control(input, IDC_INPUT_GET), ok = control(input, IDC_INPUT_OK);
+  auto buttonKind = [](HWND button) { return GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK; };
+  quiz.program.pressKey(VK_TAB);
+  CHECK(waitFor([&] { return buttonKind(get) == BS_DEFPUSHBUTTON; }, "Get with the default look"));
+  if (!quiz.focusIn(input, IDC_INPUT_GET)) return;
+  quiz.program.pressKey(VK_SPACE);
   HWND files = quiz.window("Copy File:", "#32770", input);
   if (!files) return;
   const int kFileNameCombo = 0x47C, kFileNameEdit = 0x480;
   setText(control(files, kFileNameCombo) ? control(files, kFileNameCombo) : control(files, kFileNameEdit), copy);
   pressButton(files, IDOK);
   CHECK(quiz.shows(input, IDC_INPUT_VALUE, copy));
+  CHECK(waitFor([&] { return buttonKind(get) == BS_PUSHBUTTON && buttonKind(ok) == BS_DEFPUSHBUTTON; },
+                "OK the default button again, Get a plain one"));
+  CHECK(quiz.focusIn(input, IDC_INPUT_VALUE));
   pressButton(input, IDC_INPUT_OK);
   CHECK(titled(quiz, "copy.wdl"));
   HWND dialog = openAddWords(quiz);

@@ -68,6 +68,20 @@ class DrillTest : public ::testing::Test {
     answer(settings.askSecond() ? first.c_str() : second.c_str());
   }
 
+  // Gives the list the pairs with these ids in this order, as the word list
+  // window does when it closes (the pairs left out are gone), and goes on
+  // as the quiz window does then.
+  void rebuild(const std::vector<int>& ids) {
+    std::vector<WordPair*> nodes;
+    for (int id : ids) nodes.push_back(list.pairs.pairAt(id));
+    list.pairs.relink(nodes);
+    ASSERT_TRUE(drill->reshuffle(&display));
+  }
+
+  std::string lines() const {
+    return bytes(display.resultLine) + "|" + bytes(display.rightLine) + "|" + bytes(display.yourLine);
+  }
+
   std::vector<int> order() const {
     const QuizState& state = drill->state();
     return std::vector<int>(state.order, state.order + state.count);
@@ -351,6 +365,49 @@ TEST_F(DrillTest, ADroppedPairWaitingInTheNextOrderIsNotAskedAgain) {
     EXPECT_NE(drill->state().currentId, dropped);
     answer("wrong");
   }
+}
+
+// The word list window gives the pairs back in its own order, and ids are
+// places in the list: the latest answer goes where its pair went, and the
+// next check drops that pair. When the pair is gone, or the pair whose
+// answer made the answer right, the answer is forgotten: empty lines, and
+// nothing for Ask Previous to keep or drop until the next check.
+TEST_F(DrillTest, TheLatestAnswerFollowsItsPairOrIsForgotten) {
+  settings.Status = Settings::kSkipRightAnswers;
+  start({{"kissa", "cat", 1}, {"koira", "dog", 1}, {"tori", "market square", 1}, {"tuuli", "wind", 1}});
+  int asked = drill->state().currentId;
+  answerRight();
+  std::string shown = lines();
+  rebuild({3, 2, 1, 0});
+  EXPECT_EQ(lines(), shown);
+  EXPECT_NE(drill->state().currentId, 3 - asked);
+  answer("wrong");
+  for (int id = 0; id < 4; ++id) EXPECT_EQ(list.pairs.markOf(id), id == 3 - asked ? 0 : 1) << id;
+
+  answerRight();
+  std::vector<int> others;
+  for (int id = 0; id < 4; ++id)
+    if (id != drill->state().previousId) others.push_back(id);
+  rebuild(others);
+  const std::string kEmptyLines = "|Right Answer: " + kFont + "|Your Answer: " + kFont;
+  EXPECT_EQ(lines(), kEmptyLines);
+  EXPECT_FALSE(drill->canAskPrevious());
+  drill->toggleAskPrevious();
+  EXPECT_TRUE(drill->askPrevious());
+  answer("wrong");
+  EXPECT_EQ(list.pairs.countMarked(), 2);
+  EXPECT_EQ(drill->state().count, 2);
+  EXPECT_TRUE(drill->canAskPrevious());
+
+  list.pairs.clear();
+  start({{"talo", "building", 1}, {"talo", "house", 1}, {"auto", "car", 1}});
+  while (drill->state().currentId != 1) answer("");
+  answer("building");
+  shown = lines();
+  rebuild({2, 0, 1});
+  EXPECT_EQ(lines(), shown);
+  rebuild({0, 2});
+  EXPECT_EQ(lines(), kEmptyLines);
 }
 
 TEST_F(DrillTest, HintRevealsUpToTheFirstDifference) {
