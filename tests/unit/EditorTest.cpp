@@ -2,6 +2,7 @@
 #include "editor/FindHistory.h"
 #include "editor/WordFinder.h"
 #include "editor/WordlistBlock.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,12 @@ TEST_F(EditorTest, ClipboardTextLinesAndThePasteButtonsTest) {
   pasted.clear();
   EXPECT_TRUE(readClipboardText("a\tb\0c\td", 7, collect));
   EXPECT_EQ(pasted, (std::vector<std::string>{"a/b"}));
+  pasted.clear();
+  // A word longer than a word file holds drops its line.
+  const std::string longest(kLongestWordFileText, 'a');
+  text = longest + "\tx\r\ny\t" + longest + "b\r\n" + longest + "c\tz";
+  EXPECT_TRUE(readClipboardText(text.data(), text.size(), collect));
+  EXPECT_EQ(pasted, (std::vector<std::string>{longest + "/x"}));
 
   struct Case {
     const char* text;

@@ -59,9 +59,10 @@ TEST(Utf8TextTest, TextImportAsksAboutEachLineItCannotHoldByItsNumber) {
     }
     ASSERT_EQ(result, FileResult::Ok);
     ASSERT_EQ(asked.size(), 3u);
-    EXPECT_TRUE(asked[0].unconvertible && asked[0].number == 2);
-    EXPECT_TRUE(!asked[1].unconvertible && asked[1].number == 3);
-    EXPECT_TRUE(asked[2].unconvertible && asked[2].number == 4);  // the last line, even without a break
+    using Reason = InvalidLine::Reason;
+    EXPECT_TRUE(asked[0].reason == Reason::Unconvertible && asked[0].number == 2);
+    EXPECT_TRUE(asked[1].reason == Reason::NoPair && asked[1].number == 3);
+    EXPECT_TRUE(asked[2].reason == Reason::Unconvertible && asked[2].number == 4);  // the last line, even without a break
     ASSERT_EQ(list.pairs.count(), 1);
     EXPECT_EQ(list.pairs.pairAt(0)->firstWord, "caf\xE9");
     EXPECT_EQ(list.format, kFormatText);
