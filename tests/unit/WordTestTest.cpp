@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <set>
 #include <vector>
@@ -17,7 +18,8 @@ TEST(TestGrade, FollowsTheFractionOfTenths) {
     int right, total;
     const char* grade;
   } cases[] = {{10, 10, "10 "}, {9, 9, "10 "}, {9, 10, "9 "}, {8, 9, "9-"},     {13, 20, "6\xBD"},
-               {33, 40, "8+"},  {41, 100, "4 "}, {4, 10, "4"},  {0, 10, "4"},   {0, 0, "4"}};
+               {33, 40, "8+"},  {41, 100, "4 "}, {4, 10, "4"},  {0, 10, "4"},   {0, 0, "4"},
+               {31, 40, "8-"},  {29, 40, "7+"},  {30, 40, "7\xBD"}, {39, 40, "10-"}};
   for (const auto& c : cases) EXPECT_EQ(testGrade(c.right, c.total), c.grade) << c.right << " of " << c.total;
 }
 
@@ -37,6 +39,15 @@ TEST(TestDraw, DrawsDifferentPairsOfAnyList) {
       EXPECT_LT(*distinct.rbegin(), pairs);
     }
   }
+  // A short draw out of a long list reaches its whole range, about as often
+  // above one draw's reach as below it.
+  TestDraw draw;
+  ASSERT_TRUE(draw.prepare(65536));
+  std::vector<int> ids(4000);
+  draw.draw(random, 4000, ids.data());
+  long above = std::count_if(ids.begin(), ids.end(), [](int id) { return id >= 32768; });
+  EXPECT_GT(above, 1600);
+  EXPECT_LT(above, 2400);
 }
 
 TEST(WordTest, ParsesTypedCounts) {
