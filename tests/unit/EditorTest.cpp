@@ -122,6 +122,16 @@ TEST_F(EditorTest, MarkingCommandsAndTruncation) {
   rows_.append("d", "D", true);
   rows_.truncate(3);
   EXPECT_EQ(rows_.count(), 3);
+
+  // Any mark but 0 shows as a check, and comes back as the 1 that the drill
+  // counts.
+  WordList list;
+  list.pairs.append("x", "X", 5);
+  WordRows rows;
+  rows.takeFrom(list);
+  EXPECT_TRUE(rows.checked(0));
+  rows.giveBack(list);
+  EXPECT_EQ(list.pairs.countMarked(), 1);
 }
 
 TEST_F(EditorTest, WordlistBlockRoundTripsSelectedRows) {

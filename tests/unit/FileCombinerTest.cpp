@@ -106,6 +106,27 @@ TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {
   EXPECT_EQ(TempFolder::read(first_), before);
 }
 
+// Languages are compared without regard to case; one crosswise match asks
+// about the exchanged order, none about the same order.
+TEST(AutomaticOrder, FollowsTheLanguagesOfBothFiles) {
+  const struct {
+    const char* first[2];
+    const char* second[2];
+    AutomaticOrder order;
+  } cases[] = {
+      {{"English", "Finnish"}, {"english", "FINNISH"}, AutomaticOrder::Same},
+      {{"English", "Finnish"}, {"Finnish", "English"}, AutomaticOrder::Reversed},
+      {{"English", "Finnish"}, {"English", "Swedish"}, AutomaticOrder::AskNormalOrder},
+      {{"English", "Finnish"}, {"German", "Swedish"}, AutomaticOrder::AskNormalOrder},
+      {{"English", "Finnish"}, {"Swedish", "English"}, AutomaticOrder::AskReversibleOrder},
+      {{"English", "Finnish"}, {"Finnish", "Swedish"}, AutomaticOrder::AskReversibleOrder},
+  };
+  for (const auto& c : cases) {
+    FileInfo first = header(c.first[0], c.first[1]), second = header(c.second[0], c.second[1]);
+    EXPECT_EQ(automaticOrder(first, second), c.order) << c.second[0] << "/" << c.second[1];
+  }
+}
+
 TEST_F(FileCombinerTest, FindsTheSameSourceInAnotherSpelling) {
   std::string folder = first_.substr(0, first_.rfind('/'));
   ASSERT_EQ(chdir(folder.c_str()), 0);
