@@ -16,7 +16,9 @@ std::string makeClipboardText(const WordRows& rows, const std::vector<int>& sele
 
 bool readClipboardText(const char* text, size_t size,
                        const std::function<bool(const std::string& first, const std::string& second)>& onPair) {
-  return splitTextLines(text, size, [&](const TextLine& line) { return !line.valid() || onPair(line.first, line.second); });
+  return splitTextLines(text, size, [&](const TextLine& line) {
+    return !line.valid() || line.tooLong() || onPair(line.first, line.second);
+  });
 }
 
 bool isPastableText(const char* text, size_t size) {

@@ -15,7 +15,8 @@ std::string makeClipboardText(const WordRows& rows, const std::vector<int>& sele
 
 // Reads text of at most size bytes (it ends earlier at a 0 byte) and hands the
 // words of each valid line to onPair, which answers false to stop; the result
-// is then false. Every other line is dropped without a question.
+// is then false. Every other line, and one with a word too long for a word
+// file, is dropped without a question.
 bool readClipboardText(const char* text, size_t size,
                        const std::function<bool(const std::string& first, const std::string& second)>& onPair);
 

@@ -17,6 +17,7 @@
 #include "quiz/TestWindow.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordFile.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -585,8 +586,12 @@ bool QuizWindow::chooseFile(UINT titleId, bool open, int choice, CText* path, in
 bool QuizWindow::load(const char* path, int type) {
   FileResult result = open(document_, path, type, [this](const InvalidLine& line) {
     CText text, caption;
-    if (line.unconvertible) text.formatResource(QuizString::kUnconvertibleLine, line.number);
-    else text.load(QuizString::kInvalidTextLine);
+    if (line.reason == InvalidLine::Reason::Unconvertible)
+      text.formatResource(QuizString::kUnconvertibleLine, line.number);
+    else if (line.reason == InvalidLine::Reason::TooLong)
+      text.formatResource(QuizString::kLongWordLine, line.number, static_cast<int>(kLongestWordFileText));
+    else
+      text.load(QuizString::kInvalidTextLine);
     caption.load(QuizString::kErrorCaption);
     return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
   });

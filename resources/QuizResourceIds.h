@@ -427,6 +427,7 @@ constexpr UINT kRegistryPath = 28010;
 
 constexpr UINT kUnconvertibleLine = 21100;  // %d: line number
 constexpr UINT kCannotStoreHistory = 21101;  // %s: path
+constexpr UINT kLongWordLine = 21102;        // %d: line number, %d: the longest word
 constexpr UINT kCountedRight = 23100;
 constexpr UINT kWordsMarked = 23101;         // %d: marked pairs
 constexpr UINT kMarkHardWordsCaption = 23102;

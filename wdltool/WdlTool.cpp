@@ -4,6 +4,7 @@
 //   wdltool dump FILE [--oem]
 //   wdltool convert IN OUT --to wdl|text|oem|utf8 [--oem]
 #include "wordlist/WordFile.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -55,8 +56,10 @@ FileResult openList(WordList& list, const char* path, bool oem) {
   int skipped = 0;
   FileResult result = open(list, path, oem ? kFormatOemText : kFormatNone, [&](const InvalidLine& line) {
     ++skipped;
-    if (line.unconvertible)
+    if (line.reason == InvalidLine::Reason::Unconvertible)
       std::fprintf(stderr, "wdltool: line %d has a character that code page 1252 cannot hold\n", line.number);
+    else if (line.reason == InvalidLine::Reason::TooLong)
+      std::fprintf(stderr, "wdltool: line %d has a word longer than %u bytes\n", line.number, kLongestWordFileText);
     return true;
   });
   if (skipped > 0) std::fprintf(stderr, "wdltool: skipped %d invalid line%s\n", skipped, skipped == 1 ? "" : "s");

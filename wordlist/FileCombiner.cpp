@@ -135,8 +135,8 @@ CombineResult readSources(const char* firstPath, const char* secondPath, Source*
   if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadSecond);
   if (!findHeaderEnd(first)) return CombineResult::FirstUnknown;
   if (!findHeaderEnd(second)) return CombineResult::SecondUnknown;
-  if (!findEndMarker(first)) return CombineResult::CannotReadFirst;
-  if (!findEndMarker(second)) return CombineResult::CannotReadSecond;
+  if (!findEndMarker(first)) return CombineResult::FirstUnknown;
+  if (!findEndMarker(second)) return CombineResult::SecondUnknown;
   return CombineResult::Ok;
 }
 

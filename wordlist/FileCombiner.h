@@ -10,9 +10,9 @@ enum class CombineResult {
   CannotOpenFirst,
   CannotOpenSecond,
   NoMemory,
-  CannotReadFirst,   // a short read, or pair records that are damaged or not ended
+  CannotReadFirst,   // a short read or a read error
   CannotReadSecond,
-  FirstUnknown,      // not a word file, or a damaged header
+  FirstUnknown,      // not a word file, a damaged header, or pair records that are damaged or not ended
   SecondUnknown,
   CannotCreate,      // the destination could not be created or replaced
   CannotWrite,

@@ -75,11 +75,16 @@ FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& questio
     size = converted.size();
   }
   result = FileResult::Ok;
+  auto ask = [&](const TextLine& line, InvalidLine::Reason reason) {
+    if (!question(InvalidLine{line.number, reason})) result = FileResult::UnknownFormat;
+  };
   splitTextLines(text, size, [&](const TextLine& line) {
     if (std::binary_search(badLines.begin(), badLines.end(), line.number)) {
-      if (!question(InvalidLine{line.number, true})) result = FileResult::UnknownFormat;
+      ask(line, InvalidLine::Reason::Unconvertible);
     } else if (!line.valid()) {
-      if (line.endedByBreak && !question(InvalidLine{line.number, false})) result = FileResult::UnknownFormat;
+      if (line.endedByBreak) ask(line, InvalidLine::Reason::NoPair);
+    } else if (line.tooLong()) {
+      ask(line, InvalidLine::Reason::TooLong);
     } else if (!appendLine(list, line, oem)) {
       result = FileResult::NoMemory;
     }

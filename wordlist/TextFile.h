@@ -7,12 +7,15 @@
 #include <functional>
 
 // A text line that cannot become a pair: number is its line in the file
-// (from 1); unconvertible when it holds a character that the program's code
-// page cannot hold (wordlist/Utf8Text.h), otherwise it has no separator or an
-// empty word.
+// (from 1), reason why not.
 struct InvalidLine {
+  enum class Reason {
+    NoPair,         // no separator, or an empty word
+    Unconvertible,  // a character that the program's code page cannot hold (wordlist/Utf8Text.h)
+    TooLong,        // a word longer than a word file holds (kLongestWordFileText)
+  };
   int number = 0;
-  bool unconvertible = false;
+  Reason reason = Reason::NoPair;
 };
 
 // Asked for each invalid line; answers true to skip the line and read on,
@@ -22,9 +25,9 @@ using InvalidLineQuestion = std::function<bool(const InvalidLine& line)>;
 // Reads the file named by list.fileName into list (reset, keeping the file
 // name) by the line rule of wordlist/TextLines.h. Every pair read is marked;
 // reserved bytes (wordlist/WordBytes.h) are dropped from the words. The ANSI
-// variant reads UTF-8 text (wordlist/Utf8Text.h) too: a line with a
-// character the code page cannot hold is asked about even when it is the last
-// one, and never taken.
+// variant reads UTF-8 text (wordlist/Utf8Text.h) too. A line with a
+// character the code page cannot hold, or with a word too long for a word
+// file, is asked about even when it is the last one, and never taken.
 FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& question);
 
 // Writes every pair as first word, tab, second word, CR LF. The header texts

@@ -7,6 +7,8 @@
 // line break is skipped, so blank lines and indentation are ignored. A further
 // separator in a line joins the text on both sides into the second word.
 // Reserved bytes (wordlist/WordBytes.h) are dropped from the words.
+#include "wordlist/WordFileLayout.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -23,6 +25,9 @@ struct TextLine {
 
   // A pair: a separator and two non-empty words.
   bool valid() const { return separatorSeen && !first.empty() && !second.empty(); }
+  // A word longer than a word file holds: a list that took it could be
+  // saved but not opened again.
+  bool tooLong() const { return first.size() > kLongestWordFileText || second.size() > kLongestWordFileText; }
 };
 
 // Hands each line of text to onLine, which answers false to stop. The text

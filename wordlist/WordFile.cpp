@@ -17,7 +17,6 @@ const char kQzlTag[6] = {'"', 'W', 'd', 'l', '1', '1'};
 const char kEndMarker = kWordFileEndMarker;
 const char kTextEnd = kWordFileTextEnd;
 const unsigned kReadFlags = CDiskFile::kRead | CDiskFile::kShareDenyWrite;
-const unsigned kMaxText = 32000;
 const unsigned kMaxSummaryText = 10000;
 
 // Reads one text up to its 0x03 from position, which then stands after it.
@@ -56,7 +55,7 @@ bool readWordInPlace(char*& position, const char** word, unsigned* length) {
     if (*position == 0 && !firstZero) firstZero = position;
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > kMaxText) return false;
+  if (static_cast<unsigned>(position - start) > kLongestWordFileText) return false;
   *position++ = 0;
   *word = start;
   *length = static_cast<unsigned>((firstZero ? firstZero : position - 1) - start);
@@ -115,7 +114,7 @@ FileResult readWordFile(WordList& list, CDiskFile& file) {
   contents.bytes[contents.size] = kEndMarker;
   char* position = contents.bytes.get() + sizeof kFixedBytes;
   const char* header = position;
-  if (!readHeader(header, kMaxText, &list.firstLanguage, &list.secondLanguage, &list.author,
+  if (!readHeader(header, kLongestWordFileText, &list.firstLanguage, &list.secondLanguage, &list.author,
                   &list.information))
     return FileResult::Invalid;
   position += header - position;
@@ -305,7 +304,7 @@ FileResult storeHistory(const WordList& list) {
   const char* position = bytes + sizeof kFixedBytes;
   CText first, second, author, information;
   if (contents.size < sizeof kFixedBytes || std::memcmp(bytes, kFixedBytes, sizeof kFixedBytes) != 0 ||
-      !readHeader(position, kMaxText, &first, &second, &author, &information))
+      !readHeader(position, kLongestWordFileText, &first, &second, &author, &information))
     return FileResult::Invalid;
   const char* endMarker = sameRecords(position, end, list.pairs);
   if (!endMarker) return FileResult::Invalid;

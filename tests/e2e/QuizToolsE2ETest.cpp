@@ -363,7 +363,9 @@ WINE_TEST(combiningJoinsTwoWordFilesInTheOrderChosen) {
   combine(dialog, first, same, "");
   if (!quiz.answer(dialog, "Error:", "Filename area is empty.", IDOK)) return;
   combine(dialog, first, damaged, result);
-  if (!failed(quiz, dialog, "Cannot read from second source file.")) return;
+  if (!failed(quiz, dialog, "Second source file is unknown.")) return;
+  combine(dialog, damaged, first, result);
+  if (!failed(quiz, dialog, "First source file is unknown.")) return;
 
   // Without a new destination the result replaces the first file; a failed
   // replacement leaves it as it was.

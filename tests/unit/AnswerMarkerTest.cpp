@@ -58,6 +58,7 @@ TEST_F(AnswerMarkerTest, ColouredLinesMarkEveryDifference) {
       {"", "house", "", t.extra() + "house"},
       {"", "", t.extra(), ""},
       {"a b", "axb", "a" + t.diff(' ') + "b" + t.extra(), "a" + t.diff('x') + "b"},
+      {"hosue", "house", "ho" + t.diff('s') + t.diff('u') + "e" + t.extra(), "ho" + t.diff('u') + t.diff('s') + "e"},
       {"a\x01", "a\x03", "a?" + t.extra(), "a?"},  // code bytes never reach the control
   };
   for (const Case& c : cases) {

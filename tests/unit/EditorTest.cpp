@@ -2,6 +2,7 @@
 #include "editor/FindHistory.h"
 #include "editor/WordFinder.h"
 #include "editor/WordlistBlock.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,16 @@ TEST_F(EditorTest, MarkingCommandsAndTruncation) {
   rows_.append("d", "D", true);
   rows_.truncate(3);
   EXPECT_EQ(rows_.count(), 3);
+
+  // Any mark but 0 shows as a check, and comes back as the 1 that the drill
+  // counts.
+  WordList list;
+  list.pairs.append("x", "X", 5);
+  WordRows rows;
+  rows.takeFrom(list);
+  EXPECT_TRUE(rows.checked(0));
+  rows.giveBack(list);
+  EXPECT_EQ(list.pairs.countMarked(), 1);
 }
 
 TEST_F(EditorTest, WordlistBlockRoundTripsSelectedRows) {
@@ -168,6 +179,12 @@ TEST_F(EditorTest, ClipboardTextLinesAndThePasteButtonsTest) {
   pasted.clear();
   EXPECT_TRUE(readClipboardText("a\tb\0c\td", 7, collect));
   EXPECT_EQ(pasted, (std::vector<std::string>{"a/b"}));
+  pasted.clear();
+  // A word longer than a word file holds drops its line.
+  const std::string longest(kLongestWordFileText, 'a');
+  text = longest + "\tx\r\ny\t" + longest + "b\r\n" + longest + "c\tz";
+  EXPECT_TRUE(readClipboardText(text.data(), text.size(), collect));
+  EXPECT_EQ(pasted, (std::vector<std::string>{longest + "/x"}));
 
   struct Case {
     const char* text;

@@ -66,31 +66,31 @@ TEST_F(FileCombinerTest, ExchangesTheSecondFilesWordsIntoTheFirstFile) {
                                           pair("x", longWord, 1) + '\x02');
 }
 
-// A damaged or unknown source stops everything before any file is touched.
-TEST_F(FileCombinerTest, DamagedSourcesLeaveEveryFileAsItWas) {
+// A source that is no whole word file is unknown, whichever part of it is
+// damaged, and stops everything before any file is touched.
+TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {
   const std::string before = TempFolder::read(first_);
+  const std::string texts = kFixed + "F\x03" "E\x03" "A\x03" "I\x03";
   const struct {
     const char* what;
-    std::string secondBytes;
-    CombineResult result;
+    std::string bytes;
   } cases[] = {
-      {"0x02 inside a word", wordFile("F", "E", pair("ta\x02lo", "house", 1)), CombineResult::CannotReadSecond},
-      {"no end marker", kFixed + "F\x03" "E\x03" "A\x03" "I\x03" + pair("talo", "house", 1),
-       CombineResult::CannotReadSecond},
-      {"cut after a mark", kFixed + "F\x03" "E\x03" "A\x03" "I\x03" + "talo\x03" "house\x03\x01",
-       CombineResult::CannotReadSecond},
-      {"damaged header", kFixed + "F\x03" "E\x02", CombineResult::SecondUnknown},
-      {"not a word file", "talo\thouse\r\n", CombineResult::SecondUnknown},
+      {"0x02 inside a word", wordFile("F", "E", pair("ta\x02lo", "house", 1))},
+      {"0x02 inside a second word", wordFile("F", "E", pair("talo", "hou\x02se", 1))},
+      {"0x02 as a mark", wordFile("F", "E", pair("talo", "house", 2))},
+      {"no end marker", texts + pair("talo", "house", 1)},
+      {"cut after a mark", texts + "talo\x03" "house\x03\x01"},
+      {"damaged header", kFixed + "F\x03" "E\x02"},
+      {"not a word file", "talo\thouse\r\n"},
   };
   for (const auto& c : cases) {
-    std::string second = folder_.write("bad.wdl", c.secondBytes);
-    EXPECT_EQ(combineWordFiles(first_.c_str(), second.c_str(), first_.c_str(), header("E", "F"), WordOrder::Same),
-              c.result)
+    std::string damaged = folder_.write("bad.wdl", c.bytes);
+    EXPECT_EQ(combineWordFiles(first_.c_str(), damaged.c_str(), first_.c_str(), header("E", "F"), WordOrder::Same),
+              CombineResult::SecondUnknown)
         << c.what;
     EXPECT_EQ(TempFolder::read(first_), before) << c.what;
-    EXPECT_EQ(combineWordFiles(second.c_str(), first_.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
-              c.result == CombineResult::CannotReadSecond ? CombineResult::CannotReadFirst
-                                                          : CombineResult::FirstUnknown)
+    EXPECT_EQ(combineWordFiles(damaged.c_str(), first_.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+              CombineResult::FirstUnknown)
         << c.what;
     EXPECT_NE(access(result_.c_str(), F_OK), 0) << c.what;
   }
@@ -104,6 +104,27 @@ TEST_F(FileCombinerTest, DamagedSourcesLeaveEveryFileAsItWas) {
                              header("E", "F"), WordOrder::Same),
             CombineResult::CannotCreate);
   EXPECT_EQ(TempFolder::read(first_), before);
+}
+
+// Languages are compared without regard to case; one crosswise match asks
+// about the exchanged order, none about the same order.
+TEST(AutomaticOrder, FollowsTheLanguagesOfBothFiles) {
+  const struct {
+    const char* first[2];
+    const char* second[2];
+    AutomaticOrder order;
+  } cases[] = {
+      {{"English", "Finnish"}, {"english", "FINNISH"}, AutomaticOrder::Same},
+      {{"English", "Finnish"}, {"Finnish", "English"}, AutomaticOrder::Reversed},
+      {{"English", "Finnish"}, {"English", "Swedish"}, AutomaticOrder::AskNormalOrder},
+      {{"English", "Finnish"}, {"German", "Swedish"}, AutomaticOrder::AskNormalOrder},
+      {{"English", "Finnish"}, {"Swedish", "English"}, AutomaticOrder::AskReversibleOrder},
+      {{"English", "Finnish"}, {"Finnish", "Swedish"}, AutomaticOrder::AskReversibleOrder},
+  };
+  for (const auto& c : cases) {
+    FileInfo first = header(c.first[0], c.first[1]), second = header(c.second[0], c.second[1]);
+    EXPECT_EQ(automaticOrder(first, second), c.order) << c.second[0] << "/" << c.second[1];
+  }
 }
 
 TEST_F(FileCombinerTest, FindsTheSameSourceInAnotherSpelling) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,11 +94,26 @@ TEST(HistoryBlockTest, RecordsComeBackInOrder) {
   std::string block = blockOf(10, {{0, kFirst}, {7, {65535, 0, 1, 5}}});
   std::string expected("WDLHIST\x01\x0A\0\0\0\x02\0\0\0\x39\x4A"  // 10 pairs, 2 records, day 19001
                        "\x00\x03\x01\x0A"                         // pair 0: 3 right, 1 wrong, 1 day before, box 2
-                       "\x06\xFF\xFF\x03\x00\xC5\xA3\x09",         // pair 7: 65535 right, day 1, box 5
-                       30);
-  EXPECT_EQ(block.substr(0, block.size() - 8), expected);
+                       "\x06\xFF\xFF\x03\x00\xC5\xA3\x09"          // pair 7: 65535 right, day 1, box 5
+                       "\x88\xF9\xA6\x10\x34\x91\x47\x5A",         // the check sum of the bytes before
+                       38);
+  EXPECT_EQ(block, expected);
   EXPECT_EQ(readBack(block, 10), "0:3/1/19000/2 7:65535/0/1/5 ");
   EXPECT_TRUE(blockOf(10, {}).empty());
+}
+
+// The writer sums its pieces as they come, the reader the whole block.
+TEST(HistoryBlockTest, TheCheckSumDoesNotDependOnThePieces) {
+  std::string bytes;
+  for (int i = 0; i < 1000; ++i) bytes.push_back(static_cast<char>(i * 37 + i / 7));
+  auto sumOf = [&](size_t piece) {
+    BlockCheckSum sum;
+    for (size_t at = 0; at < bytes.size(); at += piece) sum.add(bytes.data() + at, std::min(piece, bytes.size() - at));
+    char result[8];
+    sum.finish(result);
+    return std::string(result, sizeof result);
+  };
+  for (size_t piece : {1, 2, 3, 5, 16, 17, 999}) EXPECT_EQ(sumOf(piece), sumOf(bytes.size())) << piece;
 }
 
 TEST(HistoryBlockTest, ADamagedOrForeignBlockIsIgnoredWhole) {

@@ -81,6 +81,10 @@ TEST(ExistingFileRules, NamesReplacementsAndComparesVersions) {
       {" 4. 7x1", 0x00040047, 0, VersionVerdict::kAsk},
       {"4..1", 0x00040000, 0x00000000, VersionVerdict::kReplace},
       {"4.71.0.0.9", 0x00040047, 0, VersionVerdict::kAsk},
+      // Parts beyond 32 bits are larger than any part of a version.
+      {"4294967296", 0xFFFF0000, 0, VersionVerdict::kReplace},
+      {"18446744073709551616", 0xFFFF0000, 0, VersionVerdict::kReplace},
+      {"4.18446744073709551617", 0x0004FFFF, 0, VersionVerdict::kReplace},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.minimum);
@@ -110,7 +114,7 @@ TEST(InstallLog, LeavesAnEarlierLogAloneUntilTheRunBeginsThenCarriesItsGroupsAnd
   TempFolder folder;
   const std::string earlier =
       "[INSTALL]\nTITLE=Old 1.0\nPATH=C:\\P\nICONGROUP=G\nICONUSERGROUP=NO\nDIRECTORY=C:\\P\\Old\r\n"
-      "FILE=C:\\P\\old.txt\nFILE=C:\\P\\kept.exe\nREG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\nFILE=C:\\P\\old.txt";
+      "FILE=C:\\P\\old.txt\nFILE=C:\\P\\kept.exe\nREG=HKCU,Software\\Old\nICON=C:\\G\\Old.lnk\nfile=c:\\p\\OLD.TXT";
   std::string path = folder.write("Install.log", earlier), other = folder.path("Other.log");
   // The wizard starts the log, goes back to another destination, starts it
   // there and is quit: neither file is touched.

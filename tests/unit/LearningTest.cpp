@@ -64,12 +64,15 @@ TEST(ScheduleTest, MarkDueAndMarkHardMarkExactlyTheirPairs) {
   EXPECT_EQ(Schedule::markDue(pairs, 102), 5);
   EXPECT_EQ(marks(pairs), "+++-+-+-");
   // Share of wrong answers, then wrong answers, then list order.
-  EXPECT_EQ(Schedule::markHard(pairs, 3), 3);
-  EXPECT_EQ(marks(pairs), "--+---++");
-  EXPECT_EQ(Schedule::markHard(pairs, 100), 5);
-  EXPECT_EQ(marks(pairs), "--+-++++");
-  EXPECT_EQ(Schedule::markHard(pairs, 0), 0);
-  EXPECT_EQ(marks(pairs), "--------");
+  const struct {
+    int wanted, marked;
+    const char* marks;
+  } hard[] = {{1, 1, "-------+"}, {2, 2, "--+----+"}, {3, 3, "--+---++"}, {4, 4, "--+-+-++"},
+              {100, 5, "--+-++++"}, {0, 0, "--------"}};
+  for (const auto& c : hard) {
+    EXPECT_EQ(Schedule::markHard(pairs, c.wanted), c.marked) << c.wanted;
+    EXPECT_EQ(marks(pairs), c.marks) << c.wanted;
+  }
 }
 
 TEST(AnswerLeniencyTest, AcceptsWhatTheOptionsForgive) {
@@ -92,6 +95,22 @@ TEST(AnswerLeniencyTest, AcceptsWhatTheOptionsForgive) {
     leniency.withoutAccents = c.accents;
     leniency.alternatives = c.alternatives;
     EXPECT_EQ(acceptsAnswer(c.typed, c.expected, leniency), c.accepted) << c.typed << " for " << c.expected;
+  }
+}
+
+// Of alternatives equally close to the answer, the first is the one marked.
+TEST(AnswerLeniencyTest, TheClosestAlternativeIsTheFirstOfEquals) {
+  Leniency leniency;
+  leniency.alternatives = true;
+  const struct {
+    const char* typed;
+    const char* expected;
+    const char* closest;
+  } cases[] = {{"cat", "bat; hat", "bat"}, {"hat", "bat; hat", "hat"}, {"cot", "bat; hat; cat", "cat"},
+               {"x", " hat ;bat", "hat"}, {"cofee", "caf\xE9; coffee", "coffee"}, {"", "a; b", "a"}};
+  for (const auto& c : cases) {
+    Span span = closestAlternative(c.typed, c.expected, leniency);
+    EXPECT_EQ(std::string(c.expected + span.start, span.length), c.closest) << c.typed << " for " << c.expected;
   }
 }
 

@@ -202,7 +202,8 @@ TEST(RemovalRules, TakesOnlyPlainFullPaths) {
       // Device names with any extension and blanks before it, also as a
       // folder; the hostile log of RemovalPlan carries the others.
       {"C:\\a\\com\xB3 .log", false, false}, {"C:\\LPT0.txt\\a", false, false}, {"C:\\a\\conout$.txt", false, false},
-      {"C:\\a\\COM\xB4", true, false}, {"C:\\a\\COM10", true, false},
+      {"C:\\a\\NUL .txt", false, false}, {"C:\\a\\COM1 .log", false, false}, {"C:\\a\\NUL  .txt\\b", false, false},
+      {"C:\\a\\COM\xB4", true, false}, {"C:\\a\\COM10", true, false}, {"C:\\a\\NULL .txt", true, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
@@ -315,10 +316,11 @@ TEST(RemovalPlan, UndoesTheInstallationInReverseAndRefusesWhatIsNotOurs) {
 
   // A group name that is no one folder name names no folder, and the
   // shortcuts where it would lead are no shortcuts of a group.
-  const char* const badGroups[][2] = {{"..\\..", "C:\\WINDOWS\\a.lnk"},
+  const std::string badGroups[][2] = {{"..\\..", "C:\\WINDOWS\\a.lnk"},
                                       {"..", "C:\\WINDOWS\\Start Menu\\a.lnk"},
                                       {"C:\\Users\\x\\Documents", "C:\\Users\\x\\Documents\\a.lnk"},
-                                      {"Verbolt'97\\..\\..\\Startup", "C:\\WINDOWS\\Start Menu\\Startup\\a.lnk"}};
+                                      {"Verbolt'97\\..\\..\\Startup", "C:\\WINDOWS\\Start Menu\\Startup\\a.lnk"},
+                                      {"Verbolt'97\\Sub", group + "\\Sub\\a.lnk"}};
   for (const auto& badGroup : badGroups) {
     SCOPED_TRACE(badGroup[0]);
     ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + d + "\nICONGROUP=" + badGroup[0] + "\nICON=" + badGroup[1] + "\n", log));
@@ -352,6 +354,27 @@ TEST(RemovalPlan, RemovesNothingOfALogThatNamesAnotherFolderThanItsOwn) {
     ASSERT_EQ(plan.refused.size(), c.damaged ? 1u : 4u);
     EXPECT_EQ(plan.refused[0].line, c.damaged ? 2 : 3);
     EXPECT_EQ(plan.refused[0].reason, c.damaged ? RemovalReason::kOtherDestination : RemovalReason::kOutsideDestination);
+  }
+}
+
+// Installed into a drive's root or a system folder, the uninstaller removes
+// what it logged there but never the folder itself.
+TEST(RemovalPlan, KeepsADestinationThatIsARootOrASystemFolder) {
+  for (std::string destination : {"C:\\", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM", "C:\\Program Files",
+                                   "C:\\WINDOWS\\Desktop"}) {
+    SCOPED_TRACE(destination);
+    const std::string inside = destination + (destination.back() == '\\' ? "" : "\\");
+    RemovalPlaces where = places();
+    where.logPath = (inside + "Install.log").c_str();
+    where.program = (inside + "Remove.exe").c_str();
+    InstallLogRecord log;
+    ASSERT_TRUE(readLog("[INSTALL]\nPATH=" + destination + "\nDIRECTORY=" + destination + "\nDIRECTORY=" + inside +
+                            "Sub\n",
+                        log));
+    RemovalPlan plan = RemovalPlan::make(log, where, FixedRegistry());
+    EXPECT_FALSE(plan.damaged);
+    for (const RemovalStep& step : plan.steps)
+      EXPECT_TRUE(step.action != RemovalStep::kFolder || step.path == (inside + "Sub").c_str()) << step.describe().c_str();
   }
 }
 
@@ -403,6 +426,8 @@ TEST(RemovalPlan, RefusesEveryLineOfAHostileLogWithItsReason) {
       {"REG=HKLM,SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run,\"Verbolt\"", R::kForeignKey},
       {"REG=HKCU,Environment,\"Path\"", R::kForeignKey},
       {"REG=HKCR,.wdl,\"Content Type\"", R::kForeignKey},
+      // A value name begun but never ended is not the key's default value.
+      {"REG=HKCU,Software\\Quorvel\\X,\"", R::kNotUnderstood},
       // An entry of this name whose command starts another uninstaller.
       {uninstall + "Verbolt'97,\"UninstallString\"", R::kOtherUninstallEntry},
       {uninstall + "Verbolt'97", R::kOtherUninstallEntry},

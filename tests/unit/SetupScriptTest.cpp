@@ -132,7 +132,8 @@ TEST(SetupScript, ReadsCheckLabelsWithEscapesAndDefaults) {
       {"OPT,Text,FALSE,more", "OPT", "Text", 0},
       {"OPT,A\\,B\\\\C\\tD\\rE\\x", "OPT", "A,B\\C\tD\rEx", 1},
       {"OPT", "OPT", "", 1},
-      {"OPT,ends in a backslash\\", "OPT", "ends in a backslash", 1},
+      // Nothing after the value's ending 0 is read, whatever lies there.
+      {"OPT,ends in a backslash\\\0,0", "OPT", "ends in a backslash", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);

@@ -1,4 +1,5 @@
 #include "wordlist/WordFile.h"
+#include "wordlist/WordFileLayout.h"
 
 #include "tests/unit/TempFiles.h"
 
@@ -76,6 +77,41 @@ TEST_F(TextFileTest, InvalidLinesAskWhetherToGoOn) {
   EXPECT_EQ(read("cat\tkissa\r\nword\t\r\n", false), FileResult::UnknownFormat);
   EXPECT_EQ(questions_, 1);
   EXPECT_EQ(list_.author, "kept");
+}
+
+// A word file holds words of up to 32000 bytes; a list that took a longer
+// one could be saved but never opened again.
+TEST_F(TextFileTest, LinesWithWordsTooLongForAWordFileAreAskedAboutByNumberAndLeftOut) {
+  using Reason = InvalidLine::Reason;
+  const std::string longest(kLongestWordFileText, 'a'), tooLong(kLongestWordFileText + 1, 'b');
+  const struct {
+    const char* what;
+    std::string text;
+    int askedLine;  // 0: none
+    Reason reason;
+    int pairs;
+  } cases[] = {
+      {"the longest words", longest + "\t" + longest + "\r\n", 0, Reason::TooLong, 1},
+      {"a long first word", "cat\tkissa\r\n\r\n" + tooLong + "\tx\r\ndog\tkoira\r\n", 3, Reason::TooLong, 2},
+      {"a long second word", "x\t" + tooLong + "\n", 1, Reason::TooLong, 0},
+      {"a long word in the last line", "cat\tkissa\nx\t" + tooLong, 2, Reason::TooLong, 1},
+      {"a long word without a pair", tooLong + "\ncat\tkissa\n", 1, Reason::NoPair, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    asked_.clear();
+    ASSERT_EQ(read(c.text), FileResult::Ok);
+    ASSERT_EQ(asked_.size(), c.askedLine ? 1u : 0u);
+    if (c.askedLine) {
+      EXPECT_TRUE(asked_[0].number == c.askedLine && asked_[0].reason == c.reason);
+    }
+    EXPECT_EQ(list_.pairs.count(), c.pairs);
+    list_.fileName = folder_.path("back.wdl").c_str();
+    ASSERT_EQ(writeWordFile(list_), FileResult::Ok);
+    WordList back;
+    EXPECT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
+  }
+  EXPECT_EQ(read("x\t" + tooLong + "\ncat\tkissa\n", false), FileResult::UnknownFormat);
 }
 
 TEST_F(TextFileTest, RefusesBinaryFilesAndDropsReservedBytes) {

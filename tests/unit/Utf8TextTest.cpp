@@ -29,10 +29,11 @@ TEST(Utf8TextTest, ConvertsToCodePage1252AndNamesTheLinesItCannotHold) {
                      "\r\n"                                           // line 2
                      "\xE4\xB8\x80\tone\n"                            // line 3: a CJK character
                      "na\xC3\xAFve\r"                                 // line 4: naïve, CR alone
-                     "\xF0\x9F\x98\x80 \xFF\n";                       // line 5: an emoji and a stray byte
+                     "\xF0\x9F\x98\x80 \xFF\n"                        // line 5: an emoji and a stray byte
+                     "\xC2\x80\xC2\x81\n";                            // line 6: U+0080, not in the code page, and U+0081
   std::vector<int> bad;
-  EXPECT_EQ(utf8ToCp1252(text.data(), text.size(), &bad), "caf\xE9\t\x80\r\n\r\n?\tone\nna\xEFve\r? ?\n");
-  EXPECT_EQ(bad, (std::vector<int>{3, 5}));
+  EXPECT_EQ(utf8ToCp1252(text.data(), text.size(), &bad), "caf\xE9\t\x80\r\n\r\n?\tone\nna\xEFve\r? ?\n?\x81\n");
+  EXPECT_EQ(bad, (std::vector<int>{3, 5, 6}));
   std::string all;
   for (int byte = 1; byte < 256; ++byte) all.push_back(static_cast<char>(byte));
   std::string utf8 = cp1252ToUtf8(all.data(), all.size());
@@ -59,9 +60,10 @@ TEST(Utf8TextTest, TextImportAsksAboutEachLineItCannotHoldByItsNumber) {
     }
     ASSERT_EQ(result, FileResult::Ok);
     ASSERT_EQ(asked.size(), 3u);
-    EXPECT_TRUE(asked[0].unconvertible && asked[0].number == 2);
-    EXPECT_TRUE(!asked[1].unconvertible && asked[1].number == 3);
-    EXPECT_TRUE(asked[2].unconvertible && asked[2].number == 4);  // the last line, even without a break
+    using Reason = InvalidLine::Reason;
+    EXPECT_TRUE(asked[0].reason == Reason::Unconvertible && asked[0].number == 2);
+    EXPECT_TRUE(asked[1].reason == Reason::NoPair && asked[1].number == 3);
+    EXPECT_TRUE(asked[2].reason == Reason::Unconvertible && asked[2].number == 4);  // the last line, even without a break
     ASSERT_EQ(list.pairs.count(), 1);
     EXPECT_EQ(list.pairs.pairAt(0)->firstWord, "caf\xE9");
     EXPECT_EQ(list.format, kFormatText);

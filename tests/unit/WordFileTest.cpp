@@ -188,16 +188,18 @@ TEST_F(WordFileTest, ParallelSavesIntoOneFolderStayApart) {
 }
 
 TEST_F(WordFileTest, QzlFilesReadAsWordLists) {
-  ASSERT_EQ(openBytes("\"Wdl11\",3\n\"English\",\"Finnish\",\"Me\",\"Old list\"\n"
-                      "\"house\",\"talo\",#TRUE#\n\"dog\",\"koira\",0\n\"cat\",\"kissa\",1\n"),
+  // Only 1 and #TRUE# mark a pair.
+  ASSERT_EQ(openBytes("\"Wdl11\",5\n\"English\",\"Finnish\",\"Me\",\"Old list\"\n"
+                      "\"house\",\"talo\",#TRUE#\n\"dog\",\"koira\",0\n\"cat\",\"kissa\",1\n"
+                      "\"bird\",\"lintu\",2\n\"fish\",\"kala\",#FALSE#\n"),
             FileResult::Ok);
   EXPECT_EQ(list_.format, kFormatWordFile);
   EXPECT_EQ(list_.secondLanguage, "Finnish");
   EXPECT_EQ(list_.information, "Old list");
-  ASSERT_EQ(list_.pairs.count(), 3);
-  EXPECT_EQ(list_.pairs.markOf(0), 1);
-  EXPECT_EQ(list_.pairs.markOf(1), 0);
-  EXPECT_EQ(list_.pairs.markOf(2), 1);
+  ASSERT_EQ(list_.pairs.count(), 5);
+  std::string marks;
+  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) marks += std::to_string(pair->mark);
+  EXPECT_EQ(marks, "10100");
   EXPECT_EQ(list_.pairs.pairAt(2)->secondWord, "kissa");
   list_.fileName = folder_.path("saved.wdl").c_str();
   ASSERT_EQ(save(list_), FileResult::Ok);

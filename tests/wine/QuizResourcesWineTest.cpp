@@ -290,7 +290,8 @@ WINE_TEST(everyStringIdLoads) {
       QuizString::kMips, QuizString::kAlpha, QuizString::kPowerPc, QuizString::kCpus, QuizString::kModel,
       QuizString::kStep, QuizString::kRevision, QuizString::kPagedMemory, QuizString::kFilterSave,
       QuizString::kFilterWave, QuizString::kFilterWordFile, QuizString::kFilterWordOrAll,
-      QuizString::kFirstWordColumn, QuizString::kSecondWordColumn,
+      QuizString::kFirstWordColumn, QuizString::kSecondWordColumn, QuizString::kUnconvertibleLine,
+      QuizString::kLongWordLine,
   };
   for (UINT id : ids) {
     winetest::setContext("string " + std::to_string(id));
