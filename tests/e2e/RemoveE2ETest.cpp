@@ -236,6 +236,22 @@ class Installation {
   int starts = 0;
 };
 
+// Gives path the last-write time of reference plus seconds: file times are
+// coarser than the steps of a test.
+bool setLastWriteLater(const std::string& path, const std::string& reference, int seconds) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(reference.c_str(), GetFileExInfoStandard, &data)) return false;
+  ULARGE_INTEGER time;
+  time.LowPart = data.ftLastWriteTime.dwLowDateTime;
+  time.HighPart = data.ftLastWriteTime.dwHighDateTime;
+  time.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000;
+  FILETIME later = {time.LowPart, time.HighPart};
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  bool set = file != INVALID_HANDLE_VALUE && SetFileTime(file, nullptr, nullptr, &later);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  return set;
+}
+
 std::string today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -268,9 +284,11 @@ WINE_TEST(silentRemoveAfterTwoInstallationsLeavesNothingButTheLearnersSettings) 
   CHECK_EQ(registryNumber(machine, kUninstallKey, "EstimatedSize"), static_cast<DWORD>(second.requiredSize / 1024 + 1));
   CHECK_EQ(registryNumber(machine, kUninstallKey, "NoModify"), 1u);
   CHECK_EQ(registryNumber(machine, kUninstallKey, "NoRepair"), 1u);
-  // The learner's own notes in the read-me are the learner's now.
+  // The learner's own notes in the read-me, a minute later, are the
+  // learner's now.
   const std::string readMe = install.path("ReadMe.txt");
   e2e::writeFileBytes(readMe, e2e::readFileBytes(readMe) + "my notes");
+  CHECK(setLastWriteLater(readMe, install.path("Install.log"), 60));
 
   std::set<std::string> copies = removeCopies();
   e2e::TargetProgram remove;
