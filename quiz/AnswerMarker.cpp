@@ -3,8 +3,11 @@
 #include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
+#include "wordlist/Utf8Text.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,10 +19,33 @@ const unsigned kCodeSize = 4;        // a code byte and its three colour bytes
 const unsigned kMarkedCharSize = 9;  // change, character, reset
 const char* const kOtherSeparator = " / ";
 
-// The end of a text is -1: equal to the end of the other text, to no character.
-int byteAt(const char* text, unsigned length, unsigned index) {
-  return index < length ? static_cast<unsigned char>(text[index]) : -1;
-}
+// A text cut into its characters: where each starts in the bytes, and which
+// it is. The end of the text is -1: equal to the end of the other text, to
+// no character.
+class Characters {
+ public:
+  Characters(const char* text, size_t length) : text_(text, length) {
+    for (size_t i = 0; i < length; i = nextCharacter(text_, i)) {
+      starts_.push_back(i);
+      codes_.push_back(static_cast<int64_t>(characterAt(text_, i)));
+    }
+    starts_.push_back(length);
+  }
+
+  unsigned count() const { return static_cast<unsigned>(codes_.size()); }
+  int64_t at(unsigned index) const { return index < codes_.size() ? codes_[index] : -1; }
+  uint32_t character(unsigned index) const { return static_cast<uint32_t>(codes_[index]); }
+  // The bytes of characters from first up to (not including) last.
+  const char* bytes(unsigned first) const { return text_.data() + starts_[first]; }
+  unsigned size(unsigned first, unsigned last) const {
+    return static_cast<unsigned>(starts_[last] - starts_[first]);
+  }
+
+ private:
+  std::string text_;
+  std::vector<size_t> starts_;
+  std::vector<int64_t> codes_;
+};
 
 void appendSetAside(CText* line, const char* text, size_t length) {
   if (length == 0) return;
@@ -33,82 +59,77 @@ void appendBytes(CText* line, const char* text, unsigned count) {
   for (unsigned i = 0; i < count; ++i) line->append(text[i]);
 }
 
-// Walks typed and right side by side and appends both marked texts.
+// Walks typed and right side by side, a character at a time, and appends
+// both marked texts.
 class Alignment {
  public:
   // right: rightLength bytes, the part of the expected word compared.
   Alignment(const Settings& settings, const char* typed, const char* right, unsigned rightLength)
-      : settings_(settings), typed_(typed), right_(right),
-        typedLength_(static_cast<unsigned>(std::strlen(typed))),
-        rightLength_(rightLength) {}
+      : settings_(settings), typed_(typed, std::strlen(typed)), right_(right, rightLength) {}
 
-  unsigned longest() const { return typedLength_ > rightLength_ ? typedLength_ : rightLength_; }
+  // The bytes of the longer text: an upper bound of the marked characters.
+  unsigned longest() const {
+    unsigned typed = typed_.size(0, typed_.count()), right = right_.size(0, right_.count());
+    return typed > right ? typed : right;
+  }
 
   void mark(CText* rightLine, CText* yourLine) {
     unsigned u = 0, r = 0;
     for (;;) {
-      if (r >= rightLength_) {
+      if (r >= right_.count()) {
         appendColorCode(yourLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(yourLine, typed_ + u, typedLength_ - u);
+        appendBytes(yourLine, typed_.bytes(u), typed_.size(u, typed_.count()));
         return;
       }
-      if (u >= typedLength_) {
+      if (u >= typed_.count()) {
         appendColorCode(rightLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(rightLine, right_ + r, rightLength_ - r);
+        appendBytes(rightLine, right_.bytes(r), right_.size(r, right_.count()));
         return;
       }
-      if (typedAt(u) == rightAt(r)) {
-        yourLine->append(typed_[u++]);
-        rightLine->append(right_[r++]);
-      } else if (forgives(typed_[u], right_[r], settings_.leniency)) {
-        appendForgiven(yourLine, typed_[u++]);
-        appendForgiven(rightLine, right_[r++]);
-      } else if (rightAt(r) == typedAt(u + 1) && rightAt(r + 1) == typedAt(u + 2)) {
-        appendMissing(yourLine, typed_[u++]);
-      } else if (rightAt(r + 1) == typedAt(u) && rightAt(r + 2) == typedAt(u + 1)) {
-        appendMissing(rightLine, right_[r++]);
+      if (typed_.at(u) == right_.at(r)) {
+        appendPlain(yourLine, typed_, u++);
+        appendPlain(rightLine, right_, r++);
+      } else if (forgives(typed_.character(u), right_.character(r), settings_.leniency)) {
+        appendColored(yourLine, typed_, u++, settings_.RightColor);
+        appendColored(rightLine, right_, r++, settings_.RightColor);
+      } else if (right_.at(r) == typed_.at(u + 1) && right_.at(r + 1) == typed_.at(u + 2)) {
+        appendMissing(yourLine, typed_, u++);
+      } else if (right_.at(r + 1) == typed_.at(u) && right_.at(r + 2) == typed_.at(u + 1)) {
+        appendMissing(rightLine, right_, r++);
       } else {
-        appendDifferent(yourLine, typed_[u++]);
-        appendDifferent(rightLine, right_[r++]);
+        appendColored(yourLine, typed_, u++, settings_.DiffColor);
+        appendColored(rightLine, right_, r++, settings_.DiffColor);
       }
     }
   }
 
  private:
-  int typedAt(unsigned index) const { return byteAt(typed_, typedLength_, index); }
-  int rightAt(unsigned index) const { return byteAt(right_, rightLength_, index); }
+  static void appendPlain(CText* line, const Characters& text, unsigned index) {
+    appendBytes(line, text.bytes(index), text.size(index, index + 1));
+  }
 
   // A space shows its colour as background, which then returns to grey.
-  void appendMissing(CText* line, char c) const {
-    if (c == ' ') {
+  void appendMissing(CText* line, const Characters& text, unsigned index) const {
+    if (text.at(index) == ' ') {
       appendColorCode(line, kBackgroundCode, settings_.MissingColor);
-      line->append(c);
+      line->append(' ');
       appendColorCode(line, kBackgroundCode, kSpaceBackground);
     } else {
-      appendColorCode(line, kTextColorCode, settings_.MissingColor);
-      line->append(c);
-      appendColorCode(line, kTextColorCode, settings_.BaseColor);
+      appendColored(line, text, index, settings_.MissingColor);
     }
   }
 
-  // A letter typed without its accent, where that is accepted.
-  void appendForgiven(CText* line, char c) const {
-    appendColorCode(line, kTextColorCode, settings_.RightColor);
-    line->append(c);
-    appendColorCode(line, kTextColorCode, settings_.BaseColor);
-  }
-
-  void appendDifferent(CText* line, char c) const {
-    appendColorCode(line, kTextColorCode, settings_.DiffColor);
-    line->append(c);
+  // One character in color, then the base colour again; RightColor for a
+  // letter typed without its accent, where that is accepted.
+  void appendColored(CText* line, const Characters& text, unsigned index, COLORREF color) const {
+    appendColorCode(line, kTextColorCode, color);
+    appendPlain(line, text, index);
     appendColorCode(line, kTextColorCode, settings_.BaseColor);
   }
 
   const Settings& settings_;
-  const char* typed_;
-  const char* right_;
-  unsigned typedLength_;
-  unsigned rightLength_;
+  Characters typed_;
+  Characters right_;
 };
 
 }  // namespace

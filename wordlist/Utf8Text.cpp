@@ -162,6 +162,13 @@ uint32_t characterAt(const std::string& text, size_t at) {
   return length ? character : kReplacementCharacter;
 }
 
+std::u32string charactersOf(const std::string& text) {
+  std::u32string characters;
+  characters.reserve(text.size());
+  for (size_t i = 0; i < text.size(); i = nextCharacter(text, i)) characters.push_back(characterAt(text, i));
+  return characters;
+}
+
 std::wstring utf16Of(const std::string& text) {
   std::wstring out;
   out.reserve(text.size());
