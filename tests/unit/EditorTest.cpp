@@ -153,7 +153,7 @@ TEST_F(EditorTest, DamagedWordlistBlocksPasteNothing) {
       {"huge count", std::string("\xFF\x01\xFF\xFF\xFF\xFF" "a\0b\0\x01", 11)},
       {"words without their 0 bytes", std::string("\xFF\x01\x01\0\0\0abc", 9)},
       {"mark byte missing", std::string("\xFF\x01\x01\0\0\0a\0b\0", 10)},
-      {"other first bytes", std::string("\xFF\x02\x01\0\0\0a\0b\0\x01", 11)},
+      {"other first bytes", std::string("\xFF\x03\x01\0\0\0a\0b\0\x01", 11)},
       {"header cut short", std::string("\xFF\x01\x01\0", 4)},
   };
   for (const Case& c : cases) {
