@@ -3,11 +3,10 @@
 #include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
-#include "wordlist/Utf8Text.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Codec.h"
 
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -19,32 +18,39 @@ const unsigned kCodeSize = 4;        // a code byte and its three colour bytes
 const unsigned kMarkedCharSize = 9;  // change, character, reset
 const char* const kOtherSeparator = " / ";
 
-// A text cut into its characters: where each starts in the bytes, and which
-// it is. The end of the text is -1: equal to the end of the other text, to
-// no character.
+// A text read a character at a time in the program's encoding, at byte
+// positions, without copying it. A byte that begins no well-formed UTF-8
+// sequence is a character of its own, unequal to every other. The end of the
+// text is -1: equal to the end of the other text, to no character.
 class Characters {
  public:
-  Characters(const char* text, size_t length) : text_(text, length) {
-    for (size_t i = 0; i < length; i = nextCharacter(text_, i)) {
-      starts_.push_back(i);
-      codes_.push_back(static_cast<int64_t>(characterAt(text_, i)));
-    }
-    starts_.push_back(length);
-  }
+  Characters(const char* text, size_t length)
+      : text_(reinterpret_cast<const unsigned char*>(text)), length_(length),
+        utf8_(programEncoding() == TextEncoding::kUtf8) {}
 
-  unsigned count() const { return static_cast<unsigned>(codes_.size()); }
-  int64_t at(unsigned index) const { return index < codes_.size() ? codes_[index] : -1; }
-  uint32_t character(unsigned index) const { return static_cast<uint32_t>(codes_[index]); }
-  // The bytes of characters from first up to (not including) last.
-  const char* bytes(unsigned first) const { return text_.data() + starts_[first]; }
-  unsigned size(unsigned first, unsigned last) const {
-    return static_cast<unsigned>(starts_[last] - starts_[first]);
+  size_t length() const { return length_; }
+  size_t next(size_t at) const {
+    if (at >= length_) return length_;
+    if (!utf8_ || text_[at] < 0x80) return at + 1;
+    size_t size;
+    decodeUtf8(text_ + at, length_ - at, &size);
+    return at + (size ? size : 1);
   }
+  int64_t at(size_t position) const {
+    if (position >= length_) return -1;
+    if (!utf8_) return cp1252Character(text_[position]);
+    size_t size;
+    uint32_t character = decodeUtf8(text_ + position, length_ - position, &size);
+    return size ? character : kStrayByte + text_[position];
+  }
+  const char* bytes(size_t position) const { return reinterpret_cast<const char*>(text_) + position; }
 
  private:
-  std::string text_;
-  std::vector<size_t> starts_;
-  std::vector<int64_t> codes_;
+  static const int64_t kStrayByte = 0x110000;
+
+  const unsigned char* text_;
+  size_t length_;
+  bool utf8_;
 };
 
 void appendSetAside(CText* line, const char* text, size_t length) {
@@ -69,61 +75,67 @@ class Alignment {
 
   // The bytes of the longer text: an upper bound of the marked characters.
   unsigned longest() const {
-    unsigned typed = typed_.size(0, typed_.count()), right = right_.size(0, right_.count());
-    return typed > right ? typed : right;
+    return static_cast<unsigned>(typed_.length() > right_.length() ? typed_.length() : right_.length());
   }
 
   void mark(CText* rightLine, CText* yourLine) {
-    unsigned u = 0, r = 0;
+    size_t u = 0, r = 0;
     for (;;) {
-      if (r >= right_.count()) {
+      if (r >= right_.length()) {
         appendColorCode(yourLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(yourLine, typed_.bytes(u), typed_.size(u, typed_.count()));
+        appendBytes(yourLine, typed_.bytes(u), static_cast<unsigned>(typed_.length() - u));
         return;
       }
-      if (u >= typed_.count()) {
+      if (u >= typed_.length()) {
         appendColorCode(rightLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(rightLine, right_.bytes(r), right_.size(r, right_.count()));
+        appendBytes(rightLine, right_.bytes(r), static_cast<unsigned>(right_.length() - r));
         return;
       }
-      if (typed_.at(u) == right_.at(r)) {
-        appendPlain(yourLine, typed_, u++);
-        appendPlain(rightLine, right_, r++);
-      } else if (forgives(typed_.character(u), right_.character(r), settings_.leniency)) {
-        appendColored(yourLine, typed_, u++, settings_.RightColor);
-        appendColored(rightLine, right_, r++, settings_.RightColor);
-      } else if (right_.at(r) == typed_.at(u + 1) && right_.at(r + 1) == typed_.at(u + 2)) {
-        appendMissing(yourLine, typed_, u++);
-      } else if (right_.at(r + 1) == typed_.at(u) && right_.at(r + 2) == typed_.at(u + 1)) {
-        appendMissing(rightLine, right_, r++);
+      size_t u1 = typed_.next(u), r1 = right_.next(r);
+      int64_t typedHere = typed_.at(u), rightHere = right_.at(r);
+      if (typedHere == rightHere) {
+        appendPlain(yourLine, typed_, u, u1);
+        appendPlain(rightLine, right_, r, r1);
+        u = u1, r = r1;
+      } else if (forgives(static_cast<uint32_t>(typedHere), static_cast<uint32_t>(rightHere), settings_.leniency)) {
+        appendColored(yourLine, typed_, u, u1, settings_.RightColor);
+        appendColored(rightLine, right_, r, r1, settings_.RightColor);
+        u = u1, r = r1;
+      } else if (rightHere == typed_.at(u1) && right_.at(r1) == typed_.at(typed_.next(u1))) {
+        appendMissing(yourLine, typed_, u, u1);
+        u = u1;
+      } else if (right_.at(r1) == typedHere && right_.at(right_.next(r1)) == typed_.at(u1)) {
+        appendMissing(rightLine, right_, r, r1);
+        r = r1;
       } else {
-        appendColored(yourLine, typed_, u++, settings_.DiffColor);
-        appendColored(rightLine, right_, r++, settings_.DiffColor);
+        appendColored(yourLine, typed_, u, u1, settings_.DiffColor);
+        appendColored(rightLine, right_, r, r1, settings_.DiffColor);
+        u = u1, r = r1;
       }
     }
   }
 
  private:
-  static void appendPlain(CText* line, const Characters& text, unsigned index) {
-    appendBytes(line, text.bytes(index), text.size(index, index + 1));
+  static void appendPlain(CText* line, const Characters& text, size_t from, size_t to) {
+    appendBytes(line, text.bytes(from), static_cast<unsigned>(to - from));
   }
 
   // A space shows its colour as background, which then returns to grey.
-  void appendMissing(CText* line, const Characters& text, unsigned index) const {
-    if (text.at(index) == ' ') {
+  void appendMissing(CText* line, const Characters& text, size_t from, size_t to) const {
+    if (text.at(from) == ' ') {
       appendColorCode(line, kBackgroundCode, settings_.MissingColor);
       line->append(' ');
       appendColorCode(line, kBackgroundCode, kSpaceBackground);
     } else {
-      appendColored(line, text, index, settings_.MissingColor);
+      appendColored(line, text, from, to, settings_.MissingColor);
     }
   }
 
-  // One character in color, then the base colour again; RightColor for a
+  // One character in colour, then the base colour again; RightColor for a
   // letter typed without its accent, where that is accepted.
-  void appendColored(CText* line, const Characters& text, unsigned index, COLORREF color) const {
+  void appendColored(CText* line, const Characters& text, size_t from, size_t to, COLORREF color) const {
     appendColorCode(line, kTextColorCode, color);
-    appendPlain(line, text, index);
+    appendPlain(line, text, from, to);
     appendColorCode(line, kTextColorCode, settings_.BaseColor);
   }
 
