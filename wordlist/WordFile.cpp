@@ -306,16 +306,23 @@ class RecordWriter {
   bool storable_ = true;
 };
 
+// True when the program's UTF-8 text can be stored in a word file in code
+// page 1252: every character fits it, and the reader takes its length.
+bool storableAsCp1252(const char* text, size_t length) {
+  if (!fitsCp1252(text, length)) return false;
+  return length <= kLongestWordFileText || characterCount(std::string(text, length)) <= kLongestWordFileText;
+}
+
 // The encoding a list's word file is written in: code page 1252, byte for
 // byte as always, while every text fits it; UTF-8 only for a list that needs
 // it.
 TextEncoding fileEncodingOf(const WordList& list) {
   if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
   for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+    if (!storableAsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
-        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+    if (!storableAsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !storableAsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
       return TextEncoding::kUtf8;
   return TextEncoding::kCp1252;
 }
