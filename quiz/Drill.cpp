@@ -119,7 +119,7 @@ bool Drill::check(const char* typedText) {
   if (state_.position == 0) return true;
   Words current;
   if (!fetch(state_.currentId, &current)) return false;
-  state_.lastAnswer.assign(typedText, kAnswerLimit);
+  state_.lastAnswer.assign(typedText, static_cast<int>(cutLength(typedText, kAnswerLimit)));
   state_.lastResult = judge(current, state_.lastAnswer);
   if (state_.lastResult == Wrong) {
     play(settings_.PlayFile2);
@@ -270,7 +270,7 @@ bool Drill::giveHelp(const char* typedText, CText* hint) {
   if (state_.position == 0) return false;
   Words current;
   if (!fetch(state_.currentId, &current)) return false;
-  CText typed(typedText, kAnswerLimit);
+  CText typed(typedText, static_cast<int>(cutLength(typedText, kAnswerLimit)));
   std::string answer(current.answer.c_str(), current.answer.length());
   // Whole characters are compared and given, up to the first that differs.
   size_t end = 0;

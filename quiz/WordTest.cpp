@@ -65,7 +65,7 @@ const CText& WordTest::answerLanguage() const {
 
 bool WordTest::next(const char* typed) {
   if (!running_) return false;
-  answers_[currentIndex()].assign(typed, kAnswerLimit);
+  answers_[currentIndex()].assign(typed, static_cast<int>(cutLength(typed, kAnswerLimit)));
   if (askingSecond_) ++secondPosition_;
   else if (++firstPosition_ == firstCount_) askingSecond_ = true;
   running_ = !askingSecond_ || secondPosition_ < secondCount_;

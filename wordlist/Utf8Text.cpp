@@ -153,6 +153,17 @@ size_t characterCount(const std::string& text) {
   return count;
 }
 
+size_t cutLength(const char* text, size_t limit) {
+  if (!text) return 0;
+  size_t length = 0;
+  while (length <= limit && text[length]) ++length;
+  if (length <= limit) return length;
+  std::string head(text, limit + 1);
+  size_t kept = 0;
+  for (size_t next = nextCharacter(head, 0); next <= limit; next = nextCharacter(head, next)) kept = next;
+  return kept;
+}
+
 uint32_t characterAt(const std::string& text, size_t at) {
   if (at >= text.size()) return 0;
   unsigned char byte = static_cast<unsigned char>(text[at]);

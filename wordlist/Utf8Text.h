@@ -48,6 +48,9 @@ size_t nextCharacter(const std::string& text, size_t at);
 // The byte index of the character that ends at byte index at (0 at 0).
 size_t previousCharacter(const std::string& text, size_t at);
 size_t characterCount(const std::string& text);
+// The bytes of text (ended by its 0) kept when it is cut to at most limit
+// bytes without cutting a character in two.
+size_t cutLength(const char* text, size_t limit);
 // The Unicode character that starts at byte index at; a byte that begins no
 // well-formed sequence gives U+FFFD.
 uint32_t characterAt(const std::string& text, size_t at);
