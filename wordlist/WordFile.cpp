@@ -47,7 +47,7 @@ bool readHeader(const char*& position, unsigned limit, CText* first, CText* seco
 // Reads one word up to its 0x03 in place: the 0x03 becomes the word's ending
 // 0, and a 0 inside ends the word as it does for every text. Same failures as
 // readField.
-bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigned* length) {
+bool readWordInPlace(char*& position, TextEncoding encoding, const char** word, unsigned* length) {
   char* start = position;
   char* firstZero = nullptr;
   for (;;) {
@@ -59,7 +59,7 @@ bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigne
     if (*position == 0 && !firstZero) firstZero = position;
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > limit) return false;
+  if (!fitsWordFileText(start, static_cast<unsigned>(position - start), encoding)) return false;
   *position++ = 0;
   *word = start;
   *length = static_cast<unsigned>((firstZero ? firstZero : position - 1) - start);
@@ -90,8 +90,8 @@ const std::array<Utf8Bytes, 128>& highBytesInUtf8() {
 // readWordInPlace for a file in code page 1252 read into the program's UTF-8:
 // the word goes converted to out, which then stands after its ending 0. out
 // has room for every byte of the word, two more for each byte from 0x80, and
-// the 0. The limit counts the file's bytes.
-bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** word, unsigned* length) {
+// the 0. The file's bytes count for the limit.
+bool readWordIntoUtf8(char*& position, char*& out, const char** word, unsigned* length) {
   const std::array<Utf8Bytes, 128>& utf8 = highBytesInUtf8();
   const char* start = position;
   char* converted = out;
@@ -118,7 +118,7 @@ bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** 
     }
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > limit) return false;
+  if (static_cast<unsigned>(position - start) > kLongestWordFileText) return false;
   ++position;
   *out++ = 0;
   *word = converted;
@@ -128,7 +128,7 @@ bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** 
 
 // readPairs for a file in code page 1252 read into the program's UTF-8: the
 // words go converted into one block that the list keeps.
-FileResult readPairsIntoUtf8(char*& position, const char* end, unsigned limit, CPairList& pairs) {
+FileResult readPairsIntoUtf8(char*& position, const char* end, CPairList& pairs) {
   size_t high = 0;
   for (const char* p = position; p < end; ++p) high += static_cast<unsigned char>(*p) >= 0x80;
   std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(end - position) + 2 * high + 1]);
@@ -138,8 +138,8 @@ FileResult readPairsIntoUtf8(char*& position, const char* end, unsigned limit, C
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordIntoUtf8(position, limit, out, &first, &firstLength) ||
-        !readWordIntoUtf8(position, limit, out, &second, &secondLength))
+    if (!readWordIntoUtf8(position, out, &first, &firstLength) ||
+        !readWordIntoUtf8(position, out, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
     if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
@@ -161,12 +161,12 @@ int appendPair(CPairList& pairs, const char* first, unsigned firstLength, const 
 }
 
 // position ends at the end marker.
-FileResult readPairs(char*& position, unsigned limit, CPairList& pairs, TextConverter& converter) {
+FileResult readPairs(char*& position, TextEncoding encoding, CPairList& pairs, TextConverter& converter) {
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordInPlace(position, limit, &first, &firstLength) ||
-        !readWordInPlace(position, limit, &second, &secondLength))
+    if (!readWordInPlace(position, encoding, &first, &firstLength) ||
+        !readWordInPlace(position, encoding, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
     unsigned char mark = position[0] != 0 ? 1 : 0;
@@ -215,8 +215,7 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   contents.bytes[contents.size] = kEndMarker;
   char* position = contents.bytes.get() + kFixedSize;
   const char* header = position;
-  unsigned limit = longestWordFileText(encoding);
-  if (!readHeader(header, limit, &list.firstLanguage, &list.secondLanguage, &list.author,
+  if (!readHeader(header, longestWordFileText(encoding), &list.firstLanguage, &list.secondLanguage, &list.author,
                   &list.information))
     return FileResult::Invalid;
   TextConverter converter(encoding, programEncoding());
@@ -226,10 +225,10 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
   if (encoding == TextEncoding::kCp1252 && converter.converts()) {
-    result = readPairsIntoUtf8(position, end, limit, list.pairs);
+    result = readPairsIntoUtf8(position, end, list.pairs);
   } else {
     if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
-    result = readPairs(position, limit, list.pairs, converter);
+    result = readPairs(position, encoding, list.pairs, converter);
   }
   list.charactersLost = converter.lost();
   // A file cut short ends in the end marker put after its last byte.
@@ -306,23 +305,16 @@ class RecordWriter {
   bool storable_ = true;
 };
 
-// True when the program's UTF-8 text can be stored in a word file in code
-// page 1252: every character fits it, and the reader takes its length.
-bool storableAsCp1252(const char* text, size_t length) {
-  if (!fitsCp1252(text, length)) return false;
-  return length <= kLongestWordFileText || characterCount(std::string(text, length)) <= kLongestWordFileText;
-}
-
 // The encoding a list's word file is written in: code page 1252, byte for
 // byte as always, while every text fits it; UTF-8 only for a list that needs
 // it.
 TextEncoding fileEncodingOf(const WordList& list) {
   if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
   for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    if (!storableAsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!storableAsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
-        !storableAsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
       return TextEncoding::kUtf8;
   return TextEncoding::kCp1252;
 }
