@@ -126,11 +126,16 @@ bool readWordIntoUtf8(char*& position, char*& out, const char** word, unsigned* 
   return true;
 }
 
-// readPairs for a file in code page 1252 read into the program's UTF-8: the
-// words go converted into one block that the list keeps.
-FileResult readPairsIntoUtf8(char*& position, const char* end, CPairList& pairs) {
+size_t highBytes(const char* position, const char* end) {
   size_t high = 0;
   for (const char* p = position; p < end; ++p) high += static_cast<unsigned char>(*p) >= 0x80;
+  return high;
+}
+
+// readPairs for a file in code page 1252 read into the program's UTF-8, whose
+// bytes up to end hold high bytes from 0x80: the words go converted into one
+// block that the list keeps.
+FileResult readPairsIntoUtf8(char*& position, const char* end, size_t high, CPairList& pairs) {
   std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(end - position) + 2 * high + 1]);
   if (!block) return FileResult::NoMemory;
   char* out = block.get();
@@ -224,8 +229,10 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   position += header - position;
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
-  if (encoding == TextEncoding::kCp1252 && converter.converts()) {
-    result = readPairsIntoUtf8(position, end, list.pairs);
+  // Plain ASCII is the same in UTF-8.
+  size_t high = encoding == TextEncoding::kCp1252 && converter.converts() ? highBytes(position, end) : 0;
+  if (high > 0) {
+    result = readPairsIntoUtf8(position, end, high, list.pairs);
   } else {
     if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
     result = readPairs(position, encoding, list.pairs, converter);
