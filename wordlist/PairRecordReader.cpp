@@ -1,0 +1,121 @@
+#include "wordlist/PairRecordReader.h"
+
+#include "wordlist/WordFileLayout.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+const size_t kBufferSize = 64 * 1024;
+const int kHeaderTexts = 4;
+
+}  // namespace
+
+PairRecordReader::PairRecordReader(CDiskFile* file) : file_(file) {}
+
+bool PairRecordReader::passHeader() {
+  buffer_.reset(new (std::nothrow) char[kBufferSize]);
+  if (!buffer_) return fail(State::NoMemory);
+  capacity_ = kBufferSize;
+  DWORD length = file_->length();
+  if (length == INVALID_FILE_SIZE) return fail(State::ReadFailed);
+  file_->seek(0, FILE_BEGIN, nullptr);
+  unread_ = length;
+  while (end_ - begin_ < sizeof kWordFileFixedBytes)
+    if (!fill()) return false;
+  if (std::memcmp(buffer_.get() + begin_, kWordFileFixedBytes, sizeof kWordFileFixedBytes) != 0)
+    return fail(State::Damaged);
+  begin_ += sizeof kWordFileFixedBytes;
+  for (int text = 0; text < kHeaderTexts;) {
+    if (const char* end = textEnd(begin_)) {
+      begin_ = static_cast<size_t>(end + 1 - buffer_.get());
+      ++text;
+    } else if (firstMarker_ < end_) {
+      return fail(State::Damaged);
+    } else if (!fill()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A record is taken only when it lies whole before the first 0x02 in the
+// buffer; one that reaches that 0x02 is damaged, one that reaches the end of
+// the bytes read waits for more.
+bool PairRecordReader::next(Record* record) {
+  while (state_ == State::Reading) {
+    const char* bytes = buffer_.get();
+    if (begin_ == firstMarker_ && begin_ < end_) {
+      begin_ = firstMarker_ + 1;
+      state_ = State::EndMarker;
+      return false;
+    }
+    const char* firstEnd = textEnd(begin_);
+    const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
+    if (secondEnd && static_cast<size_t>(secondEnd + 3 - bytes) <= firstMarker_) {
+      record->first = bytes + begin_;
+      record->second = firstEnd + 1;
+      record->mark = secondEnd + 1;
+      begin_ = static_cast<size_t>(secondEnd + 3 - bytes);
+      ++recordCount_;
+      return true;
+    }
+    if (firstMarker_ < end_) return fail(State::Damaged);
+    fill();
+  }
+  return false;
+}
+
+bool PairRecordReader::readRest(std::unique_ptr<char[]>* bytes, size_t* size) {
+  size_t buffered = end_ - begin_;
+  *size = buffered + unread_;
+  bytes->reset(new (std::nothrow) char[*size + 1]);
+  if (!*bytes) return fail(State::NoMemory);
+  std::memcpy(bytes->get(), buffer_.get() + begin_, buffered);
+  if (unread_ > 0 && file_->read(bytes->get() + buffered, unread_, nullptr) != unread_)
+    return fail(State::ReadFailed);
+  begin_ = end_;
+  unread_ = 0;
+  return true;
+}
+
+// Keeps the bytes not handed out, moved to the front, and reads more after
+// them; the buffer doubles when they fill it. A file that ends here ends
+// without the end it needs: damaged.
+bool PairRecordReader::fill() {
+  if (unread_ == 0) return fail(State::Damaged);
+  if (begin_ > 0) {
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    end_ -= begin_;
+    firstMarker_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == capacity_) {
+    std::unique_ptr<char[]> larger(new (std::nothrow) char[2 * capacity_]);
+    if (!larger) return fail(State::NoMemory);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+    capacity_ *= 2;
+  }
+  DWORD count = static_cast<DWORD>(std::min<size_t>(capacity_ - end_, unread_));
+  if (file_->read(buffer_.get() + end_, count, nullptr) != count) return fail(State::ReadFailed);
+  unread_ -= count;
+  if (firstMarker_ == end_) {
+    const void* marker = std::memchr(buffer_.get() + end_, kWordFileEndMarker, count);
+    firstMarker_ = marker ? static_cast<size_t>(static_cast<const char*>(marker) - buffer_.get()) : end_ + count;
+  }
+  end_ += count;
+  return true;
+}
+
+bool PairRecordReader::fail(State state) {
+  state_ = state;
+  return false;
+}
+
+const char* PairRecordReader::textEnd(size_t from) const {
+  if (from >= firstMarker_) return nullptr;
+  return static_cast<const char*>(std::memchr(buffer_.get() + from, kWordFileTextEnd, firstMarker_ - from));
+}
