@@ -9,6 +9,7 @@
 namespace {
 
 const size_t kBufferSize = 64 * 1024;
+const size_t kSpareBytes = 8;
 const int kHeaderTexts = 4;
 
 }  // namespace
@@ -16,7 +17,7 @@ const int kHeaderTexts = 4;
 PairRecordReader::PairRecordReader(CDiskFile* file) : file_(file) {}
 
 bool PairRecordReader::passHeader() {
-  buffer_.reset(new (std::nothrow) char[kBufferSize]);
+  buffer_.reset(new (std::nothrow) char[kBufferSize + kSpareBytes]);
   if (!buffer_) return fail(State::NoMemory);
   capacity_ = kBufferSize;
   DWORD length = file_->length();
@@ -93,7 +94,7 @@ bool PairRecordReader::fill() {
     begin_ = 0;
   }
   if (end_ == capacity_) {
-    std::unique_ptr<char[]> larger(new (std::nothrow) char[2 * capacity_]);
+    std::unique_ptr<char[]> larger(new (std::nothrow) char[2 * capacity_ + kSpareBytes]);
     if (!larger) return fail(State::NoMemory);
     std::memcpy(larger.get(), buffer_.get(), end_);
     buffer_ = std::move(larger);
@@ -107,6 +108,7 @@ bool PairRecordReader::fill() {
     firstMarker_ = marker ? static_cast<size_t>(static_cast<const char*>(marker) - buffer_.get()) : end_ + count;
   }
   end_ += count;
+  std::memset(buffer_.get() + end_, 0, kSpareBytes);
   return true;
 }
 
@@ -115,7 +117,20 @@ bool PairRecordReader::fail(State state) {
   return false;
 }
 
+// Words are short: eight bytes are looked at together, for a 0x03 among them
+// (which becomes 0 after the xor), and only then one by one. The buffer's
+// spare bytes after the bytes read let the last eight reach past them.
 const char* PairRecordReader::textEnd(size_t from) const {
-  if (from >= firstMarker_) return nullptr;
-  return static_cast<const char*>(std::memchr(buffer_.get() + from, kWordFileTextEnd, firstMarker_ - from));
+  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  const char* limit = buffer_.get() + firstMarker_;
+  for (const char* position = buffer_.get() + from; position < limit; position += 8) {
+    uint64_t eight;
+    std::memcpy(&eight, position, 8);
+    eight ^= kOnes * kWordFileTextEnd;
+    if ((eight - kOnes) & ~eight & kHighBits) {
+      while (*position != kWordFileTextEnd) ++position;
+      return position < limit ? position : nullptr;
+    }
+  }
+  return nullptr;
 }
