@@ -92,6 +92,19 @@ TEST_F(FileCombinerTest, LongSourcesCrossTheReadingBuffer) {
             CombineResult::FirstUnknown);
 }
 
+// A write failing in the middle, as on a full disk, is reported and leaves
+// the destination as it was.
+TEST_F(FileCombinerTest, AWriteFailingMidwayKeepsTheDestination) {
+  std::string records;
+  for (int i = 0; i < 100000; ++i) records += pair("talo", "house", 1);
+  std::string second = folder_.write("long.wdl", wordFile("F", "E", records));
+  const std::string before = TempFolder::read(first_);
+  FileSizeLimit limit(300000);
+  EXPECT_EQ(combineWordFiles(first_.c_str(), second.c_str(), first_.c_str(), header("E", "F"), WordOrder::Reversed),
+            CombineResult::CannotWrite);
+  EXPECT_EQ(TempFolder::read(first_), before);
+}
+
 // A source that is no whole word file is unknown, whichever part of it is
 // damaged, and stops everything before any file is touched.
 TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {

@@ -181,6 +181,22 @@ TEST_F(WordFileTest, AFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(entry.path().extension(), ".wdl");  // no temporary file left
 }
 
+// A write failing in the middle of a long save, as on a full disk, is
+// reported, and the old file stays, with no temporary file beside it.
+TEST_F(WordFileTest, AWriteFailingMidwayKeepsTheOldFile) {
+  std::string bytes = header() + pair("a", "b", 1) + "\x02";
+  std::string target = folder_.write("keep.wdl", bytes);
+  ASSERT_EQ(open(list_, target.c_str(), kFormatNone, kSkip), FileResult::Ok);
+  for (int i = 0; i < 100000; ++i) list_.pairs.append("word", "sana", 1);
+  {
+    FileSizeLimit limit(300000);
+    EXPECT_EQ(save(list_), FileResult::CannotWrite);
+  }
+  EXPECT_EQ(TempFolder::read(target), bytes);
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.path("")))
+    EXPECT_EQ(entry.path().filename(), "keep.wdl");
+}
+
 // Saves running at the same moment into one folder never share a temporary
 // file: each target gets its own list.
 TEST_F(WordFileTest, ParallelSavesIntoOneFolderStayApart) {
