@@ -47,7 +47,9 @@ bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order) {
       writer.write(record.mark, 2);
     }
   } else {
-    while (source.reader.next(&record)) writer.write(record.first, static_cast<unsigned>(record.size()));
+    const char* records;
+    size_t size;
+    while (source.reader.nextRecords(&records, &size)) writer.write(records, static_cast<unsigned>(size));
   }
   return source.reader.state() == PairRecordReader::State::EndMarker &&
          source.reader.readRest(&source.rest, &source.restSize);

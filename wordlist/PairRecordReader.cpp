@@ -47,26 +47,39 @@ bool PairRecordReader::passHeader() {
 // the bytes read waits for more.
 bool PairRecordReader::next(Record* record) {
   while (state_ == State::Reading) {
-    const char* bytes = buffer_.get();
     if (begin_ == firstMarker_ && begin_ < end_) {
       begin_ = firstMarker_ + 1;
       state_ = State::EndMarker;
       return false;
     }
-    const char* firstEnd = textEnd(begin_);
-    const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
-    if (secondEnd && static_cast<size_t>(secondEnd + 3 - bytes) <= firstMarker_) {
-      record->first = bytes + begin_;
-      record->second = firstEnd + 1;
-      record->mark = secondEnd + 1;
-      begin_ = static_cast<size_t>(secondEnd + 3 - bytes);
-      ++recordCount_;
-      return true;
-    }
+    if (take(record)) return true;
     if (firstMarker_ < end_) return fail(State::Damaged);
     fill();
   }
   return false;
+}
+
+bool PairRecordReader::nextRecords(const char** bytes, size_t* size) {
+  Record record;
+  if (!next(&record)) return false;
+  *bytes = record.first;
+  while (take(&record)) {
+  }
+  *size = static_cast<size_t>(buffer_.get() + begin_ - *bytes);
+  return true;
+}
+
+bool PairRecordReader::take(Record* record) {
+  const char* bytes = buffer_.get();
+  const char* firstEnd = textEnd(begin_);
+  const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
+  if (!secondEnd || static_cast<size_t>(secondEnd + 3 - bytes) > firstMarker_) return false;
+  record->first = bytes + begin_;
+  record->second = firstEnd + 1;
+  record->mark = secondEnd + 1;
+  begin_ = static_cast<size_t>(secondEnd + 3 - bytes);
+  ++recordCount_;
+  return true;
 }
 
 bool PairRecordReader::readRest(std::unique_ptr<char[]>* bytes, size_t* size) {

@@ -37,6 +37,9 @@ class PairRecordReader {
   bool passHeader();
   // The next record; false at the end marker or on a failure (see state()).
   bool next(Record* record);
+  // The next records, as many as lie whole in the buffer, one after another:
+  // at least one, else false as for next().
+  bool nextRecords(const char** bytes, size_t* size);
   // After the end marker: everything after it, in memory of its own.
   bool readRest(std::unique_ptr<char[]>* bytes, size_t* size);
 
@@ -44,6 +47,8 @@ class PairRecordReader {
   uint32_t recordCount() const { return recordCount_; }
 
  private:
+  // The record at begin_ when it lies whole in the buffer.
+  bool take(Record* record);
   bool fill();
   bool fail(State state);
   // The 0x03 ending the text that starts at offset from, before the first

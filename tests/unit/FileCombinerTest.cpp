@@ -81,6 +81,10 @@ TEST_F(FileCombinerTest, LongSourcesCrossTheReadingBuffer) {
             CombineResult::Ok);
   EXPECT_EQ(TempFolder::read(result_),
             kFixed + "E\x03" "F\x03" "Me\x03" "Made\r\nby hand\x03" + records + exchanged + '\x02');
+  ASSERT_EQ(combineWordFiles(source.c_str(), source.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::Ok);
+  EXPECT_EQ(TempFolder::read(result_),
+            kFixed + "E\x03" "F\x03" "Me\x03" "Made\r\nby hand\x03" + records + records + '\x02');
 
   std::string damaged = records;
   damaged[damaged.size() - 1000] = '\x02';
