@@ -128,14 +128,16 @@ bool sameSourceFiles(const char* first, const char* second) {
 
 CombineResult combineWordFiles(const char* firstPath, const char* secondPath, const char* destination,
                                const FileInfo& header, WordOrder order) {
-  // The destination's temporary file comes first: its check that the target
-  // may be written would meet the sources opened without sharing for writing,
-  // when the target is one of them.
+  // The destination's temporary file is made first, since its check that the
+  // target may be written would meet the sources opened without sharing for
+  // writing when the target is one of them; a source's fault is still the
+  // one reported first.
   CReplacingFile file;
-  if (!file.create(destination, nullptr)) return CombineResult::CannotCreate;
+  bool created = file.create(destination, nullptr);
   Source first, second;
   CombineResult result = openSources(firstPath, secondPath, &first, &second);
   if (result != CombineResult::Ok) return result;
+  if (!created) return CombineResult::CannotCreate;
   CBufferedWriter writer(&file, nullptr);
   writer.write(kWordFileFixedBytes, sizeof kWordFileFixedBytes);
   for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})

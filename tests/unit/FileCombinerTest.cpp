@@ -146,6 +146,11 @@ TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {
   EXPECT_EQ(combineWordFiles(first_.c_str(), second_.c_str(), folder_.path("no/such/folder.wdl").c_str(),
                              header("E", "F"), WordOrder::Same),
             CombineResult::CannotCreate);
+  // A source's fault comes before the destination's, even where the
+  // destination is that missing source.
+  const std::string nowhere = folder_.path("no/such/first.wdl");
+  EXPECT_EQ(combineWordFiles(nowhere.c_str(), second_.c_str(), nowhere.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::CannotOpenFirst);
   EXPECT_EQ(TempFolder::read(first_), before);
 }
 
