@@ -3,6 +3,8 @@
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Codec.h"
 
+#include <cstring>
+
 namespace {
 
 const unsigned char kByteOrderMark[3] = {0xEF, 0xBB, 0xBF};
@@ -114,6 +116,43 @@ bool fitsCp1252(const char* utf8, size_t size) {
     if (length == 0 || cp1252Byte(character) < 0) return false;
   }
   return true;
+}
+
+char* putCp1252(const char* utf8, size_t size, char* out) {
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
+  const uint64_t kHighBits = 0x8080808080808080u;
+  for (size_t i = 0, length; i < size; i += length) {
+    // Words are mostly ASCII, which stays as it is.
+    if (size - i >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, bytes + i, 8);
+      if ((eight & kHighBits) == 0) {
+        std::memcpy(out, &eight, 8);
+        out += 8;
+        length = 8;
+        continue;
+      }
+    }
+    if (bytes[i] < 0x80) {
+      *out++ = static_cast<char>(bytes[i]);
+      length = 1;
+      continue;
+    }
+    // U+0080 to U+00FF, among them the letters of Western languages, in two
+    // bytes.
+    uint32_t character;
+    if ((bytes[i] & 0xFE) == 0xC2 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
+      character = (bytes[i] & 0x1Fu) << 6 | (bytes[i + 1] & 0x3Fu);
+      length = 2;
+    } else {
+      character = decodeUtf8(bytes + i, size - i, &length);
+      if (length == 0) return nullptr;
+    }
+    int byte = cp1252Byte(character);
+    if (byte < 0) return nullptr;
+    *out++ = static_cast<char>(byte);
+  }
+  return out;
 }
 
 std::string fromUtf8(const std::string& utf8, bool* lost) {

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -304,23 +305,30 @@ bool holdsMarker(const char* bytes, size_t size) {
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
 // is not written and makes the whole write fail. Each text goes from the
-// program's encoding into the file's.
+// program's encoding into the file's; the first that the file's encoding
+// cannot hold stops the writing.
 class RecordWriter {
  public:
   RecordWriter(CDiskFile* file, TextEncoding encoding)
-      : writer_(file, nullptr), converter_(programEncoding(), encoding) {}
+      : writer_(file, nullptr),
+        toCp1252_(encoding == TextEncoding::kCp1252 && programEncoding() == TextEncoding::kUtf8) {}
 
   template <class Text>
   void text(const Text& text) {
-    if (converter_.convertChanged(text.c_str(), text.length(), &converted_)) {
-      bytesOfText(converted_.data(), converted_.size());
-    } else {
+    if (!toCp1252_) {
       bytesOfText(text.c_str(), text.length());
+      return;
     }
+    if (converted_.size() < text.length()) converted_.resize(text.length());
+    const char* end = fits_ ? putCp1252(text.c_str(), text.length(), converted_.data()) : nullptr;
+    fits_ = end != nullptr;
+    if (fits_) bytesOfText(converted_.data(), static_cast<size_t>(end - converted_.data()));
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
   bool storable() const { return storable_; }
+  // False once a text did not fit the file's encoding.
+  bool fits() const { return fits_; }
   bool flush() { return writer_.flush(); }
 
  private:
@@ -331,24 +339,11 @@ class RecordWriter {
   }
 
   CBufferedWriter writer_;
-  TextConverter converter_;
-  std::string converted_;
+  bool toCp1252_;
+  std::vector<char> converted_;
   bool storable_ = true;
+  bool fits_ = true;
 };
-
-// The encoding a list's word file is written in: code page 1252, byte for
-// byte as always, while every text fits it; UTF-8 only for a list that needs
-// it.
-TextEncoding fileEncodingOf(const WordList& list) {
-  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
-  for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
-  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
-        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
-      return TextEncoding::kUtf8;
-  return TextEncoding::kCp1252;
-}
 
 bool hasHistory(const WordPair* pair) { return pair->history && pair->history->box != 0; }
 
@@ -400,6 +395,29 @@ const char* sameRecords(const char* position, const char* end, const CPairList& 
   return position < end && *position == kEndMarker ? position : nullptr;
 }
 
+enum class Written { kDone, kFailed, kDoesNotFit };
+
+// The word file of list in encoding from file's position on; stops at the
+// first text that encoding cannot hold.
+Written writeRecords(const WordList& list, CDiskFile* file, TextEncoding encoding) {
+  RecordWriter writer(file, encoding);
+  writer.bytes(wordFileFixedBytes(encoding), kFixedSize);
+  for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
+    writer.text(*text);
+  HistoryCount histories;
+  for (WordPair* pair = list.pairs.head(); pair && writer.storable() && writer.fits(); pair = pair->next) {
+    writer.text(pair->firstWord);
+    writer.text(pair->secondWord);
+    writer.byte(pair->mark ? 1 : 0);
+    writer.byte(kTextEnd);
+    histories.add(pair);
+  }
+  if (!writer.fits()) return Written::kDoesNotFit;
+  writer.byte(kEndMarker);
+  writeHistories(writer, list.pairs, histories);
+  return writer.flush() && writer.storable() ? Written::kDone : Written::kFailed;
+}
+
 }  // namespace
 
 const char* fileResultName(FileResult result) {
@@ -445,26 +463,17 @@ FileResult save(WordList& list) {
 }
 
 FileResult writeWordFile(WordList& list) {
-  TextEncoding encoding = fileEncodingOf(list);
   CReplacingFile file;
   if (!file.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
-  RecordWriter writer(&file, encoding);
-  writer.bytes(wordFileFixedBytes(encoding), kFixedSize);
-  writer.text(list.firstLanguage);
-  writer.text(list.secondLanguage);
-  writer.text(list.author);
-  writer.text(list.information);
-  HistoryCount histories;
-  for (WordPair* pair = list.pairs.head(); pair && writer.storable(); pair = pair->next) {
-    writer.text(pair->firstWord);
-    writer.text(pair->secondWord);
-    writer.byte(pair->mark ? 1 : 0);
-    writer.byte(kTextEnd);
-    histories.add(pair);
+  // Code page 1252, byte for byte as always, while every text fits it; UTF-8
+  // only for a list that needs it. Such a list is written again from the
+  // start, so that no walk through the list has to ask before.
+  Written written = writeRecords(list, &file, TextEncoding::kCp1252);
+  if (written == Written::kDoesNotFit) {
+    file.setLength(0);
+    written = file.length() == 0 ? writeRecords(list, &file, TextEncoding::kUtf8) : Written::kFailed;
   }
-  writer.byte(kEndMarker);
-  writeHistories(writer, list.pairs, histories);
-  if (!writer.flush() || !writer.storable()) return FileResult::CannotWrite;
+  if (written != Written::kDone) return FileResult::CannotWrite;
   if (!file.commit(nullptr)) return FileResult::CannotCreate;
   list.format = kFormatWordFile;
   return FileResult::Ok;
