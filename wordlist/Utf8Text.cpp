@@ -118,10 +118,11 @@ bool fitsCp1252(const char* utf8, size_t size) {
   return true;
 }
 
-char* putCp1252(const char* utf8, size_t size, char* out) {
+bool putCp1252(const char* utf8, size_t size, char* out, size_t* length) {
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
+  char* start = out;
   const uint64_t kHighBits = 0x8080808080808080u;
-  for (size_t i = 0, length; i < size; i += length) {
+  for (size_t i = 0, taken; i < size; i += taken) {
     // Words are mostly ASCII, which stays as it is.
     if (size - i >= 8) {
       uint64_t eight;
@@ -129,13 +130,13 @@ char* putCp1252(const char* utf8, size_t size, char* out) {
       if ((eight & kHighBits) == 0) {
         std::memcpy(out, &eight, 8);
         out += 8;
-        length = 8;
+        taken = 8;
         continue;
       }
     }
     if (bytes[i] < 0x80) {
       *out++ = static_cast<char>(bytes[i]);
-      length = 1;
+      taken = 1;
       continue;
     }
     // U+0080 to U+00FF, among them the letters of Western languages, in two
@@ -143,16 +144,17 @@ char* putCp1252(const char* utf8, size_t size, char* out) {
     uint32_t character;
     if ((bytes[i] & 0xFE) == 0xC2 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
       character = (bytes[i] & 0x1Fu) << 6 | (bytes[i + 1] & 0x3Fu);
-      length = 2;
+      taken = 2;
     } else {
-      character = decodeUtf8(bytes + i, size - i, &length);
-      if (length == 0) return nullptr;
+      character = decodeUtf8(bytes + i, size - i, &taken);
+      if (taken == 0) return false;
     }
     int byte = cp1252Byte(character);
-    if (byte < 0) return nullptr;
+    if (byte < 0) return false;
     *out++ = static_cast<char>(byte);
   }
-  return out;
+  *length = static_cast<size_t>(out - start);
+  return true;
 }
 
 std::string fromUtf8(const std::string& utf8, bool* lost) {

@@ -89,16 +89,35 @@ const std::array<Utf8Bytes, 128>& highBytesInUtf8() {
   return table;
 }
 
+const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+
+// True when eight bytes are all ASCII above the markers, that is neither 0
+// to 0x03 nor from 0x80.
+bool eightPlainAscii(uint64_t eight) {
+  uint64_t cleared = eight & ~(kOnes * 3);
+  return ((eight | ((cleared - kOnes) & ~cleared)) & kHighBits) == 0;
+}
+
 // readWordInPlace for a file in code page 1252 read into the program's UTF-8:
 // the word goes converted to out, which then stands after its ending 0. out
 // has room for every byte of the word, two more for each byte from 0x80, and
-// the 0. The file's bytes count for the limit.
-bool readWordIntoUtf8(char*& position, char*& out, const char** word, unsigned* length) {
+// the 0. The file's bytes, which end before end, count for the limit.
+bool readWordIntoUtf8(char*& position, const char* end, char*& out, const char** word, unsigned* length) {
   const std::array<Utf8Bytes, 128>& utf8 = highBytesInUtf8();
   const char* start = position;
   char* converted = out;
   char* firstZero = nullptr;
   for (;;) {
+    if (end - position >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, position, 8);
+      if (eightPlainAscii(eight)) {
+        std::memcpy(out, &eight, 8);
+        out += 8;
+        position += 8;
+        continue;
+      }
+    }
     unsigned char byte = static_cast<unsigned char>(*position);
     if (byte < 0x80 && byte > kTextEnd) {
       *out++ = static_cast<char>(byte);
@@ -130,7 +149,13 @@ bool readWordIntoUtf8(char*& position, char*& out, const char** word, unsigned* 
 
 size_t highBytes(const char* position, const char* end) {
   size_t high = 0;
-  for (const char* p = position; p < end; ++p) high += static_cast<unsigned char>(*p) >= 0x80;
+  for (; end - position >= 8; position += 8) {
+    uint64_t eight;
+    std::memcpy(&eight, position, 8);
+    // Each byte's high bit as 1 there, summed into the top byte.
+    high += static_cast<size_t>((((eight & kHighBits) >> 7) * kOnes) >> 56);
+  }
+  for (; position < end; ++position) high += static_cast<unsigned char>(*position) >= 0x80;
   return high;
 }
 
@@ -145,8 +170,8 @@ FileResult readPairsIntoUtf8(char*& position, const char* end, size_t high, CPai
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordIntoUtf8(position, out, &first, &firstLength) ||
-        !readWordIntoUtf8(position, out, &second, &secondLength))
+    if (!readWordIntoUtf8(position, end, out, &first, &firstLength) ||
+        !readWordIntoUtf8(position, end, out, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
     if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
@@ -282,7 +307,6 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
 // True when eight bytes hold 0x02 or 0x03: with its lowest bit cleared, such
 // a byte becomes 0x02, and 0 after the xor.
 bool eightHoldMarker(const char* bytes) {
-  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
   uint64_t eight;
   std::memcpy(&eight, bytes, 8);
   eight = (eight & ~kOnes) ^ (kOnes * kEndMarker);
@@ -319,10 +343,11 @@ class RecordWriter {
       bytesOfText(text.c_str(), text.length());
       return;
     }
-    if (converted_.size() < text.length()) converted_.resize(text.length());
-    const char* end = fits_ ? putCp1252(text.c_str(), text.length(), converted_.data()) : nullptr;
-    fits_ = end != nullptr;
-    if (fits_) bytesOfText(converted_.data(), static_cast<size_t>(end - converted_.data()));
+    // Never empty, so that even an empty text is written from real memory.
+    if (converted_.size() <= text.length()) converted_.resize(text.length() + 1);
+    size_t length;
+    fits_ = fits_ && putCp1252(text.c_str(), text.length(), converted_.data(), &length);
+    if (fits_) bytesOfText(converted_.data(), length);
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }

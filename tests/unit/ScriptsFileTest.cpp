@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -109,6 +110,33 @@ TEST(ScriptsFileTest, ListsThatFitCodePage1252KeepTheirBytesWhereTheProgramRunsI
   std::string text = TempFolder::read(list.fileName.c_str());
   EXPECT_NE(text.find("\xE4iti"), std::string::npos);
   EXPECT_EQ(text.find("\xC3"), std::string::npos);
+}
+
+// The list is longer than the writer's buffer, so that the part already
+// written in code page 1252 is on disk when its last word turns out not to fit.
+TEST(ScriptsFileTest, AListWhoseLastWordNeedsUtf8IsWrittenWholeInUtf8) {
+  TempFolder folder;
+  EncodingScope utf8(TextEncoding::kUtf8);
+  WordList list;
+  list.firstLanguage = u8"Français";
+  char word[32];
+  for (int i = 0; i < 10000; ++i) {
+    std::snprintf(word, sizeof word, u8"päivä%05d", i);
+    list.pairs.append(word, u8"día", i % 2);
+  }
+  list.pairs.append(u8"дом", "house", 0);
+  list.fileName = folder.path("last.wdl").c_str();
+  ASSERT_EQ(writeWordFile(list), FileResult::Ok);
+  std::string bytes = TempFolder::read(list.fileName.c_str());
+  EXPECT_EQ(bytes.substr(0, 8), std::string(kUtf8WordFileFixedBytes, 8));
+  EXPECT_EQ(bytes.find("\xE4"), std::string::npos);
+
+  WordList read;
+  ASSERT_EQ(open(read, list.fileName.c_str(), kFormatNone, kSkip), FileResult::Ok);
+  EXPECT_EQ(read.firstLanguage, list.firstLanguage);
+  EXPECT_EQ(firstWords(read), firstWords(list));
+  EXPECT_EQ(bytesOf(read.pairs.head()->secondWord), u8"día");
+  EXPECT_EQ(read.pairs.head()->next->mark, 1);
 }
 
 TEST(ScriptsFileTest, TextFilesInUtf16AndUtf8CarryEveryScript) {
