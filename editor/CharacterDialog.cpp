@@ -1,5 +1,6 @@
 #include "editor/CharacterDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/RegistryKey.h"
 #include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
@@ -60,7 +61,7 @@ void CharacterDialog::ownerDeactivated(HWND other) {
 LRESULT CharacterDialog::onInitDialog(HWND) {
   readColours();
   placeBelowOwner();
-  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, CWinDC::screenPixelsPerInch()).c_str());
+  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, CDisplayScale::kStandardDpi).c_str());
   measureCells();
   fillCells();
   HWND cells = GetDlgItem(hwnd, IDC_CHARACTER_CELLS);
@@ -130,9 +131,10 @@ void CharacterDialog::placeBelowOwner() {
   GetWindowRect(hwnd, &own);
   int width = own.right - own.left, height = own.bottom - own.top;
   int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  int x = owner.left + kOwnerOffsetX, y = owner.bottom + kOwnerOffsetY;
-  if (x + width > screenWidth) x = screenWidth - width - kScreenMargin;
-  if (y + height > screenHeight) y = screenHeight - height - kScreenMargin;
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  int x = owner.left + scale(kOwnerOffsetX), y = owner.bottom + scale(kOwnerOffsetY);
+  if (x + width > screenWidth) x = screenWidth - width - scale(kScreenMargin);
+  if (y + height > screenHeight) y = screenHeight - height - scale(kScreenMargin);
   SetWindowPos(hwnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -152,8 +154,9 @@ void CharacterDialog::measureCells() {
     }
   }
   ReleaseDC(nullptr, screen);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest.cx + kCellMargin, 0);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest.cy + kCellMargin);
+  const int margin = CDisplayScale::of(hwnd)(kCellMargin);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest.cx + margin, 0);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest.cy + margin);
 }
 
 // The list has no strings: each item's data is its character code.

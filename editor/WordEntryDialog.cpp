@@ -1,5 +1,6 @@
 #include "editor/WordEntryDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinControl.h"
 #include "quiz/FontDescription.h"
 #include "quiz/Settings.h"
@@ -37,10 +38,11 @@ LRESULT WordEntryDialog::onActivate(UINT state, BOOL minimized, HWND other) {
 
 void WordEntryDialog::setUpEdits() {
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
-  int height = lineHeightFor(settings_.Font, kTallestEdit);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int height = scale(lineHeightFor(settings_.Font, kTallestEdit));
   for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {
     if (font) SendDlgItemMessageA(hwnd, id, WM_SETFONT, font, TRUE);
-    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, kEditWidth, height);
+    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, scale(kEditWidth), height);
   }
 }
 

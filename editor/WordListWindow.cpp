@@ -2,6 +2,7 @@
 
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
+#include "framework/DisplayScale.h"
 #include "resources/QuizResourceIds.h"
 
 #include <algorithm>
@@ -138,23 +139,26 @@ void WordListWindow::readSettings(DWORD* toolbarFlags, RECT* place, int* widths)
   *toolbarFlags = Settings::kDefaultToolbar;
   settings_.readNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags);
   *toolbarFlags &= WordListToolBar::kAllFlags;
+  // The place and the widths are stored at 96 dots per inch.
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   INT32 stored[4] = {kDefaultPlace.left, kDefaultPlace.top, kDefaultPlace.right, kDefaultPlace.bottom};
   settings_.readBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
-  *place = RECT{stored[0], stored[1], stored[2], stored[3]};
+  *place = scale(RECT{stored[0], stored[1], stored[2], stored[3]});
   // A place that is too small or on no screen would hide the window.
-  if (place->right - place->left < kMinimumSide || place->bottom - place->top < kMinimumSide ||
+  if (place->right - place->left < scale(kMinimumSide) || place->bottom - place->top < scale(kMinimumSide) ||
       !MonitorFromRect(place, MONITOR_DEFAULTTONULL))
-    *place = kDefaultPlace;
+    *place = scale(kDefaultPlace);
   INT32 columns[2] = {Settings::kDefaultColumnWidth, Settings::kDefaultColumnWidth};
   settings_.readBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
-  widths[0] = columns[0];
-  widths[1] = columns[1];
+  widths[0] = scale(columns[0]);
+  widths[1] = scale(columns[1]);
 }
 
 void WordListWindow::writeSettings() const {
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   INT32 columns[2];
   for (int column = 0; column < 2; ++column)
-    columns[column] = static_cast<INT32>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0));
+    columns[column] = scale.standard(static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0)));
   settings_.writeBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
   RECT place;
   GetWindowRect(hwnd, &place);
@@ -163,7 +167,8 @@ void WordListWindow::writeSettings() const {
     getPlacement(&placement);
     place = placement.rcNormalPosition;
   }
-  INT32 stored[4] = {place.left, place.top, place.right, place.bottom};
+  INT32 stored[4] = {scale.standard(place.left), scale.standard(place.top), scale.standard(place.right),
+                     scale.standard(place.bottom)};
   settings_.writeBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
   settings_.writeNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags());
 }

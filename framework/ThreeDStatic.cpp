@@ -1,5 +1,7 @@
 #include "framework/ThreeDStatic.h"
 
+#include "framework/DisplayScale.h"
+
 #include <cstring>
 #include <new>
 #include <string>
@@ -91,43 +93,42 @@ void CThreeDStatic::paint() {
   HDC dc = BeginPaint(window_, &ps);
   if (!dc) return;
   HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-  HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-  HGDIOBJ oldBrush = SelectObject(dc, face);
-  HGDIOBJ oldPen = SelectObject(dc, light);
+  HBRUSH light = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
+  HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
   HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
   RECT client;
   GetClientRect(window_, &client);
-  drawFrame(dc, client, face, light, shadow);
-  drawText(dc, client);
+  const CDisplayScale scale = CDisplayScale::of(window_);
+  drawFrame(dc, client, scale, face, light, shadow);
+  drawText(dc, client, scale);
   SelectObject(dc, oldFont);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
   DeleteObject(shadow);
   DeleteObject(light);
   DeleteObject(face);
   EndPaint(window_, &ps);
 }
 
-void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light,
-                              HPEN shadow) const {
-  const RECT& r = client;
+// The sunken frame: a light outline, a shadow outline over it that leaves the
+// light one on the right and at the bottom, and a light line inside along the
+// top and the left; every line one pixel wide at 96 dots per inch.
+void CThreeDStatic::drawFrame(HDC dc, const RECT& r, const CDisplayScale& scale, HBRUSH face, HBRUSH light,
+                              HBRUSH shadow) const {
+  FillRect(dc, &r, face);
   if (GetWindowLongA(window_, GWL_STYLE) & kSunken) {
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SelectObject(dc, shadow);
-    Rectangle(dc, r.left, r.top, r.right - 1, r.bottom - 1);
-    SelectObject(dc, light);
-    MoveToEx(dc, r.right - 3, r.top + 1, nullptr);
-    LineTo(dc, r.left + 1, r.top + 1);
-    LineTo(dc, r.left + 1, r.bottom - 2);
-    SelectObject(dc, face);
-  } else {
-    SelectObject(dc, GetStockObject(NULL_PEN));
-    Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
+    const int w = scale(1);
+    const RECT shadows[] = {{r.left, r.top, r.right - w, r.top + w},
+                            {r.left, r.top, r.left + w, r.bottom - w},
+                            {r.right - 2 * w, r.top, r.right - w, r.bottom - w},
+                            {r.left, r.bottom - 2 * w, r.right - w, r.bottom - w}};
+    for (const RECT& band : shadows) FillRect(dc, &band, shadow);
+    const RECT lights[] = {{r.right - w, r.top, r.right, r.bottom},
+                           {r.left, r.bottom - w, r.right, r.bottom},
+                           {r.left + w, r.top + w, r.right - 2 * w, r.top + 2 * w},
+                           {r.left + w, r.top + w, r.left + 2 * w, r.bottom - 2 * w}};
+    for (const RECT& band : lights) FillRect(dc, &band, light);
   }
   if (GetFocus() == window_) {
-    RECT focus = {r.left + 1, r.top + 1, r.right - 2, r.bottom - 2};
+    RECT focus = {r.left + scale(1), r.top + scale(1), r.right - scale(2), r.bottom - scale(2)};
     DrawFocusRect(dc, &focus);
   }
 }
@@ -138,9 +139,9 @@ void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN ligh
 // with the advances it was measured with, so that it ends exactly where the
 // next one starts (a font whose drawn advances differ from its measured ones
 // would otherwise run into the next run, over a trailing space).
-void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
-  const int limit = client.right - 3;
-  const RECT box = {client.left + 4, client.top + 2, client.right - 4, client.bottom - 2};
+void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& scale) const {
+  const int limit = client.right - scale(3);
+  const RECT box = {client.left + scale(4), client.top + scale(2), client.right - scale(4), client.bottom - scale(2)};
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

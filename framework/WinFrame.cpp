@@ -1,5 +1,6 @@
 #include "framework/WinFrame.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 
 CWinFrame::~CWinFrame() {
@@ -49,9 +50,10 @@ WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
   return message.wParam;
 }
 
-void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight) {
-  const int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                     2 * GetSystemMetrics(SM_CYDLGFRAME) + clientHeight;
-  limits->ptMinTrackSize.x = minimumWidth;
+void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight) {
+  const CDisplayScale scale = CDisplayScale::of(window);
+  const int height = scale.metric(SM_CYCAPTION) + scale.metric(SM_CYMENU) + 2 * scale.metric(SM_CYDLGFRAME) +
+                     scale(clientHeight);
+  limits->ptMinTrackSize.x = scale(minimumWidth);
   limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
 }

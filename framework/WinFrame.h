@@ -26,8 +26,9 @@ class CWinFrame : public CWinBase {
 };
 
 // Answers WM_GETMINMAXINFO for a window that only grows in width, from
-// minimumWidth on: its height is a caption, a menu bar and clientHeight.
-void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight);
+// minimumWidth on: its height is a caption, a menu bar and clientHeight. The
+// sizes are at 96 dots per inch and follow the window's scale.
+void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight);
 
 // Runs GetMessageA until the quit message, offering each message to the
 // accelerator table (when there is one) aimed at window. Answers the quit

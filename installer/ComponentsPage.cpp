@@ -53,7 +53,7 @@ void ComponentsPage::showDetails() {
 }
 
 LRESULT ComponentsPage::onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) {
-  if (id == IDC_COMPONENT_LIST) list_.measure(item);
+  if (id == IDC_COMPONENT_LIST) list_.measure(hwnd, item);
   return TRUE;
 }
 

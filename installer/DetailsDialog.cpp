@@ -56,7 +56,7 @@ void DetailsDialog::showNested() {
 }
 
 LRESULT DetailsDialog::onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) {
-  if (id == IDC_COMPONENT_LIST) list_.measure(item);
+  if (id == IDC_COMPONENT_LIST) list_.measure(hwnd, item);
   return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editor/AddWordsDialog.h"
 #include "editor/PropertiesDialog.h"
+#include "framework/DisplayScale.h"
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
@@ -96,7 +97,8 @@ LRESULT QuizWindow::onInitDialog(HWND) {
                    settings_.askSecond() ? IDC_QUIZ_SECOND_TO_FIRST : IDC_QUIZ_FIRST_TO_SECOND);
   DWORD width = Settings::kDefaultMainWidth;
   settings_.readNumber(Settings::kSettingsKey, Settings::kMainWidth, &width);
-  SetWindowPos(hwnd, nullptr, 0, 0, static_cast<int>(width), kInitialHeight, SWP_NOMOVE | SWP_NOZORDER);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  SetWindowPos(hwnd, nullptr, 0, 0, scale(static_cast<int>(width)), scale(kInitialHeight), SWP_NOMOVE | SWP_NOZORDER);
   loadCommandLine();
   CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, BST_CHECKED);
   DragAcceptFiles(hwnd, TRUE);
@@ -192,20 +194,23 @@ LRESULT QuizWindow::onActivate(UINT state, BOOL, HWND other) {
   return 0;
 }
 
+// The layout's sizes are at 96 dots per inch: w is the width at that scale.
 LRESULT QuizWindow::onSize(UINT type, int width, int) {
   if (type == SIZE_MINIMIZED) return 0;
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int w = scale.standard(width);
   const int buttons[] = {IDC_QUIZ_CHECK, IDC_QUIZ_GIVE_HELP, IDC_QUIZ_CHARACTER,
                          IDC_QUIZ_OPEN, IDC_QUIZ_SAVE, IDC_QUIZ_CLOSE};
-  for (int i = 0; i < 6; ++i) placeControl(buttons[i], width - 135, 10 + 33 * i, kKeep, kKeep);
+  for (int i = 0; i < 6; ++i) placeControl(buttons[i], scale(w - 135), scale(10 + 33 * i), kKeep, kKeep);
   const int lines[] = {IDC_QUIZ_QUESTION_LABEL, IDC_QUIZ_RESULT, IDC_QUIZ_RIGHT_ANSWER, IDC_QUIZ_YOUR_ANSWER};
-  for (int id : lines) placeControl(id, kKeep, kKeep, width - 160, 23);
-  placeControl(IDC_QUIZ_QUESTION_WORD, kKeep, kKeep, width - 160, 26);
-  placeControl(IDC_QUIZ_POINTS, kKeep, kKeep, width - 160, 18);
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, width - 160, kKeep);
-  placeControl(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (width - 132) / 2, 21);
-  placeControl(IDC_QUIZ_FIRST_TO_SECOND, (width - 125) / 2, 215, (width - 132) / 2, 21);
-  placeControl(IDC_QUIZ_ASK_PREVIOUS, width - 120, 215, kKeep, kKeep);
-  placeControl(kSeparatorId, kKeep, kKeep, width - 10, 2);
+  for (int id : lines) placeControl(id, kKeep, kKeep, scale(w - 160), scale(23));
+  placeControl(IDC_QUIZ_QUESTION_WORD, kKeep, kKeep, scale(w - 160), scale(26));
+  placeControl(IDC_QUIZ_POINTS, kKeep, kKeep, scale(w - 160), scale(18));
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, scale(w - 160), kKeep);
+  placeControl(IDC_QUIZ_SECOND_TO_FIRST, scale(5), scale(215), scale((w - 132) / 2), scale(21));
+  placeControl(IDC_QUIZ_FIRST_TO_SECOND, scale((w - 125) / 2), scale(215), scale((w - 132) / 2), scale(21));
+  placeControl(IDC_QUIZ_ASK_PREVIOUS, scale(w - 120), scale(215), kKeep, kKeep);
+  placeControl(kSeparatorId, kKeep, kKeep, scale(w - 10), scale(2));
   InvalidateRect(hwnd, nullptr, TRUE);
   return 0;
 }
@@ -226,7 +231,7 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
 
 LRESULT QuizWindow::defaultProcedure(UINT messageId, WPARAM wParam, LPARAM lParam) {
   if (messageId == WM_GETMINMAXINFO) {
-    keepWindowHeight(reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
+    keepWindowHeight(hwnd, reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
     return TRUE;
   }
   if (settings_.messageNumber != 0 && messageId == settings_.messageNumber) {
@@ -544,7 +549,8 @@ void QuizWindow::finishClosing() {
   placement.length = sizeof placement;
   GetWindowPlacement(hwnd, &placement);
   const RECT& outer = placement.rcNormalPosition;
-  settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(outer.right - outer.left));
+  const int width = CDisplayScale::of(hwnd).standard(outer.right - outer.left);
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(width));
   autosave_.deleteOwnFile();
   KillTimer(hwnd, QuizTimer::kAutosave);
 }
@@ -700,7 +706,8 @@ void QuizWindow::applyUserFont() {
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, lineHeightFor(settings_.Font, kTallestAnswerBox));
+  const int height = CDisplayScale::of(hwnd)(lineHeightFor(settings_.Font, kTallestAnswerBox));
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, height);
 }
 
 void QuizWindow::setDefaultButton(UINT id) { SendMessageA(hwnd, DM_SETDEFID, id, 0); }
