@@ -31,6 +31,11 @@ RECT CDisplayScale::operator()(const RECT& rect) const {
   return {(*this)(rect.left), (*this)(rect.top), (*this)(rect.right), (*this)(rect.bottom)};
 }
 
+int CDisplayScale::imageStep() const {
+  const int percent = dpi * 100 / kStandardDpi;
+  return percent < 125 ? 0 : percent < 175 ? 1 : 2;
+}
+
 int CDisplayScale::metric(int index) const {
   static const MetricsForDpi metricsForDpi = newerUserFunction<MetricsForDpi>("GetSystemMetricsForDpi");
   return metricsForDpi ? metricsForDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);

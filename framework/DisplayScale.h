@@ -19,6 +19,13 @@ class CDisplayScale {
   RECT operator()(const RECT& rect) const;
   // A size at this scale, back at 96 dots per inch (for what is stored).
   int standard(int size) const { return MulDiv(size, kStandardDpi, dpi); }
+  // Pictures come at 100%, 150% and 200%, each at its resource id plus
+  // kImageIdStep times its step: the step (0, 1 or 2) nearest to this scale,
+  // the id and the size of a picture that is size pixels big at 100%.
+  static const int kImageIdStep = 100;
+  int imageStep() const;
+  int imageId(int id) const { return id + kImageIdStep * imageStep(); }
+  int imageSize(int size) const { return size * (2 + imageStep()) / 2; }
   // GetSystemMetrics at this scale.
   int metric(int index) const;
   // A font described at 96 dots per inch, at this scale; and back.

@@ -43,11 +43,12 @@ int wideListHeight(HWND dialog, HWND list, const CDisplayScale& scale) {
 
 }  // namespace
 
+// The marks nearest to the screen's scale.
 ComponentList::ComponentList(const SizeText& sizes)
     : sizes_(sizes),
-      chosen_(loadBitmap(MAKEINTRESOURCEA(IDB_CHOSEN))),
-      required_(loadBitmap(MAKEINTRESOURCEA(IDB_REQUIRED))),
-      partlyChosen_(loadBitmap(MAKEINTRESOURCEA(IDB_PARTLY_CHOSEN))) {}
+      chosen_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_CHOSEN)))),
+      required_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_REQUIRED)))),
+      partlyChosen_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_PARTLY_CHOSEN)))) {}
 
 ComponentList::~ComponentList() {
   for (HBITMAP bitmap : {chosen_, required_, partlyChosen_}) {
@@ -115,7 +116,7 @@ void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
   if (HBITMAP mark = markOf(selection.state)) {
     HDC memory = CreateCompatibleDC(dc);
     {
-      // The nearest of the mark's sizes, drawn at the list's scale.
+      // The mark's nearest size, stretched to the list's exact scale.
       BITMAP header = {};
       GetObjectA(mark, sizeof header, &header);
       CWinSelection bitmap(memory, mark);

@@ -10,6 +10,7 @@ ComponentsPage::ComponentsPage(SetupScript& script, const SizeText& sizes)
     : WizardPage(IDD_COMPONENTS, InstallString::kComponentsTitle, script, sizes), list_(sizes) {}
 
 LRESULT ComponentsPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   list_.fill(hwnd, script_.selections);
   return TRUE;
 }

@@ -14,6 +14,7 @@ void DetailsDialog::run(HWND owner) {
 }
 
 LRESULT DetailsDialog::onInitDialog(HWND) {
+  picture_.show(hwnd);
   SetDlgItemTextA(hwnd, IDC_DESTINATION, script_.destination.c_str());
   sizes_.showFreeSpace(GetDlgItem(hwnd, IDC_SPACE_AVAILABLE), script_.destination.c_str());
   showSize(parent_.sizeForTotal());

@@ -12,6 +12,7 @@ OptionsPage::OptionsPage(SetupScript& script, const SizeText& sizes)
 // The boxes are placed in pixels at 96 dots per inch; a label's line breaks need a multi-line
 // button to show as lines.
 LRESULT OptionsPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   std::vector<WizardRules::OptionBox> boxes = WizardRules::optionBoxes(script_.options);
   HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
   const CDisplayScale scale = CDisplayScale::of(hwnd);

@@ -266,11 +266,20 @@
 #define IDC_HARD_WORDS_OK 1223
 #define IDC_HARD_WORDS_CANCEL 1224
 
-// Toolbar images of the word list window: 16 x 16, and 24 x 24 for large buttons.
+// Toolbar images of the word list window: 16 x 16, and 24 x 24 for large
+// buttons; at 150% with the id + 100, at 200% with the id + 200.
 #define IDB_TOOLBAR 13004
 #define IDB_TOOLBAR_DISABLED 13008
 #define IDB_TOOLBAR_LARGE 13014
 #define IDB_TOOLBAR_LARGE_DISABLED 13015
+#define IDB_TOOLBAR_150 13104
+#define IDB_TOOLBAR_DISABLED_150 13108
+#define IDB_TOOLBAR_LARGE_150 13114
+#define IDB_TOOLBAR_LARGE_DISABLED_150 13115
+#define IDB_TOOLBAR_200 13204
+#define IDB_TOOLBAR_DISABLED_200 13208
+#define IDB_TOOLBAR_LARGE_200 13214
+#define IDB_TOOLBAR_LARGE_DISABLED_200 13215
 
 #ifndef RC_INVOKED
 #include "framework/Win32.h"
