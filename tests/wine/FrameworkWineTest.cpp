@@ -149,8 +149,9 @@ class EntryApp : public CWinApp {
 }  // namespace
 
 // Sizes at 96 dots per inch go to a scale and come back as they were; the
-// pictures nearest to 120, 144 and 192 dots per inch are those for 100%, 150%
-// and 200% (125% takes the larger); a window's scale is the screen's where the system has no other.
+// pictures for 150% serve 120 dots per inch (a tie takes the larger), 144 and
+// 160, those for 200% serve 192; a window's scale is the screen's where the
+// system has no other.
 WINE_TEST(displayScaleTurnsStandardSizesToTheWindowsScaleAndBack) {
   struct Case {
     int dpi, size, scaled, imageStep, imageSize;
