@@ -17,6 +17,7 @@ const int kKeep = CWinControl::kKeep;
 InputDialog::InputDialog(Settings& settings) : CWinDialog(IDD_INPUT), settings_(settings) {}
 
 LRESULT InputDialog::onInitDialog(HWND) {
+  placeTemplateAtScale();
   accepted = false;
   setText(title.c_str());
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, 0);

@@ -89,6 +89,7 @@ QuizWindow::QuizWindow(QuizApp& app)
       autosave_(app.settings, instances_, app.programFolder().c_str(), programFolderName().c_str()) {}
 
 LRESULT QuizWindow::onInitDialog(HWND) {
+  placeTemplateAtScale();
   broadcast(instances_.hello(), reinterpret_cast<LPARAM>(hwnd));
   if (!SetTimer(hwnd, QuizTimer::kAutosave, kAutosavePeriod, nullptr))
     message(QuizString::kCannotSetTimer, MB_OK | MB_ICONERROR);
