@@ -20,6 +20,7 @@ const int kInitialHeight = 160;
 const int kMinimumWidth = 270;
 const int kClientHeight = 120;
 const int kButtonInset = 94;    // the buttons' distance from the right edge
+const int kButtonWidth = 90;
 const int kQuestionInset = 110;  // the question lines are the width less this
 const int kNumberPartWidth = 50;
 const int kKeep = CWinControl::kKeep;
@@ -287,7 +288,9 @@ void TestWindow::layout() {
   const int x = client.right - scale(kButtonInset);
   placeControl(IDC_TEST_START, x, scale(10), kKeep, kKeep);
   placeControl(IDC_TEST_CANCEL, x, scale(40), kKeep, kKeep);
-  placeControl(IDC_TEST_GIVE_NUMBER, x, scale(78), kKeep, kKeep);
+  // As wide as the buttons: its first 110 pixels would pass the right
+  // edge of a window of the least width.
+  placeControl(IDC_TEST_GIVE_NUMBER, x, scale(78), scale(kButtonWidth), kKeep);
   placeControl(IDC_TEST_CHARACTER, x, scale(70), kKeep, kKeep);
   for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - scale(kQuestionInset), kKeep);
   SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, WM_SIZE, 0, 0);
