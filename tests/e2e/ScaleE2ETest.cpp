@@ -22,6 +22,16 @@ namespace {
 
 const char kWork[] = "C:\\scale";
 
+// The build gives host paths; Wine shows the host's root as Z:.
+std::string hostPath(const char* path) {
+  std::string windows = std::string("Z:") + path;
+  for (char& c : windows)
+    if (c == '/') c = '\\';
+  return windows;
+}
+
+const std::string kInstall = hostPath(INSTALL_EXE), kRemove = hostPath(REMOVE_EXE);
+
 // The test measures texts as the programs draw them: at the prefix's scale.
 bool atPrefixScale() {
   using Aware = BOOL(WINAPI*)();
@@ -56,7 +66,7 @@ void checkDialog(QuizSession& quiz, const LayoutCheck& layout, int command, cons
 
 void walkQuizProgram(const QuizBuild& build) {
   if (!atPrefixScale()) return;
-  std::string bin = quizProgramFolder(build.program);
+  std::string bin = quizProgramFolder("scale");
   std::string path = parentFolder(bin) + "\\words.wdl";
   const WordFileBytes list = {"English", "Finnish", "", "", {{"house", "talo", true}, {"cat", "kissa", true}}};
   if (bin.empty() || !writeFileBytes(path, list.bytes())) return;
@@ -104,7 +114,7 @@ void walkQuizProgram(const QuizBuild& build) {
 // Install.exe from its background to the last wizard page and back out.
 struct InstallWalk {
   TargetProgram program;
-  LayoutCheck layout{INSTALL_EXE};
+  LayoutCheck layout{kInstall};
 
   HWND window(const std::string& title, const char* className = "#32770") {
     WindowQuery query;
@@ -135,7 +145,7 @@ WINE_TEST(kielivis) { walkQuizProgram(kKielivis); }
 WINE_TEST(install) {
   if (!atPrefixScale()) return;
   InstallWalk setup;
-  if (!setup.program.startWithCommandLine(INSTALL_EXE, "", "", kWork)) return;
+  if (!setup.program.startWithCommandLine(kInstall, "", "", kWork)) return;
   checkWhole(setup.layout, setup.window("", "INSTALLWND"), "background");
   HWND sheet = setup.page("Enter destination path");
   if (!sheet) return;
@@ -169,10 +179,10 @@ WINE_TEST(install) {
 // Remove.exe shows message boxes only: the usage and the missing log.
 WINE_TEST(remove) {
   if (!atPrefixScale()) return;
-  LayoutCheck layout(REMOVE_EXE);
+  LayoutCheck layout(kRemove);
   for (const char* arguments : {"/X", ""}) {
     TargetProgram remove;
-    if (!remove.startWithCommandLine(REMOVE_EXE, arguments, "", kWork)) return;
+    if (!remove.startWithCommandLine(kRemove, arguments, "", kWork)) return;
     HWND box = nullptr;
     waitFor([&] { return (box = anyProcessMessageBox("Remove", "")) != nullptr; }, "a message of Remove");
     checkWhole(layout, box, std::string("Remove ") + arguments);
