@@ -3,7 +3,7 @@
 namespace {
 
 using DpiForWindow = UINT(WINAPI*)(HWND);
-using MetricsForDpi = int(WINAPI*)(int, UINT);
+using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 // A user32 function of newer Windows, or null.
 template <typename Function>
@@ -36,9 +36,12 @@ int CDisplayScale::imageStep() const {
   return percent < 125 ? 0 : percent < 175 ? 1 : 2;
 }
 
-int CDisplayScale::metric(int index) const {
-  static const MetricsForDpi metricsForDpi = newerUserFunction<MetricsForDpi>("GetSystemMetricsForDpi");
-  return metricsForDpi ? metricsForDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+RECT CDisplayScale::outer(const RECT& client, DWORD style, bool menu, DWORD extendedStyle) const {
+  static const AdjustForDpi adjustForDpi = newerUserFunction<AdjustForDpi>("AdjustWindowRectExForDpi");
+  RECT rect = client;
+  if (adjustForDpi) adjustForDpi(&rect, style, menu, extendedStyle, static_cast<UINT>(dpi));
+  else AdjustWindowRectEx(&rect, style, menu, extendedStyle);
+  return rect;
 }
 
 LOGFONTA CDisplayScale::font(const LOGFONTA& standardFont) const {

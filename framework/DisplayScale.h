@@ -26,8 +26,9 @@ class CDisplayScale {
   int imageStep() const;
   int imageId(int id) const { return id + kImageIdStep * imageStep(); }
   int imageSize(int size) const { return size * (2 + imageStep()) / 2; }
-  // GetSystemMetrics at this scale.
-  int metric(int index) const;
+  // The window rectangle around client for a window of these styles, with
+  // the frame, caption and menu bar at this scale.
+  RECT outer(const RECT& client, DWORD style, bool menu, DWORD extendedStyle) const;
   // A font described at 96 dots per inch, at this scale; and back.
   LOGFONTA font(const LOGFONTA& standardFont) const;
   LOGFONTA standardFont(const LOGFONTA& font) const;

@@ -101,9 +101,9 @@ void CWinDialog::placeTemplateAtScale() {
   }
   RECT client;
   GetClientRect(hwnd, &client);
-  RECT outer = {0, 0, x(client.right), y(client.bottom)};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)), GetMenu(hwnd) != nullptr,
-                     static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
+  const RECT outer = scale.outer({0, 0, x(client.right), y(client.bottom)},
+                                 static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)), GetMenu(hwnd) != nullptr,
+                                 static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
   SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -64,8 +64,9 @@ WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
 
 void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight) {
   const CDisplayScale scale = CDisplayScale::of(window);
-  const int height = scale.metric(SM_CYCAPTION) + scale.metric(SM_CYMENU) + 2 * scale.metric(SM_CYDLGFRAME) +
-                     scale(clientHeight);
+  const RECT frame = scale.outer({0, 0, 0, scale(clientHeight)}, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
+                                 true, static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+  const int height = frame.bottom - frame.top;
   limits->ptMinTrackSize.x = scale(minimumWidth);
   limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
 }

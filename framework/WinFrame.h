@@ -32,8 +32,9 @@ class CWinFrame : public CWinBase {
 };
 
 // Answers WM_GETMINMAXINFO for a window that only grows in width, from
-// minimumWidth on: its height is a caption, a menu bar and clientHeight. The
-// sizes are at 96 dots per inch and follow the window's scale.
+// minimumWidth on: its height is a caption, a menu bar, the window's own frame
+// (a sizing frame is wider than a dialog frame) and clientHeight. The sizes
+// are at 96 dots per inch and follow the window's scale.
 void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight);
 
 // Runs GetMessageA until the quit message, offering each message to the

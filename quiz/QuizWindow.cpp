@@ -39,6 +39,8 @@ const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 // Commands whose windows the program does not have yet.
 const UINT kFileCommands[] = {IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE, IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 const int kTallestAnswerBox = 36;
+const int kLineLeft = 5;
+const int kAnswerTop = 81;
 
 // The last part of the registry path (string 28010) names the program's
 // folders, "Verbolt'97" or "Kielivisa'97".
@@ -195,23 +197,35 @@ LRESULT QuizWindow::onActivate(UINT state, BOOL, HWND other) {
   return 0;
 }
 
-// The layout's sizes are at 96 dots per inch: w is the width at that scale.
+// The layout is in pixels at 96 dots per inch, w the width at that scale; the
+// lines stand where the template puts them with its font at that scale, so
+// that no font's dialog units can move them onto each other.
 LRESULT QuizWindow::onSize(UINT type, int width, int) {
   if (type == SIZE_MINIMIZED) return 0;
   const CDisplayScale scale = CDisplayScale::of(hwnd);
   const int w = scale.standard(width);
+  // Edges are scaled, not sizes, so that neighbours stay apart.
+  auto place = [&](int id, int x, int y, int across, int down) {
+    placeControl(id, scale(x), scale(y), across == kKeep ? kKeep : scale(x + across) - scale(x),
+                 down == kKeep ? kKeep : scale(y + down) - scale(y));
+  };
   const int buttons[] = {IDC_QUIZ_CHECK, IDC_QUIZ_GIVE_HELP, IDC_QUIZ_CHARACTER,
                          IDC_QUIZ_OPEN, IDC_QUIZ_SAVE, IDC_QUIZ_CLOSE};
-  for (int i = 0; i < 6; ++i) placeControl(buttons[i], scale(w - 135), scale(10 + 33 * i), kKeep, kKeep);
-  const int lines[] = {IDC_QUIZ_QUESTION_LABEL, IDC_QUIZ_RESULT, IDC_QUIZ_RIGHT_ANSWER, IDC_QUIZ_YOUR_ANSWER};
-  for (int id : lines) placeControl(id, kKeep, kKeep, scale(w - 160), scale(23));
-  placeControl(IDC_QUIZ_QUESTION_WORD, kKeep, kKeep, scale(w - 160), scale(26));
-  placeControl(IDC_QUIZ_POINTS, kKeep, kKeep, scale(w - 160), scale(18));
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, scale(w - 160), kKeep);
-  placeControl(IDC_QUIZ_SECOND_TO_FIRST, scale(5), scale(215), scale((w - 132) / 2), scale(21));
-  placeControl(IDC_QUIZ_FIRST_TO_SECOND, scale((w - 125) / 2), scale(215), scale((w - 132) / 2), scale(21));
-  placeControl(IDC_QUIZ_ASK_PREVIOUS, scale(w - 120), scale(215), kKeep, kKeep);
-  placeControl(kSeparatorId, kKeep, kKeep, scale(w - 10), scale(2));
+  for (int i = 0; i < 6; ++i) place(buttons[i], w - 135, 10 + 33 * i, kKeep, kKeep);
+  struct Line {
+    int id, top, height;
+  };
+  const Line lines[] = {{IDC_QUIZ_QUESTION_LABEL, 10, 23}, {IDC_QUIZ_QUESTION_WORD, 39, 26},
+                        {IDC_QUIZ_RESULT, 119, 23},         {IDC_QUIZ_RIGHT_ANSWER, 143, 23},
+                        {IDC_QUIZ_YOUR_ANSWER, 166, 23},    {IDC_QUIZ_POINTS, 190, 18}};
+  for (const Line& line : lines) place(line.id, kLineLeft, line.top, w - 160, line.height);
+  place(IDC_QUIZ_ANSWER_LABEL, kLineLeft + 1, 67, kKeep, kKeep);
+  place(IDC_QUIZ_ANSWER, kLineLeft, kAnswerTop, w - 160, kKeep);
+  // Two pixels narrower than (w - 132) / 2, which would reach into the next.
+  place(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (w - 132) / 2 - 2, 21);
+  place(IDC_QUIZ_FIRST_TO_SECOND, (w - 125) / 2, 215, (w - 132) / 2, 21);
+  place(IDC_QUIZ_ASK_PREVIOUS, w - 120, 215, kKeep, kKeep);
+  place(kSeparatorId, kLineLeft, 213, w - 10, 2);
   InvalidateRect(hwnd, nullptr, TRUE);
   return 0;
 }
@@ -707,7 +721,8 @@ void QuizWindow::applyUserFont() {
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
-  const int height = CDisplayScale::of(hwnd)(lineHeightFor(settings_.Font, kTallestAnswerBox));
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int height = scale(kAnswerTop + lineHeightFor(settings_.Font, kTallestAnswerBox)) - scale(kAnswerTop);
   placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, height);
 }
 

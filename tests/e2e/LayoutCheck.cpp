@@ -165,9 +165,11 @@ bool mayOverlap(HWND control) {
   return name == UPDOWN_CLASSA || name == WC_TABCONTROLA || isDialog(control);
 }
 
+// Dialog units turn into pixels one by one, rounded, so that neighbours in a
+// template may share a line of pixels; more than that is an overlap.
 bool overlap(const RECT& a, const RECT& b) {
   RECT common;
-  return IntersectRect(&common, &a, &b) != 0;
+  return IntersectRect(&common, &a, &b) && common.right - common.left > 1 && common.bottom - common.top > 1;
 }
 
 // The room a check box or radio button gives its text: Wine's button draws
