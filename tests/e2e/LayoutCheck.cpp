@@ -152,15 +152,18 @@ std::string show(const RECT& r) {
 
 bool isDialog(HWND window) { return className(window) == "#32770"; }
 
-// Controls that may lie over others by their nature.
+// Controls that may lie over others by their nature, and statics that show
+// nothing (no text, no image).
 bool mayOverlap(HWND control) {
   const std::string name = className(control);
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (name == "Button") return (style & BS_TYPEMASK) == BS_GROUPBOX;
   if (name == "Static") {
     const LONG type = style & SS_TYPEMASK;
-    return type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_SIMPLE &&
-           type != SS_LEFTNOWORDWRAP && type != SS_ICON && type != SS_BITMAP;
+    if (type == SS_ICON) return sendNumbers(control, STM_GETICON, 0, 0) == 0;
+    if (type == SS_BITMAP) return sendNumbers(control, STM_GETIMAGE, IMAGE_BITMAP, 0) == 0;
+    return (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_SIMPLE &&
+            type != SS_LEFTNOWORDWRAP) || text(control).empty();
   }
   return name == UPDOWN_CLASSA || name == WC_TABCONTROLA || isDialog(control);
 }

@@ -86,6 +86,7 @@ void walkQuizProgram(const QuizBuild& build) {
   if (!test || !setText(control(test, IDC_TEST_FIRST_COUNT), "1")) return;
   postCommand(test, IDC_TEST_START);
   waitFor([&] { return control(test, IDC_TEST_ANSWER) != nullptr; }, "the test's first question");
+  quiz.program.settle();
   checkWhole(layout, test, "test window, running");
   PostMessageA(test, WM_CLOSE, 0, 0);
   quiz.program.waitForGone(test);
@@ -165,8 +166,8 @@ WINE_TEST(install) {
   // The sample files (item 2) have parts: a click on them offers Details.
   HWND components = reinterpret_cast<HWND>(sendNumbers(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
   HWND list = control(components, IDC_COMPONENT_LIST);
-  RECT item = sendForRect(list, LB_GETITEMRECT, 2);
-  LPARAM point = MAKELPARAM(item.left + (item.right - item.left) / 2, (item.top + item.bottom) / 2);
+  const int itemHeight = static_cast<int>(sendNumbers(list, LB_GETITEMHEIGHT, 0, 0));
+  LPARAM point = MAKELPARAM(itemHeight * 2, itemHeight * 2 + itemHeight / 2);
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
   PostMessageA(list, WM_LBUTTONUP, 0, point);
   if (waitFor([&] { return IsWindowEnabled(control(components, IDC_DETAILS)) != 0; }, "Details for the samples") &&
