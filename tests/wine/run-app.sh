@@ -48,6 +48,8 @@ shoot() {
   local window
   window=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n1 || true)
   if [ -n "$window" ]; then
+    # The window shows before its contents are painted.
+    sleep 2
     import -window "$window" "${screenshot%.png}$2.png"
   else
     import -window root "${screenshot%.png}$2.png"
