@@ -260,6 +260,14 @@ LRESULT WordListWindow::onSize(UINT type, int, int) {
   return 0;
 }
 
+LRESULT WordListWindow::onDpiChanged(int dpi, const RECT* suggested) {
+  CWinDialog::onDpiChanged(dpi, suggested);
+  buildToolBar(toolbarFlags());
+  widenToToolBar();
+  layout();
+  return 0;
+}
+
 LRESULT WordListWindow::onClose() {
   close();
   return TRUE;

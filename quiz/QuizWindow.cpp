@@ -230,6 +230,16 @@ LRESULT QuizWindow::onSize(UINT type, int width, int) {
   return 0;
 }
 
+LRESULT QuizWindow::onDpiChanged(int dpi, const RECT* suggested) {
+  HFONT previous = settings_.fontHandle;
+  const LOGFONTA shown = CDisplayScale(dpi).font(settings_.Font);
+  settings_.fontHandle = CreateFontIndirectA(&shown);
+  CWinDialog::onDpiChanged(dpi, suggested);
+  applyUserFont();
+  if (previous) DeleteObject(previous);
+  return 0;
+}
+
 LRESULT QuizWindow::onDropFiles(HDROP drop) {
   char path[MAX_PATH] = "";
   DragQueryFileA(drop, 0, path, MAX_PATH);

@@ -113,8 +113,10 @@ class Settings {
   COLORREF DiffColor = kDefaultColors[3];
   COLORREF MissingColor = kDefaultColors[4];
   COLORREF ExtraColor = kDefaultColors[5];
-  LOGFONTA Font;
-  HFONT fontHandle = nullptr;  // made from Font when loading, deleted when saving
+  LOGFONTA Font;  // at 96 dots per inch, as stored
+  // Made from Font at the screen's scale when loading (at the main window's
+  // when it moves to a monitor of another scale), deleted when saving.
+  HFONT fontHandle = nullptr;
   BYTE runBits = 0;
   Leniency leniency;  // both off by default
   // The drill counts every answer into the pair's history (off by default, so
