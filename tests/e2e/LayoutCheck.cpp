@@ -10,97 +10,65 @@ namespace e2e {
 
 namespace {
 
-// Reads a dialog template field by field.
-class TemplateReader {
- public:
-  TemplateReader(const BYTE* data, DWORD size) : begin_(data), data_(data), end_(data + size) {}
+// Reads a DIALOGEX template field by field; every read past its end gives 0
+// and clears ok.
+struct TemplateReader {
+  const BYTE* begin;
+  const BYTE* at;
+  const BYTE* end;
+  bool ok = true;
 
-  bool ok() const { return ok_; }
-  WORD word() { return static_cast<WORD>(number(2)); }
-  DWORD dword() { return number(4); }
-  BYTE byte() { return static_cast<BYTE>(number(1)); }
-  void skip(DWORD count) { take(count); }
-  // A string or an ordinal; the string's characters below 128.
-  std::string nameOrOrdinal() {
-    WORD first = word();
-    if (first == 0xFFFF) {
-      word();
-      return "";
-    }
-    std::string text;
-    for (WORD c = first; c != 0 && ok_; c = word()) text.push_back(static_cast<char>(c < 128 ? c : '?'));
-    return text;
-  }
-  void alignToDword() {
-    while (ok_ && (data_ - begin_) % 4 != 0) take(1);
-  }
-
- private:
-  const BYTE* take(DWORD count) {
-    if (!ok_ || static_cast<DWORD>(end_ - data_) < count) {
-      ok_ = false;
-      return nullptr;
-    }
-    const BYTE* at = data_;
-    data_ += count;
-    return at;
-  }
-  DWORD number(DWORD count) {
-    const BYTE* at = take(count);
+  DWORD number(DWORD size) {
     DWORD value = 0;
-    for (DWORD i = 0; at && i < count; ++i) value |= static_cast<DWORD>(at[i]) << (8 * i);
+    ok = ok && static_cast<DWORD>(end - at) >= size;
+    for (DWORD i = 0; ok && i < size; ++i) value |= static_cast<DWORD>(*at++) << (8 * i);
     return value;
   }
-
-  const BYTE* begin_;
-  const BYTE* data_;
-  const BYTE* end_;
-  bool ok_ = true;
+  void skip(DWORD size) {
+    ok = ok && static_cast<DWORD>(end - at) >= size;
+    if (ok) at += size;
+  }
+  // A text (its characters below 128) or an ordinal (empty).
+  std::string name() {
+    std::string text;
+    WORD first = static_cast<WORD>(number(2));
+    if (first == 0xFFFF) {
+      number(2);
+      return text;
+    }
+    for (WORD c = first; c != 0 && ok; c = static_cast<WORD>(number(2)))
+      text.push_back(static_cast<char>(c < 128 ? c : '?'));
+    return text;
+  }
 };
 
-// The font and control ids of a DIALOG or DIALOGEX template, as the dialog
-// manager makes the font at dpi.
+// The font and control ids of a DIALOGEX template, the font as the dialog
+// manager makes it at dpi.
 bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::set<int>* ids) {
-  TemplateReader reader(data, size);
-  const bool extended = reader.word() == 1 && reader.word() == 0xFFFF;
-  if (!extended) reader = TemplateReader(data, size);
-  DWORD style;
-  if (extended) {
-    reader.dword();
-    reader.dword();
-    style = reader.dword();
-  } else {
-    style = reader.dword();
-    reader.dword();
-  }
-  const int count = reader.word();
+  TemplateReader reader{data, data, data + size};
+  if (reader.number(4) != 0xFFFF0001) return false;
   reader.skip(8);
-  reader.nameOrOrdinal();
-  reader.nameOrOrdinal();
-  reader.nameOrOrdinal();
-  *font = LOGFONTA{};
+  const DWORD style = reader.number(4);
+  const int count = static_cast<int>(reader.number(2));
+  reader.skip(8);
+  for (int text = 0; text < 3; ++text) reader.name();
   if (!(style & DS_SETFONT)) return false;
-  const int points = reader.word();
-  if (extended) {
-    font->lfWeight = reader.word();
-    font->lfItalic = reader.byte();
-    reader.byte();
-  }
-  std::string face = reader.nameOrOrdinal();
-  font->lfHeight = -MulDiv(points, dpi, 72);
+  *font = LOGFONTA{};
+  font->lfHeight = -MulDiv(static_cast<int>(reader.number(2)), dpi, 72);
+  font->lfWeight = static_cast<LONG>(reader.number(2));
+  font->lfItalic = static_cast<BYTE>(reader.number(1));
+  reader.skip(1);
   font->lfCharSet = DEFAULT_CHARSET;
-  std::strncpy(font->lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  for (int i = 0; i < count && reader.ok(); ++i) {
-    reader.alignToDword();
-    if (extended) reader.skip(12);
-    else reader.skip(8);
-    reader.skip(8);
-    ids->insert(extended ? static_cast<int>(reader.dword()) : static_cast<short>(reader.word()));
-    reader.nameOrOrdinal();
-    reader.nameOrOrdinal();
-    reader.skip(reader.word());
+  std::strncpy(font->lfFaceName, reader.name().c_str(), LF_FACESIZE - 1);
+  for (int i = 0; i < count && reader.ok; ++i) {
+    reader.skip((4 - (reader.at - reader.begin) % 4) % 4);
+    reader.skip(20);
+    ids->insert(static_cast<int>(reader.number(4)));
+    reader.name();
+    reader.name();
+    reader.skip(reader.number(2));
   }
-  return reader.ok();
+  return reader.ok;
 }
 
 BOOL CALLBACK collectTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR parameter) {
@@ -197,7 +165,8 @@ std::vector<std::string> LayoutCheck::faults(HWND window) const {
   std::vector<std::string> found;
   RECT outer = {}, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   GetWindowRect(window, &outer);
-  if (!GetParent(window) && (outer.left < 0 || outer.top < 0 || outer.right > screen.right || outer.bottom > screen.bottom))
+  RECT common;
+  if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD) && (!IntersectRect(&common, &outer, &screen) || !EqualRect(&common, &outer)))
     found.push_back("window " + text(window) + " " + show(outer) + " leaves the screen");
   checkChildren(window, &found);
   return found;
@@ -291,8 +260,8 @@ void LayoutCheck::checkToolBar(HWND toolbar, std::vector<std::string>* faults) c
     RECT button = sendForRect(toolbar, TB_GETITEMRECT, i);
     if (button.left < shown.left || button.top < shown.top || button.right > shown.right ||
         button.bottom > shown.bottom)
-      faults->push_back("toolbar button " + std::to_string(i) + " " + show(button) + " leaves the toolbar's visible part " +
-                        show(shown));
+      faults->push_back("toolbar button " + std::to_string(i) + " " + show(button) +
+                        " leaves the toolbar's visible part " + show(shown));
   }
 }
 
