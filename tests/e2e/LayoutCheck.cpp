@@ -165,8 +165,9 @@ std::vector<std::string> LayoutCheck::faults(HWND window) const {
   std::vector<std::string> found;
   RECT outer = {}, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   GetWindowRect(window, &outer);
+  const bool topLevel = !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
   RECT common;
-  if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD) && (!IntersectRect(&common, &outer, &screen) || !EqualRect(&common, &outer)))
+  if (topLevel && (!IntersectRect(&common, &outer, &screen) || !EqualRect(&common, &outer)))
     found.push_back("window " + text(window) + " " + show(outer) + " leaves the screen");
   checkChildren(window, &found);
   return found;
