@@ -1,7 +1,5 @@
 #include "framework/ThreeDButton.h"
 
-#include "framework/DisplayScale.h"
-
 #include <new>
 
 const char CThreeDButton::kClassName[] = "ZTK3DBUTTON";
@@ -327,8 +325,8 @@ HBITMAP CThreeDButton::currentBitmap() const {
   return normalBitmap_;
 }
 
-// Bitmap first, then the caption twice: the shadow one pixel right and down,
-// the main colour on top.
+// Bitmap first, then the caption twice: the shadow one pixel (at 96 dots per
+// inch) right and down, the main colour on top.
 void CThreeDButton::drawContent(HDC dc, RECT area, const CDisplayScale& scale) const {
   const LONG bits = style();
   if (pressed_) OffsetRect(&area, scale(1), scale(1));

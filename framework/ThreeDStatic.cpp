@@ -1,7 +1,5 @@
 #include "framework/ThreeDStatic.h"
 
-#include "framework/DisplayScale.h"
-
 #include <cstring>
 #include <new>
 #include <string>

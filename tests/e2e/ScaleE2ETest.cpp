@@ -113,6 +113,8 @@ void walkQuizProgram(const QuizBuild& build) {
   checkDialog(quiz, layout, IDM_QUIZ_PROPERTIES, "Properties", IDCANCEL);
   checkDialog(quiz, layout, IDM_QUIZ_ADD_WORDS, "Add Words", IDCANCEL);
   checkDialog(quiz, layout, IDM_QUIZ_COMBINE_FILES, "Combine Files", IDCANCEL);
+  checkDialog(quiz, layout, IDM_QUIZ_MARK_HARD_WORDS, "Mark Hard Words", IDC_HARD_WORDS_CANCEL);
+  checkDialog(quiz, layout, IDC_QUIZ_CHARACTER, "Character", IDC_CHARACTER_CLOSE);
   // The word list window gave its rows back: the list counts as changed.
   PostMessageA(quiz.main, WM_CLOSE, 0, 0);
   HWND prompt = quiz.program.waitForDialog(quiz.main);
