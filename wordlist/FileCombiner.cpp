@@ -3,8 +3,8 @@
 #include "framework/BufferedWriter.h"
 #include "framework/FileSystem.h"
 #include "framework/ReplacingFile.h"
-#include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
+#include "wordlist/PairRecordReader.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <algorithm>
@@ -16,65 +16,17 @@
 namespace {
 
 const unsigned kReadFlags = CDiskFile::kRead | CDiskFile::kShareDenyWrite;
-const int kHeaderTexts = 4;
 
-// One source file in memory, with the place of its pair records.
+// One source file, read front to back; what follows its end marker, its
+// history block, is kept once its records are read.
 struct Source {
   CDiskFile file;
-  FileContents contents;
-  const char* records = nullptr;  // the first pair record
-  const char* endMarker = nullptr;
-  uint32_t pairCount = 0;
+  PairRecordReader reader{&file};
+  std::unique_ptr<char[]> rest;
+  size_t restSize = 0;
 
-  const char* end() const { return contents.bytes.get() + contents.size; }
-  HistoryBlockReader histories() const {
-    return HistoryBlockReader(endMarker + 1, static_cast<size_t>(end() - endMarker - 1), pairCount);
-  }
+  HistoryBlockReader histories() const { return HistoryBlockReader(rest.get(), restSize, reader.recordCount()); }
 };
-
-// Passes one text from position up to and past its 0x03; false at a 0x02 or
-// at the end of the bytes.
-bool passText(const char*& position, const char* end) {
-  for (; position < end; ++position) {
-    if (*position == kWordFileEndMarker) return false;
-    if (*position == kWordFileTextEnd) {
-      ++position;
-      return true;
-    }
-  }
-  return false;
-}
-
-// A pair record is two texts, the mark byte and one more byte, neither of
-// them the end marker, as the word file reader requires.
-bool passRecord(const char*& position, const char* end) {
-  if (!passText(position, end) || !passText(position, end)) return false;
-  if (end - position < 2 || position[0] == kWordFileEndMarker || position[1] == kWordFileEndMarker) return false;
-  position += 2;
-  return true;
-}
-
-bool findHeaderEnd(Source* source) {
-  const char* position = source->contents.bytes.get();
-  if (source->contents.size < sizeof kWordFileFixedBytes ||
-      std::memcmp(position, kWordFileFixedBytes, sizeof kWordFileFixedBytes) != 0)
-    return false;
-  position += sizeof kWordFileFixedBytes;
-  for (int i = 0; i < kHeaderTexts; ++i)
-    if (!passText(position, source->end())) return false;
-  source->records = position;
-  return true;
-}
-
-// The records must be whole and ended by the end marker; bytes after it are
-// left out, as the word file reader ignores them.
-bool findEndMarker(Source* source) {
-  const char* position = source->records;
-  for (; position < source->end() && *position != kWordFileEndMarker; ++source->pairCount)
-    if (!passRecord(position, source->end())) return false;
-  source->endMarker = position;
-  return position < source->end();
-}
 
 // A header text comes from the user: the word file's markers inside it would
 // break the file, so they are left out.
@@ -84,23 +36,23 @@ void writeHeaderText(CBufferedWriter& writer, const CText& text) {
   writer.write(kWordFileTextEnd);
 }
 
-void writeExchanged(CBufferedWriter& writer, const Source& source) {
-  const char* position = source.records;
-  while (position < source.endMarker) {
-    const char* first = position;
-    passText(position, source.endMarker);
-    const char* second = position;
-    passText(position, source.endMarker);
-    writer.write(second, static_cast<unsigned>(position - second));
-    writer.write(first, static_cast<unsigned>(second - first));
-    writer.write(position, 2);
-    position += 2;
+// Copies the records up to the end marker, which must be there, and keeps
+// what follows it.
+bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order) {
+  PairRecordReader::Record record;
+  if (order == WordOrder::Reversed) {
+    while (source.reader.next(&record)) {
+      writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
+      writer.write(record.first, static_cast<unsigned>(record.second - record.first));
+      writer.write(record.mark, 2);
+    }
+  } else {
+    const char* records;
+    size_t size;
+    while (source.reader.nextRecords(&records, &size)) writer.write(records, static_cast<unsigned>(size));
   }
-}
-
-void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order) {
-  if (order == WordOrder::Reversed) writeExchanged(writer, source);
-  else writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+  return source.reader.state() == PairRecordReader::State::EndMarker &&
+         source.reader.readRest(&source.rest, &source.restSize);
 }
 
 // The pairs keep their histories: those of the second file follow the first
@@ -114,29 +66,32 @@ void writeHistories(CBufferedWriter& writer, const Source& first, const Source& 
   };
   HistoryBlockReader firstHistories = first.histories(), secondHistories = second.histories();
   firstHistories.readWhole(keep(0));
-  secondHistories.readWhole(keep(first.pairCount));
+  secondHistories.readWhole(keep(first.reader.recordCount()));
   uint16_t latestDay = std::max(firstHistories.latestDay(), secondHistories.latestDay());
-  HistoryBlockWriter block(first.pairCount + second.pairCount, static_cast<uint32_t>(records.size()), latestDay,
+  HistoryBlockWriter block(first.reader.recordCount() + second.reader.recordCount(),
+                           static_cast<uint32_t>(records.size()), latestDay,
                            [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
   for (const auto& record : records) block.add(record.first, record.second);
   block.finish();
 }
 
-CombineResult readResult(FileResult result, CombineResult shortRead) {
-  return result == FileResult::NoMemory ? CombineResult::NoMemory : shortRead;
+// What a source's failure means: reading it or its memory failed, or it is no
+// whole word file.
+CombineResult failure(const Source& source, CombineResult cannotRead, CombineResult unknown) {
+  switch (source.reader.state()) {
+    case PairRecordReader::State::NoMemory: return CombineResult::NoMemory;
+    case PairRecordReader::State::ReadFailed: return cannotRead;
+    default: return unknown;
+  }
 }
 
-CombineResult readSources(const char* firstPath, const char* secondPath, Source* first, Source* second) {
+CombineResult openSources(const char* firstPath, const char* secondPath, Source* first, Source* second) {
   if (!first->file.open(firstPath, kReadFlags, nullptr)) return CombineResult::CannotOpenFirst;
   if (!second->file.open(secondPath, kReadFlags, nullptr)) return CombineResult::CannotOpenSecond;
-  FileResult read = first->contents.read(first->file);
-  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadFirst);
-  read = second->contents.read(second->file);
-  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadSecond);
-  if (!findHeaderEnd(first)) return CombineResult::FirstUnknown;
-  if (!findHeaderEnd(second)) return CombineResult::SecondUnknown;
-  if (!findEndMarker(first)) return CombineResult::FirstUnknown;
-  if (!findEndMarker(second)) return CombineResult::SecondUnknown;
+  if (!first->reader.passHeader())
+    return failure(*first, CombineResult::CannotReadFirst, CombineResult::FirstUnknown);
+  if (!second->reader.passHeader())
+    return failure(*second, CombineResult::CannotReadSecond, CombineResult::SecondUnknown);
   return CombineResult::Ok;
 }
 
@@ -173,19 +128,26 @@ bool sameSourceFiles(const char* first, const char* second) {
 
 CombineResult combineWordFiles(const char* firstPath, const char* secondPath, const char* destination,
                                const FileInfo& header, WordOrder order) {
-  Source first, second;
-  CombineResult result = readSources(firstPath, secondPath, &first, &second);
-  if (result != CombineResult::Ok) return result;
-  first.file.close();
-  second.file.close();
+  // The destination's temporary file is made first, since its check that the
+  // target may be written would meet the sources opened without sharing for
+  // writing when the target is one of them; a source's fault is still the
+  // one reported first.
   CReplacingFile file;
-  if (!file.create(destination, nullptr)) return CombineResult::CannotCreate;
+  bool created = file.create(destination, nullptr);
+  Source first, second;
+  CombineResult result = openSources(firstPath, secondPath, &first, &second);
+  if (result != CombineResult::Ok) return result;
+  if (!created) return CombineResult::CannotCreate;
   CBufferedWriter writer(&file, nullptr);
   writer.write(kWordFileFixedBytes, sizeof kWordFileFixedBytes);
   for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
     writeHeaderText(writer, *text);
-  writeRecords(writer, first, WordOrder::Same);
-  writeRecords(writer, second, order);
+  if (!copyRecords(writer, first, WordOrder::Same))
+    return failure(first, CombineResult::CannotReadFirst, CombineResult::FirstUnknown);
+  if (!copyRecords(writer, second, order))
+    return failure(second, CombineResult::CannotReadSecond, CombineResult::SecondUnknown);
+  first.file.close();
+  second.file.close();
   writer.write(kWordFileEndMarker);
   writeHistories(writer, first, second);
   if (!writer.flush()) return CombineResult::CannotWrite;

@@ -7,6 +7,7 @@
 #include "wordlist/QzlReader.h"
 #include "wordlist/WordFileLayout.h"
 
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -158,6 +159,29 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
   return readText(list, false, question);
 }
 
+// True when eight bytes hold 0x02 or 0x03: with its lowest bit cleared, such
+// a byte becomes 0x02, and 0 after the xor.
+bool eightHoldMarker(const char* bytes) {
+  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  uint64_t eight;
+  std::memcpy(&eight, bytes, 8);
+  eight = (eight & ~kOnes) ^ (kOnes * kEndMarker);
+  return ((eight - kOnes) & ~eight & kHighBits) != 0;
+}
+
+// Looks at texts of eight bytes or more eight at a time, the last eight
+// overlapping the ones before.
+bool holdsMarker(const char* bytes, size_t size) {
+  if (size < 8) {
+    for (size_t at = 0; at < size; ++at)
+      if ((bytes[at] & ~1) == kEndMarker) return true;
+    return false;
+  }
+  for (size_t at = 0; at + 8 < size; at += 8)
+    if (eightHoldMarker(bytes + at)) return true;
+  return eightHoldMarker(bytes + size - 8);
+}
+
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
 // is not written and makes the whole write fail.
@@ -167,8 +191,7 @@ class RecordWriter {
 
   template <class Text>
   void text(const Text& text) {
-    if (std::memchr(text.c_str(), kEndMarker, text.length()) || std::memchr(text.c_str(), kTextEnd, text.length()))
-      storable_ = false;
+    if (holdsMarker(text.c_str(), text.length())) storable_ = false;
     writer_.write(text.c_str(), text.length());
     writer_.write(kTextEnd);
   }
@@ -197,6 +220,7 @@ struct HistoryCount {
 };
 
 void writeHistories(RecordWriter& writer, const CPairList& pairs, const HistoryCount& count) {
+  if (count.pairs == 0) return;  // no block at all, and no second walk through the pairs
   HistoryBlockWriter block(static_cast<uint32_t>(pairs.count()), count.pairs, count.latestDay,
                            [&](const char* bytes, size_t size) { writer.bytes(bytes, size); });
   uint32_t index = 0;
