@@ -1,5 +1,7 @@
 #include "editor/FindHistory.h"
 
+#include "wordlist/Utf8Text.h"
+
 #include <cstddef>
 
 void FindHistory::appendStored(const char* text) {
@@ -8,7 +10,7 @@ void FindHistory::appendStored(const char* text) {
 
 void FindHistory::add(const char* text) {
   for (size_t i = entries_.size(); i-- > 0;)
-    if (entries_[i].compareNoCase(text) == 0) entries_.erase(entries_.begin() + static_cast<long>(i));
+    if (sameIgnoringCase(entries_[i].c_str(), text ? text : "")) entries_.erase(entries_.begin() + static_cast<long>(i));
   entries_.insert(entries_.begin(), CText(text));
   if (entries_.size() > kMaxEntries) entries_.resize(kMaxEntries);
 }

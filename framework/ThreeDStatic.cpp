@@ -176,7 +176,8 @@ int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int li
   SIZE whole = {};
   if (!GetTextExtentExPointA(dc, run, count, 0, nullptr, extents.data(), &whole)) return 0;
   int fitting = CRichText::fittingCount(count, limit - left, [&](int n) { return extents[n - 1]; });
-  if (left + extents[fitting - 1] > limit) return 0;
+  fitting = CRichText::wholeCharacters(run, count, fitting, GetACP() == CP_UTF8);
+  if (fitting == 0 || left + extents[fitting - 1] > limit) return 0;
   std::vector<int> advances(extents.begin(), extents.begin() + fitting);
   for (int k = fitting - 1; k > 0; --k) advances[k] -= advances[k - 1];
   TEXTMETRICA metrics = {};

@@ -5,6 +5,8 @@
 #include "framework/ReplacingFile.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/PairRecordReader.h"
+#include "wordlist/TextConverter.h"
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <algorithm>
@@ -28,19 +30,43 @@ struct Source {
   HistoryBlockReader histories() const { return HistoryBlockReader(rest.get(), restSize, reader.recordCount()); }
 };
 
-// A header text comes from the user: the word file's markers inside it would
-// break the file, so they are left out.
-void writeHeaderText(CBufferedWriter& writer, const CText& text) {
-  for (const char* c = text.c_str(); *c; ++c)
-    if (*c != kWordFileTextEnd && *c != kWordFileEndMarker) writer.write(*c);
+// A header text comes from the user, in the program's encoding: the word
+// file's markers inside it would break the file, so they are left out.
+void writeHeaderText(CBufferedWriter& writer, const CText& text, TextConverter& converter) {
+  std::string converted = converter.convert(text.c_str(), text.length());
+  for (char c : converted)
+    if (c != kWordFileTextEnd && c != kWordFileEndMarker) writer.write(c);
   writer.write(kWordFileTextEnd);
+}
+
+// One text of a pair record from text up to end, its 0x03 included, in the
+// destination's encoding.
+void writeText(CBufferedWriter& writer, const char* text, const char* end, TextConverter& converter) {
+  std::string converted = converter.convert(text, static_cast<size_t>(end - text - 1));
+  writer.write(converted.data(), static_cast<unsigned>(converted.size()));
+  writer.write(kWordFileTextEnd);
+}
+
+// Copies the records of a source whose texts are in another encoding than the
+// destination's, each text converted.
+void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
+  TextConverter converter(source.reader.encoding(), encoding);
+  PairRecordReader::Record record;
+  bool exchanged = order == WordOrder::Reversed;
+  while (source.reader.next(&record)) {
+    writeText(writer, exchanged ? record.second : record.first, exchanged ? record.mark : record.second, converter);
+    writeText(writer, exchanged ? record.first : record.second, exchanged ? record.second : record.mark, converter);
+    writer.write(record.mark, 2);
+  }
 }
 
 // Copies the records up to the end marker, which must be there, and keeps
 // what follows it.
-bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order) {
+bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
   PairRecordReader::Record record;
-  if (order == WordOrder::Reversed) {
+  if (source.reader.encoding() != encoding) {
+    copyConverted(writer, source, order, encoding);
+  } else if (order == WordOrder::Reversed) {
     while (source.reader.next(&record)) {
       writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
       writer.write(record.first, static_cast<unsigned>(record.second - record.first));
@@ -73,6 +99,17 @@ void writeHistories(CBufferedWriter& writer, const Source& first, const Source& 
                            [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
   for (const auto& record : records) block.add(record.first, record.second);
   block.finish();
+}
+
+// Code page 1252 while both files and the header fit it, as combining always
+// wrote; UTF-8 when either file is in UTF-8 or the header needs it.
+TextEncoding destinationEncoding(const Source& first, const Source& second, const FileInfo& header) {
+  if (first.reader.encoding() == TextEncoding::kUtf8 || second.reader.encoding() == TextEncoding::kUtf8)
+    return TextEncoding::kUtf8;
+  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
+  for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+  return TextEncoding::kCp1252;
 }
 
 // What a source's failure means: reading it or its memory failed, or it is no
@@ -112,10 +149,11 @@ UINT combineResultMessageId(CombineResult result) {
 }
 
 AutomaticOrder automaticOrder(const FileInfo& first, const FileInfo& second) {
-  bool firstMatches = first.firstLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
-  bool secondMatches = first.secondLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
-  bool firstCrosses = first.firstLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
-  bool secondCrosses = first.secondLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
+  auto same = [](const CText& a, const CText& b) { return sameIgnoringCase(a.c_str(), b.c_str()); };
+  bool firstMatches = same(first.firstLanguage, second.firstLanguage);
+  bool secondMatches = same(first.secondLanguage, second.secondLanguage);
+  bool firstCrosses = same(first.firstLanguage, second.secondLanguage);
+  bool secondCrosses = same(first.secondLanguage, second.firstLanguage);
   if (firstMatches && secondMatches) return AutomaticOrder::Same;
   if (firstCrosses && secondCrosses) return AutomaticOrder::Reversed;
   if (!firstCrosses && !secondCrosses) return AutomaticOrder::AskNormalOrder;
@@ -139,12 +177,14 @@ CombineResult combineWordFiles(const char* firstPath, const char* secondPath, co
   if (result != CombineResult::Ok) return result;
   if (!created) return CombineResult::CannotCreate;
   CBufferedWriter writer(&file, nullptr);
-  writer.write(kWordFileFixedBytes, sizeof kWordFileFixedBytes);
+  TextEncoding encoding = destinationEncoding(first, second, header);
+  writer.write(wordFileFixedBytes(encoding), sizeof kWordFileFixedBytes);
+  TextConverter headerConverter(programEncoding(), encoding);
   for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
-    writeHeaderText(writer, *text);
-  if (!copyRecords(writer, first, WordOrder::Same))
+    writeHeaderText(writer, *text, headerConverter);
+  if (!copyRecords(writer, first, WordOrder::Same, encoding))
     return failure(first, CombineResult::CannotReadFirst, CombineResult::FirstUnknown);
-  if (!copyRecords(writer, second, order))
+  if (!copyRecords(writer, second, order, encoding))
     return failure(second, CombineResult::CannotReadSecond, CombineResult::SecondUnknown);
   first.file.close();
   second.file.close();

@@ -34,9 +34,11 @@ AutomaticOrder automaticOrder(const FileInfo& first, const FileInfo& second);
 bool sameSourceFiles(const char* first, const char* second);
 
 // Writes destination: the word file's fixed bytes, the four texts of header
-// (without the bytes 0x02 and 0x03; its word count is not used), the pair
-// records of first, those of second in order, the end marker, and the pairs'
-// histories from both files' history blocks (wordlist/HistoryBlock.h). The
+// (in the program's encoding, without the bytes 0x02 and 0x03; its word count
+// is not used), the pair records of first, those of second in order, the end
+// marker, and the pairs' histories from both files' history blocks
+// (wordlist/HistoryBlock.h). The destination is in code page 1252 while both
+// sources and the header fit it, else in UTF-8, every text converted. The
 // sources are read front to back through buffers of fixed size while the
 // result is written beside destination, which it replaces only when both
 // sources were whole and every write succeeded; so a failure leaves every

@@ -26,8 +26,7 @@ bool PairRecordReader::passHeader() {
   unread_ = length;
   while (end_ - begin_ < sizeof kWordFileFixedBytes)
     if (!fill()) return false;
-  if (std::memcmp(buffer_.get() + begin_, kWordFileFixedBytes, sizeof kWordFileFixedBytes) != 0)
-    return fail(State::Damaged);
+  if (!isWordFileStart(buffer_.get() + begin_, &encoding_)) return fail(State::Damaged);
   begin_ += sizeof kWordFileFixedBytes;
   for (int text = 0; text < kHeaderTexts;) {
     if (const char* end = textEnd(begin_)) {

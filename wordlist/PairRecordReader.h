@@ -6,6 +6,7 @@
 // of tens of kilobytes), so that reading a file of any length needs no memory
 // in proportion to it.
 #include "framework/DiskFile.h"
+#include "wordlist/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,9 +33,11 @@ class PairRecordReader {
 
   explicit PairRecordReader(CDiskFile* file);
 
-  // Reads from the start of the open file: its fixed bytes, and passes its
-  // header texts; false when the state is no longer Reading.
+  // Reads from the start of the open file: its fixed bytes, either kind,
+  // and passes its header texts; false when the state is no longer Reading.
   bool passHeader();
+  // The encoding of the file's texts, by its fixed bytes.
+  TextEncoding encoding() const { return encoding_; }
   // The next record; false at the end marker or on a failure (see state()).
   bool next(Record* record);
   // The next records, as many as lie whole in the buffer, one after another:
@@ -63,5 +66,6 @@ class PairRecordReader {
   size_t end_ = 0;         // the end of the bytes read
   size_t firstMarker_ = 0; // the first 0x02 from begin_, or end_ when none was read yet
   State state_ = State::Reading;
+  TextEncoding encoding_ = TextEncoding::kCp1252;
   uint32_t recordCount_ = 0;
 };
