@@ -439,7 +439,7 @@ void QuizWindow::combineFiles() {
 void QuizWindow::openCharacter() {
   restoreDefaultButton(IDC_QUIZ_CHECK, IDC_QUIZ_CHARACTER);
   character_.open(hwnd, settings_,
-                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
+                  [this](const std::string& character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
 }
 
 // New languages change the question's label as well as the direction
