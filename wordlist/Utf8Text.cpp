@@ -1,6 +1,7 @@
 #include "wordlist/Utf8Text.h"
 
-#include <cstdint>
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Codec.h"
 
 namespace {
 
@@ -18,67 +19,54 @@ bool hasByteOrderMark(const unsigned char* text, size_t size) {
   return size >= 3 && text[0] == kByteOrderMark[0] && text[1] == kByteOrderMark[1] && text[2] == kByteOrderMark[2];
 }
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool inUtf8() { return programEncoding() == TextEncoding::kUtf8; }
 
-// The character of the well-formed sequence at text, and its length in
-// *length; 0 in *length when the bytes there are not well-formed UTF-8.
-uint32_t decode(const unsigned char* text, size_t size, size_t* length) {
-  unsigned char lead = text[0];
-  *length = 0;
-  if (lead < 0x80) {
-    *length = 1;
-    return lead;
+void appendUtf16(std::wstring* out, uint32_t character) {
+  if (character < 0x10000) {
+    out->push_back(static_cast<wchar_t>(character));
+  } else {
+    character -= 0x10000;
+    out->push_back(static_cast<wchar_t>(0xD800 | character >> 10));
+    out->push_back(static_cast<wchar_t>(0xDC00 | (character & 0x3FF)));
   }
-  size_t count;
-  uint32_t character, lowest;
-  if (lead >= 0xC2 && lead <= 0xDF) count = 2, character = lead & 0x1F, lowest = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF) count = 3, character = lead & 0x0F, lowest = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4) count = 4, character = lead & 0x07, lowest = 0x10000;
-  else return 0;
-  if (size < count) return 0;
-  for (size_t i = 1; i < count; ++i) {
-    if (!isContinuation(text[i])) return 0;
-    character = character << 6 | (text[i] & 0x3F);
-  }
-  // Overlong forms, surrogates and characters beyond U+10FFFF are not UTF-8.
-  if (character < lowest || (character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF) return 0;
-  *length = count;
-  return character;
 }
 
-// The code page's byte for character, or -1 when it has none.
-int toCp1252(uint32_t character) {
+}  // namespace
+
+uint32_t cp1252Character(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+int cp1252Byte(uint32_t character) {
   if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<int>(character);
   for (int i = 0; i < 32; ++i)
     if (kHighControls[i] == character) return 0x80 + i;
   return -1;
 }
 
-void appendUtf8(std::string* out, uint32_t character) {
-  if (character < 0x80) {
-    out->push_back(static_cast<char>(character));
-  } else if (character < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | character >> 6));
-    out->push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xE0 | character >> 12));
-    out->push_back(static_cast<char>(0x80 | (character >> 6 & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  }
-}
-
-}  // namespace
-
 bool isUtf8Text(const char* text, size_t size) {
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
   if (hasByteOrderMark(bytes, size)) return true;
   bool beyondAscii = false;
   for (size_t i = 0, length; i < size; i += length) {
-    decode(bytes + i, size - i, &length);
+    decodeUtf8(bytes + i, size - i, &length);
     if (length == 0) return false;
     beyondAscii |= length > 1;
   }
   return beyondAscii;
+}
+
+bool isWellFormedUtf8(const char* text, size_t size) {
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
+  for (size_t i = 0, length; i < size; i += length) {
+    if (bytes[i] < 0x80) {
+      length = 1;
+      continue;
+    }
+    decodeUtf8(bytes + i, size - i, &length);
+    if (length == 0) return false;
+  }
+  return true;
 }
 
 std::string utf8ToCp1252(const char* text, size_t size, std::vector<int>* badLines) {
@@ -88,8 +76,8 @@ std::string utf8ToCp1252(const char* text, size_t size, std::vector<int>* badLin
   int line = 1;
   size_t i = hasByteOrderMark(bytes, size) ? 3 : 0;
   for (size_t length; i < size; i += length ? length : 1) {
-    uint32_t character = decode(bytes + i, size - i, &length);
-    int converted = length ? toCp1252(character) : -1;
+    uint32_t character = decodeUtf8(bytes + i, size - i, &length);
+    int converted = length ? cp1252Byte(character) : -1;
     if (converted < 0) {
       out.push_back(kReplacement);
       if (badLines->empty() || badLines->back() != line) badLines->push_back(line);
@@ -104,9 +92,100 @@ std::string utf8ToCp1252(const char* text, size_t size, std::vector<int>* badLin
 std::string cp1252ToUtf8(const char* text, size_t size) {
   std::string out;
   out.reserve(size + size / 8);
-  for (size_t i = 0; i < size; ++i) {
-    unsigned char byte = static_cast<unsigned char>(text[i]);
-    appendUtf8(&out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+  for (size_t i = 0; i < size; ++i) appendUtf8(&out, cp1252Character(static_cast<unsigned char>(text[i])));
+  return out;
+}
+
+bool fitsCp1252(const std::string& utf8) {
+  for (size_t i = 0, length; i < utf8.size(); i += length) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      length = 1;
+      continue;
+    }
+    uint32_t character = decodeUtf8(utf8, i, &length);
+    if (length == 0 || cp1252Byte(character) < 0) return false;
+  }
+  return true;
+}
+
+std::string fromUtf8(const std::string& utf8, bool* lost) {
+  if (inUtf8()) return utf8;
+  std::vector<int> badLines;
+  std::string converted = utf8ToCp1252(utf8.data(), utf8.size(), &badLines);
+  if (lost && !badLines.empty()) *lost = true;
+  return converted;
+}
+
+std::string toUtf8(const std::string& text) {
+  return inUtf8() ? text : cp1252ToUtf8(text.data(), text.size());
+}
+
+size_t nextCharacter(const std::string& text, size_t at) {
+  if (at >= text.size()) return text.size();
+  if (!inUtf8() || static_cast<unsigned char>(text[at]) < 0x80) return at + 1;
+  size_t length;
+  decodeUtf8(text, at, &length);
+  return at + (length ? length : 1);
+}
+
+size_t previousCharacter(const std::string& text, size_t at) {
+  if (at == 0) return 0;
+  if (at > text.size()) at = text.size();
+  if (!inUtf8()) return at - 1;
+  // A well-formed sequence is at most four bytes, its first not a
+  // continuation byte; anything else ending here is a stray byte.
+  for (size_t back = 2; back <= 4 && back <= at; ++back) {
+    if ((static_cast<unsigned char>(text[at - back + 1]) & 0xC0) != 0x80) break;
+    size_t length;
+    decodeUtf8(text, at - back, &length);
+    if (length == back) return at - back;
+  }
+  return at - 1;
+}
+
+size_t characterCount(const std::string& text) {
+  if (!inUtf8()) return text.size();
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); i = nextCharacter(text, i)) ++count;
+  return count;
+}
+
+uint32_t characterAt(const std::string& text, size_t at) {
+  if (at >= text.size()) return 0;
+  unsigned char byte = static_cast<unsigned char>(text[at]);
+  if (!inUtf8()) return cp1252Character(byte);
+  size_t length;
+  uint32_t character = decodeUtf8(text, at, &length);
+  return length ? character : kReplacementCharacter;
+}
+
+std::wstring utf16Of(const std::string& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); i = nextCharacter(text, i)) appendUtf16(&out, characterAt(text, i));
+  return out;
+}
+
+std::string fromUtf16(const std::wstring& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t unit = static_cast<uint32_t>(text[i]) & 0xFFFF;
+    uint32_t character = unit;
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
+      uint32_t low = static_cast<uint32_t>(text[i + 1]) & 0xFFFF;
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        character = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      }
+    }
+    if (character >= 0xD800 && character <= 0xDFFF) character = kReplacementCharacter;
+    if (inUtf8()) {
+      appendUtf8(&out, character);
+    } else {
+      int byte = cp1252Byte(character);
+      out.push_back(byte < 0 ? kReplacement : static_cast<char>(byte));
+    }
   }
   return out;
 }

@@ -1,7 +1,10 @@
 #include "wordlist/Utf8Text.h"
 #include "wordlist/WordFile.h"
 
+#include "tests/unit/EncodingScope.h"
 #include "tests/unit/TempFiles.h"
+
+#include "framework/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -72,4 +75,84 @@ TEST(Utf8TextTest, TextImportAsksAboutEachLineItCannotHoldByItsNumber) {
     ASSERT_EQ(writeUtf8Text(list), FileResult::Ok);
     EXPECT_EQ(TempFolder::read(list.fileName.c_str()), "caf\xC3\xA9\tkahvila\r\n");
   }
+}
+
+TEST(Utf8TextTest, StepsOverWholeCharactersInEveryScript) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<size_t> starts;
+  } cases[] = {
+      {"Polish", u8"żół", {0, 2, 4}},
+      {"Greek", u8"λόγ", {0, 2, 4}},
+      {"Japanese", u8"日本", {0, 3}},
+      {"Korean and an emoji", u8"한😀", {0, 3}},
+      {"Arabic", u8"سلام", {0, 2, 4, 6}},
+      {"stray and cut bytes", "a\xFF\xC3\xE6\x97", {0, 1, 2, 3, 4}},
+  };
+  for (const Case& c : cases) {
+    std::vector<size_t> forward, backward;
+    for (size_t i = 0; i < c.text.size(); i = nextCharacter(c.text, i)) forward.push_back(i);
+    for (size_t i = c.text.size(); i > 0;) backward.insert(backward.begin(), i = previousCharacter(c.text, i));
+    EXPECT_EQ(forward, c.starts) << c.what;
+    EXPECT_EQ(backward, c.starts) << c.what;
+    EXPECT_EQ(characterCount(c.text), c.starts.size()) << c.what;
+  }
+  EncodingScope cp1252(TextEncoding::kCp1252);
+  EXPECT_EQ(characterCount(u8"żół"), 6u);
+  EXPECT_EQ(nextCharacter("\xE4x", 0), 1u);
+}
+
+TEST(Utf8TextTest, FoldsCaseAndDropsMarksForEveryScriptThatHasThem) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  struct Case {
+    const char* what;
+    std::string text, folded, plain;
+  } cases[] = {
+      {"Polish", u8"ŻÓŁĆ gęślą", u8"żółć gęślą", u8"ZOLC gesla"},
+      {"Czech", u8"Čeština ŮŘ", u8"čeština ůř", u8"Cestina UR"},
+      {"Turkish", u8"İĞNE ışık", u8"iğne ışık", u8"IGNE ısık"},
+      {"Greek with final sigma", u8"ΟΔΥΣΣΕΎΣ ῷς", u8"οδυσσεύσ ῷσ", u8"ΟΔΥΣΣΕΥΣ ως"},
+      {"Cyrillic", u8"ЁЛКА йод", u8"ёлка йод", u8"ЕЛКА иод"},
+      {"decomposed marks", u8"Cafe\u0301", u8"cafe\u0301", u8"Cafe"},
+      {"Armenian and Georgian", u8"ԱՐԵՎ ᲛᲖᲔ", u8"արեվ მზე", u8"ԱՐԵՎ ᲛᲖᲔ"},
+      {"Japanese, Chinese, Korean, Arabic", u8"ひらがな 汉字 한국어 العربية", u8"ひらがな 汉字 한국어 العربية",
+       u8"ひらがな 汉字 한국어 العربية"},
+      {"stray bytes", "A\xFF\xC3", "a\xFF\xC3", "A\xFF\xC3"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(foldCase(c.text), c.folded) << c.what;
+    EXPECT_EQ(withoutMarks(c.text), c.plain) << c.what;
+  }
+}
+
+TEST(Utf8TextTest, InCodePage1252FoldingAndMarksStayAsTheyWere) {
+  EncodingScope cp1252(TextEncoding::kCp1252);
+  std::string all;
+  for (int byte = 1; byte < 256; ++byte) all.push_back(static_cast<char>(byte));
+  CText lowered(all.c_str());
+  lowered.lower();
+  EXPECT_EQ(foldCase(all), lowered.c_str());
+  EXPECT_EQ(withoutMarks("\x8A\x9E\x9F\xC0\xC6\xD0\xD7\xD8\xDF\xE9\xF8\xFF"), "SzYA\xC6\xD0\xD7O\xDF" "eoy");
+}
+
+TEST(Utf8TextTest, ConvertsToUtf16AndBackWithoutLoss) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  std::string text = u8"Straße ΑΩ Москва 日本 😀";
+  std::wstring wide = utf16Of(text);
+  EXPECT_EQ(wide.size(), characterCount(text) + 1);  // the emoji is a surrogate pair
+  EXPECT_EQ(fromUtf16(wide), text);
+  EXPECT_EQ(fromUtf16(std::wstring(1, static_cast<wchar_t>(0xD800))), u8"\uFFFD");
+  EXPECT_TRUE(fitsCp1252(u8"Straße €"));
+  EXPECT_FALSE(fitsCp1252(text));
+
+  EncodingScope cp1252(TextEncoding::kCp1252);
+  EXPECT_EQ(fromUtf16(wide), "Stra\xDF" "e ?? ?????? ?? ?");
+  EXPECT_EQ(fromUtf16(utf16Of("\x80\xE9")), "\x80\xE9");
+  bool lost = false;
+  EXPECT_EQ(fromUtf8(u8"é€", &lost), "\xE9\x80");
+  EXPECT_FALSE(lost);
+  EXPECT_EQ(fromUtf8(u8"жé", &lost), "?\xE9");
+  EXPECT_TRUE(lost);
 }
