@@ -73,6 +73,41 @@ std::string text(HWND window) {
   return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
 }
 
+std::string utf8Text(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &length) || length == 0)
+    return std::string();
+  std::vector<wchar_t> buffer(length + 1);
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                           SMTO_ABORTIFHUNG, kSendTimeout, &copied))
+    return std::string();
+  return utf8Of(std::wstring(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1));
+}
+
+bool setUtf8Text(HWND window, const std::string& value) {
+  std::wstring units = wideOf(value);
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(units.c_str()), SMTO_ABORTIFHUNG,
+                             kSendTimeout, &result) &&
+         result != 0;
+}
+
+std::wstring wideOf(const std::string& utf8) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring units(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &units[0], size);
+  return units;
+}
+
+std::string utf8Of(const std::wstring& units) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, units.data(), static_cast<int>(units.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(size > 0 ? size : 0, '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, units.data(), static_cast<int>(units.size()), &text[0], size, nullptr, nullptr);
+  return text;
+}
+
 bool setText(HWND window, const std::string& value) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()),
