@@ -1,5 +1,6 @@
 #include "editor/CharacterScripts.h"
 
+#include "framework/Win32.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"

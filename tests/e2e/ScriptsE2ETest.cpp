@@ -58,21 +58,24 @@ HWND openWordList(QuizSession& quiz, const std::string& title, int count) {
   return window;
 }
 
-// Searches with the Find dialog titled title; answers the selected row.
-int findRow(QuizSession& quiz, HWND window, const std::string& title, const std::string& pattern) {
+// Searches for pattern with the Find dialog titled title until row is the
+// one selected row.
+bool finds(QuizSession& quiz, HWND window, const std::string& title, const std::string& pattern, int row) {
   postCommand(window, IDM_WORDLIST_FIND);
   HWND find = quiz.window(title, "#32770", nullptr);
-  if (!find) return -1;
+  if (!find) return false;
   CHECK(setUtf8Text(control(find, IDC_FIND_TEXT), pattern));
   pressButton(find, IDC_FIND_NEXT);
-  quiz.program.settle();
   RemoteListView rows(control(window, IDC_WORDLIST_LIST));
-  int found = -1;
-  for (int row = 0; row < rows.count(); ++row)
-    if (rows.selected(row)) found = row;
+  bool found = waitFor(
+      [&] {
+        for (int other = 0; other < rows.count(); ++other)
+          if (rows.selected(other) != (other == row)) return false;
+        return true;
+      },
+      "row " + std::to_string(row) + " found by " + pattern);
   pressButton(find, IDC_FIND_CANCEL);
-  quiz.program.waitForGone(find);
-  return found;
+  return quiz.program.waitForGone(find) && found;
 }
 
 bool putUnicodeText(const std::wstring& units) {
@@ -203,9 +206,9 @@ WINE_TEST(greekAndJapaneseWordsInKielivis) {
 
   // With no row selected the search starts after the first row.
   winetest::setContext("find");
-  CHECK_EQ(findRow(quiz, window, "Etsi", "\xE3\x81\x84?"), 4);             // い?
-  CHECK_EQ(findRow(quiz, window, "Etsi", "\xCE\x9D\xCE\x95\xCE\xA1?"), 0);  // ΝΕΡ?
-  CHECK_EQ(findRow(quiz, window, "Etsi", "?\xCE\xBB\xCE\xB9\xCE\xBF\xCF\x82"), 1);  // ?λιος
+  CHECK(finds(quiz, window, "Etsi", "\xE3\x81\x84?", 4));             // い?
+  CHECK(finds(quiz, window, "Etsi", "\xCE\x9D\xCE\x95\xCE\xA1?", 0));  // ΝΕΡ?
+  CHECK(finds(quiz, window, "Etsi", "?\xCE\xBB\xCE\xB9\xCE\xBF\xCF\x82", 1));  // ?λιος
 
   // In bytes ήλιος (CE AE) would come first; in the locale's order η
   // follows β, and Japanese follows Greek.
@@ -258,7 +261,7 @@ WINE_TEST(aListOfCodePage1252StaysAsItWas) {
   if (!window) return;
   RemoteListView rows(control(window, IDC_WORDLIST_LIST));
   CHECK_EQ(rows.rows(), "+\xC3\xA4iti/Mutter p\xC3\xA4\xC3\xA4/Kopf +\xE2\x82\xACuro/Euro ");
-  CHECK_EQ(findRow(quiz, window, "Find", "P\xC3\x84?"), 1);  // PÄ?
+  CHECK(finds(quiz, window, "Find", "P\xC3\x84?", 1));  // PÄ?
   postCommand(window, IDM_WORDLIST_CLOSE);
   quiz.program.waitForGone(window);
   sendCommand(quiz.main, IDC_QUIZ_SAVE);
