@@ -5,6 +5,8 @@
 #include "framework/ReplacingFile.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
+#include "wordlist/TextConverter.h"
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <algorithm>
@@ -25,6 +27,7 @@ struct Source {
   const char* records = nullptr;  // the first pair record
   const char* endMarker = nullptr;
   uint32_t pairCount = 0;
+  TextEncoding encoding = TextEncoding::kCp1252;
 
   const char* end() const { return contents.bytes.get() + contents.size; }
   HistoryBlockReader histories() const {
@@ -56,8 +59,7 @@ bool passRecord(const char*& position, const char* end) {
 
 bool findHeaderEnd(Source* source) {
   const char* position = source->contents.bytes.get();
-  if (source->contents.size < sizeof kWordFileFixedBytes ||
-      std::memcmp(position, kWordFileFixedBytes, sizeof kWordFileFixedBytes) != 0)
+  if (source->contents.size < sizeof kWordFileFixedBytes || !isWordFileStart(position, &source->encoding))
     return false;
   position += sizeof kWordFileFixedBytes;
   for (int i = 0; i < kHeaderTexts; ++i)
@@ -76,31 +78,54 @@ bool findEndMarker(Source* source) {
   return position < source->end();
 }
 
-// A header text comes from the user: the word file's markers inside it would
-// break the file, so they are left out.
-void writeHeaderText(CBufferedWriter& writer, const CText& text) {
-  for (const char* c = text.c_str(); *c; ++c)
-    if (*c != kWordFileTextEnd && *c != kWordFileEndMarker) writer.write(*c);
+// A header text comes from the user, in the program's encoding: the word
+// file's markers inside it would break the file, so they are left out.
+void writeHeaderText(CBufferedWriter& writer, const CText& text, TextConverter& converter) {
+  std::string converted = converter.convert(text.c_str(), text.length());
+  for (char c : converted)
+    if (c != kWordFileTextEnd && c != kWordFileEndMarker) writer.write(c);
   writer.write(kWordFileTextEnd);
 }
 
-void writeExchanged(CBufferedWriter& writer, const Source& source) {
+// One text of a pair record with its 0x03, in the destination's encoding.
+void writeText(CBufferedWriter& writer, const char* text, const char* end, TextConverter& converter) {
+  if (!converter.changes(text, static_cast<size_t>(end - text))) {
+    writer.write(text, static_cast<unsigned>(end - text));
+    return;
+  }
+  std::string converted = converter.convert(text, static_cast<size_t>(end - text - 1));
+  writer.write(converted.data(), static_cast<unsigned>(converted.size()));
+  writer.write(kWordFileTextEnd);
+}
+
+void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order, TextEncoding encoding) {
+  TextConverter converter(source.encoding, encoding);
+  if (order == WordOrder::Same && !converter.converts()) {
+    writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+    return;
+  }
   const char* position = source.records;
   while (position < source.endMarker) {
     const char* first = position;
     passText(position, source.endMarker);
     const char* second = position;
     passText(position, source.endMarker);
-    writer.write(second, static_cast<unsigned>(position - second));
-    writer.write(first, static_cast<unsigned>(second - first));
+    bool exchanged = order == WordOrder::Reversed;
+    writeText(writer, exchanged ? second : first, exchanged ? position : second, converter);
+    writeText(writer, exchanged ? first : second, exchanged ? second : position, converter);
     writer.write(position, 2);
     position += 2;
   }
 }
 
-void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order) {
-  if (order == WordOrder::Reversed) writeExchanged(writer, source);
-  else writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
+// Code page 1252 while both files and the header fit it, as combining always
+// wrote; UTF-8 when either file is in UTF-8 or the header needs it.
+TextEncoding destinationEncoding(const Source& first, const Source& second, const FileInfo& header) {
+  if (first.encoding == TextEncoding::kUtf8 || second.encoding == TextEncoding::kUtf8) return TextEncoding::kUtf8;
+  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
+  for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+  return TextEncoding::kCp1252;
 }
 
 // The pairs keep their histories: those of the second file follow the first
@@ -181,11 +206,13 @@ CombineResult combineWordFiles(const char* firstPath, const char* secondPath, co
   CReplacingFile file;
   if (!file.create(destination, nullptr)) return CombineResult::CannotCreate;
   CBufferedWriter writer(&file, nullptr);
-  writer.write(kWordFileFixedBytes, sizeof kWordFileFixedBytes);
+  TextEncoding encoding = destinationEncoding(first, second, header);
+  writer.write(wordFileFixedBytes(encoding), sizeof kWordFileFixedBytes);
+  TextConverter headerConverter(programEncoding(), encoding);
   for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
-    writeHeaderText(writer, *text);
-  writeRecords(writer, first, WordOrder::Same);
-  writeRecords(writer, second, order);
+    writeHeaderText(writer, *text, headerConverter);
+  writeRecords(writer, first, WordOrder::Same, encoding);
+  writeRecords(writer, second, order, encoding);
   writer.write(kWordFileEndMarker);
   writeHistories(writer, first, second);
   if (!writer.flush()) return CombineResult::CannotWrite;

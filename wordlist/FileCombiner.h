@@ -34,11 +34,14 @@ AutomaticOrder automaticOrder(const FileInfo& first, const FileInfo& second);
 bool sameSourceFiles(const char* first, const char* second);
 
 // Writes destination: the word file's fixed bytes, the four texts of header
-// (without the bytes 0x02 and 0x03; its word count is not used), the pair
-// records of first, those of second in order, the end marker, and the pairs'
-// histories from both files' history blocks (wordlist/HistoryBlock.h). Both sources are read whole and checked before
-// anything is written; the result is written beside destination and replaces
-// it only when complete, so a failure leaves every file as it was, also when
-// destination is one of the sources.
+// (in the program's encoding, without the bytes 0x02 and 0x03; its word count
+// is not used), the pair records of first, those of second in order, the end
+// marker, and the pairs' histories from both files' history blocks
+// (wordlist/HistoryBlock.h). The destination is in code page 1252 while both
+// sources and the header fit it, else in UTF-8, every text converted to it.
+// Both sources are read whole and checked before anything is written; the
+// result is written beside destination and replaces it only when complete,
+// so a failure leaves every file as it was, also when destination is one of
+// the sources.
 CombineResult combineWordFiles(const char* first, const char* second, const char* destination,
                                const FileInfo& header, WordOrder order);

@@ -2,6 +2,7 @@
 
 #include "framework/ErrorRecorder.h"
 #include "framework/FieldReader.h"
+#include "wordlist/TextConverter.h"
 
 #include <memory>
 #include <new>
@@ -10,14 +11,18 @@ namespace {
 
 const int kFieldSize = 32000;
 
+// The texts of a ".qzl" file are in code page 1252, as every such file was
+// written; they come out in the program's encoding.
 class QzlFields {
  public:
-  QzlFields(HANDLE file, char* scratch) : file_(file), scratch_(scratch) {}
+  QzlFields(HANDLE file, char* scratch)
+      : file_(file), scratch_(scratch), converter_(TextEncoding::kCp1252, programEncoding()) {}
 
   bool text(CText* destination) {
     readStringField(file_, scratch_, kFieldSize);
     if (ErrorRecorder::lastCode() != 0) return false;
     *destination = scratch_;
+    converter_.convert(destination);
     return true;
   }
 
@@ -29,6 +34,7 @@ class QzlFields {
  private:
   HANDLE file_;
   char* scratch_;
+  TextConverter converter_;
 };
 
 }  // namespace

@@ -25,14 +25,19 @@ using InvalidLineQuestion = std::function<bool(const InvalidLine& line)>;
 // Reads the file named by list.fileName into list (reset, keeping the file
 // name) by the line rule of wordlist/TextLines.h. Every pair read is marked;
 // reserved bytes (wordlist/WordBytes.h) are dropped from the words. The ANSI
-// variant reads UTF-8 text (wordlist/Utf8Text.h) too. A line with a
-// character the code page cannot hold, or with a word too long for a word
-// file, is asked about even when it is the last one, and never taken.
+// variant reads code page 1252, UTF-8 with or without its byte order mark,
+// and UTF-16 with its mark (wordlist/Utf8Text.h), into the program's
+// encoding. A line with a word too long for a word file, or, where the
+// program's texts are in code page 1252, with a character it cannot hold, is
+// asked about even when it is the last one, and never taken.
 FileResult readText(WordList& list, bool oem, const InvalidLineQuestion& question);
 
 // Writes every pair as first word, tab, second word, CR LF. The header texts
-// are not written.
+// are not written. Where the program's texts are UTF-8, the ANSI variant
+// writes code page 1252 while every word fits it, else UTF-8 with its byte
+// order mark.
 FileResult writeText(WordList& list, bool oem);
 
-// The same in UTF-8, without byte order mark; the list's format becomes Text.
+// The same in UTF-8 whatever the words, without byte order mark; the list's
+// format becomes Text.
 FileResult writeUtf8Text(WordList& list);

@@ -1,8 +1,15 @@
 #include "wordlist/TextLines.h"
 
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordBytes.h"
 
 namespace {
+
+// Words of the program's UTF-8 count in characters: each is one byte in code
+// page 1252 or at most four in a word file in UTF-8.
+bool wordTooLong(const std::string& word) {
+  return word.size() > kLongestWordFileText && characterCount(word) > kLongestWordFileText;
+}
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
@@ -79,3 +86,5 @@ class LineSplitter {
 bool splitTextLines(const char* text, size_t length, const std::function<bool(const TextLine&)>& onLine) {
   return LineSplitter(text, length).split(onLine);
 }
+
+bool TextLine::tooLong() const { return wordTooLong(first) || wordTooLong(second); }

@@ -25,9 +25,9 @@ struct TextLine {
 
   // A pair: a separator and two non-empty words.
   bool valid() const { return separatorSeen && !first.empty() && !second.empty(); }
-  // A word longer than a word file holds: a list that took it could be
-  // saved but not opened again.
-  bool tooLong() const { return first.size() > kLongestWordFileText || second.size() > kLongestWordFileText; }
+  // A word longer than a word file holds (in the program's encoding): a
+  // list that took it could be saved but not opened again.
+  bool tooLong() const;
 };
 
 // Hands each line of text to onLine, which answers false to stop. The text

@@ -96,13 +96,16 @@ std::string cp1252ToUtf8(const char* text, size_t size) {
   return out;
 }
 
-bool fitsCp1252(const std::string& utf8) {
-  for (size_t i = 0, length; i < utf8.size(); i += length) {
-    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+bool fitsCp1252(const std::string& utf8) { return fitsCp1252(utf8.data(), utf8.size()); }
+
+bool fitsCp1252(const char* utf8, size_t size) {
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
+  for (size_t i = 0, length; i < size; i += length) {
+    if (bytes[i] < 0x80) {
       length = 1;
       continue;
     }
-    uint32_t character = decodeUtf8(utf8, i, &length);
+    uint32_t character = decodeUtf8(bytes + i, size - i, &length);
     if (length == 0 || cp1252Byte(character) < 0) return false;
   }
   return true;
@@ -166,26 +169,24 @@ std::wstring utf16Of(const std::string& text) {
   return out;
 }
 
-std::string fromUtf16(const std::wstring& text) {
+std::string utf16ToUtf8(const std::wstring& text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t unit = static_cast<uint32_t>(text[i]) & 0xFFFF;
-    uint32_t character = unit;
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
+    uint32_t character = static_cast<uint32_t>(text[i]) & 0xFFFF;
+    if (character >= 0xD800 && character <= 0xDBFF && i + 1 < text.size()) {
       uint32_t low = static_cast<uint32_t>(text[i + 1]) & 0xFFFF;
       if (low >= 0xDC00 && low <= 0xDFFF) {
-        character = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        character = 0x10000 + ((character - 0xD800) << 10) + (low - 0xDC00);
         ++i;
       }
     }
-    if (character >= 0xD800 && character <= 0xDFFF) character = kReplacementCharacter;
-    if (inUtf8()) {
-      appendUtf8(&out, character);
-    } else {
-      int byte = cp1252Byte(character);
-      out.push_back(byte < 0 ? kReplacement : static_cast<char>(byte));
-    }
+    appendUtf8(&out, character >= 0xD800 && character <= 0xDFFF ? kReplacementCharacter : character);
   }
   return out;
+}
+
+std::string fromUtf16(const std::wstring& text) {
+  std::string utf8 = utf16ToUtf8(text);
+  return fromUtf8(utf8, nullptr);
 }

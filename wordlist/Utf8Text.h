@@ -33,6 +33,7 @@ std::string cp1252ToUtf8(const char* text, size_t size);
 // True when every character of the UTF-8 text has a byte in code page 1252
 // (a byte that is not well-formed UTF-8 has none).
 bool fitsCp1252(const std::string& utf8);
+bool fitsCp1252(const char* utf8, size_t size);
 
 // UTF-8 text in the program's encoding: as it is in UTF-8; in code page 1252
 // with '?' for each character the code page lacks, *lost (may be null) then
@@ -76,3 +77,6 @@ bool isCombiningMark(uint32_t character);
 // a lone surrogate, become U+FFFD.
 std::wstring utf16Of(const std::string& text);
 std::string fromUtf16(const std::wstring& text);
+// UTF-16 as UTF-8, whatever the program's encoding; a lone surrogate becomes
+// U+FFFD.
+std::string utf16ToUtf8(const std::wstring& text);

@@ -5,6 +5,8 @@
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/QzlReader.h"
+#include "wordlist/TextConverter.h"
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordFileLayout.h"
 
 #include <cstring>
@@ -12,7 +14,7 @@
 
 namespace {
 
-const char (&kFixedBytes)[8] = kWordFileFixedBytes;
+const size_t kFixedSize = sizeof kWordFileFixedBytes;
 const char kQzlTag[6] = {'"', 'W', 'd', 'l', '1', '1'};
 const char kEndMarker = kWordFileEndMarker;
 const char kTextEnd = kWordFileTextEnd;
@@ -43,7 +45,7 @@ bool readHeader(const char*& position, unsigned limit, CText* first, CText* seco
 // Reads one word up to its 0x03 in place: the 0x03 becomes the word's ending
 // 0, and a 0 inside ends the word as it does for every text. Same failures as
 // readField.
-bool readWordInPlace(char*& position, const char** word, unsigned* length) {
+bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigned* length) {
   char* start = position;
   char* firstZero = nullptr;
   for (;;) {
@@ -55,24 +57,37 @@ bool readWordInPlace(char*& position, const char** word, unsigned* length) {
     if (*position == 0 && !firstZero) firstZero = position;
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > kLongestWordFileText) return false;
+  if (static_cast<unsigned>(position - start) > limit) return false;
   *position++ = 0;
   *word = start;
   *length = static_cast<unsigned>((firstZero ? firstZero : position - 1) - start);
   return true;
 }
 
-// The pairs' words stay in the file's bytes, which the list keeps. position
-// ends at the end marker.
-FileResult readPairs(char*& position, CPairList& pairs) {
+// A pair whose words converter changes gets converted copies; the other
+// pairs' words stay in the file's bytes, which the list keeps.
+int appendPair(CPairList& pairs, const char* first, unsigned firstLength, const char* second,
+               unsigned secondLength, unsigned char mark, TextConverter& converter) {
+  if (!converter.changes(first, firstLength) && !converter.changes(second, secondLength))
+    return pairs.appendInPlace(first, firstLength, second, secondLength, mark);
+  std::string firstConverted = converter.convert(first, firstLength);
+  std::string secondConverted = converter.convert(second, secondLength);
+  return pairs.append(firstConverted.c_str(), secondConverted.c_str(), mark);
+}
+
+// position ends at the end marker.
+FileResult readPairs(char*& position, unsigned limit, CPairList& pairs, TextConverter& converter) {
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordInPlace(position, &first, &firstLength) || !readWordInPlace(position, &second, &secondLength))
+    if (!readWordInPlace(position, limit, &first, &firstLength) ||
+        !readWordInPlace(position, limit, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
-    if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
-      return FileResult::NoMemory;
+    unsigned char mark = position[0] != 0 ? 1 : 0;
+    int id = converter.converts() ? appendPair(pairs, first, firstLength, second, secondLength, mark, converter)
+                                  : pairs.appendInPlace(first, firstLength, second, secondLength, mark);
+    if (id < 0) return FileResult::NoMemory;
     position += 2;
   }
   return FileResult::Ok;
@@ -107,21 +122,27 @@ FileResult readHistories(const char* block, size_t size, CPairList& pairs) {
   return memory ? FileResult::Ok : FileResult::NoMemory;
 }
 
-FileResult readWordFile(WordList& list, CDiskFile& file) {
+// The texts of a word file in encoding into the program's texts.
+FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) {
   FileContents contents;
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
   contents.bytes[contents.size] = kEndMarker;
-  char* position = contents.bytes.get() + sizeof kFixedBytes;
+  char* position = contents.bytes.get() + kFixedSize;
   const char* header = position;
-  if (!readHeader(header, kLongestWordFileText, &list.firstLanguage, &list.secondLanguage, &list.author,
+  unsigned limit = longestWordFileText(encoding);
+  if (!readHeader(header, limit, &list.firstLanguage, &list.secondLanguage, &list.author,
                   &list.information))
     return FileResult::Invalid;
+  TextConverter converter(encoding, programEncoding());
+  for (CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
+    converter.convert(text);
   position += header - position;
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
   if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
-  result = readPairs(position, list.pairs);
+  result = readPairs(position, limit, list.pairs, converter);
+  list.charactersLost = converter.lost();
   // A file cut short ends in the end marker put after its last byte.
   if (result == FileResult::Ok && position < end)
     result = readHistories(position + 1, static_cast<size_t>(end - position - 1), list.pairs);
@@ -134,7 +155,9 @@ FileResult readWordFile(WordList& list, CDiskFile& file) {
 // one short pair: no control byte below a tab, and not the start of a word
 // file cut short.
 bool isShortText(const char* bytes, DWORD size) {
-  if (size > 0 && std::memcmp(bytes, kFixedBytes, size) == 0) return false;
+  if (size > 0 && (std::memcmp(bytes, kWordFileFixedBytes, size) == 0 ||
+                   std::memcmp(bytes, kUtf8WordFileFixedBytes, size) == 0))
+    return false;
   for (DWORD i = 0; i < size; ++i)
     if (static_cast<unsigned char>(bytes[i]) < '\t') return false;
   return true;
@@ -153,24 +176,29 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
   }
   if (file.read(first, sizeof first, nullptr) != sizeof first) return FileResult::Invalid;
   if (std::memcmp(first, kQzlTag, sizeof kQzlTag) == 0) return readQzlFile(list, file);
-  if (std::memcmp(first, kFixedBytes, sizeof kFixedBytes) == 0) return readWordFile(list, file);
+  TextEncoding encoding;
+  if (isWordFileStart(first, &encoding)) return readWordFile(list, file, encoding);
   file.close();
   return readText(list, false, question);
 }
 
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
-// is not written and makes the whole write fail.
+// is not written and makes the whole write fail. Each text goes from the
+// program's encoding into the file's.
 class RecordWriter {
  public:
-  explicit RecordWriter(CDiskFile* file) : writer_(file, nullptr) {}
+  RecordWriter(CDiskFile* file, TextEncoding encoding)
+      : writer_(file, nullptr), converter_(programEncoding(), encoding) {}
 
   template <class Text>
   void text(const Text& text) {
-    if (std::memchr(text.c_str(), kEndMarker, text.length()) || std::memchr(text.c_str(), kTextEnd, text.length()))
-      storable_ = false;
-    writer_.write(text.c_str(), text.length());
-    writer_.write(kTextEnd);
+    if (converter_.changes(text.c_str(), text.length())) {
+      std::string converted = converter_.convert(text.c_str(), text.length());
+      bytesOfText(converted.data(), converted.size());
+    } else {
+      bytesOfText(text.c_str(), text.length());
+    }
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
@@ -178,9 +206,30 @@ class RecordWriter {
   bool flush() { return writer_.flush(); }
 
  private:
+  void bytesOfText(const char* bytes, size_t size) {
+    if (std::memchr(bytes, kEndMarker, size) || std::memchr(bytes, kTextEnd, size)) storable_ = false;
+    writer_.write(bytes, static_cast<unsigned>(size));
+    writer_.write(kTextEnd);
+  }
+
   CBufferedWriter writer_;
+  TextConverter converter_;
   bool storable_ = true;
 };
+
+// The encoding a list's word file is written in: code page 1252, byte for
+// byte as always, while every text fits it; UTF-8 only for a list that needs
+// it.
+TextEncoding fileEncodingOf(const WordList& list) {
+  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
+  for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
+    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+      return TextEncoding::kUtf8;
+  return TextEncoding::kCp1252;
+}
 
 bool hasHistory(const WordPair* pair) { return pair->history && pair->history->box != 0; }
 
@@ -205,14 +254,23 @@ void writeHistories(RecordWriter& writer, const CPairList& pairs, const HistoryC
   block.finish();
 }
 
-// The pair records of a word file in bytes from position, compared with the
-// words of pairs: the end marker when all of them agree, else null.
-const char* sameRecords(const char* position, const char* end, const CPairList& pairs) {
+// The pair records of a word file in bytes from position, whose texts are in
+// encoding, compared with the words of pairs: the end marker when all of
+// them agree, else null.
+const char* sameRecords(const char* position, const char* end, const CPairList& pairs, TextEncoding encoding) {
+  TextConverter converter(programEncoding(), encoding);
+  std::string converted;
   for (WordPair* pair = pairs.head(); pair; pair = pair->next) {
     for (const PairWord* word : {&pair->firstWord, &pair->secondWord}) {
+      const char* text = word->c_str();
       size_t length = word->length();
-      if (static_cast<size_t>(end - position) <= length || std::memcmp(position, word->c_str(), length) != 0 ||
-          position[length] != kTextEnd)
+      if (converter.changes(text, length)) {
+        converted = converter.convert(text, length);
+        text = converted.data();
+        length = converted.size();
+      }
+      if (converter.lost() || static_cast<size_t>(end - position) <= length ||
+          std::memcmp(position, text, length) != 0 || position[length] != kTextEnd)
         return nullptr;
       position += length + 1;
     }
@@ -267,10 +325,11 @@ FileResult save(WordList& list) {
 }
 
 FileResult writeWordFile(WordList& list) {
+  TextEncoding encoding = fileEncodingOf(list);
   CReplacingFile file;
   if (!file.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
-  RecordWriter writer(&file);
-  for (char fixed : kFixedBytes) writer.byte(fixed);
+  RecordWriter writer(&file, encoding);
+  writer.bytes(wordFileFixedBytes(encoding), kFixedSize);
   writer.text(list.firstLanguage);
   writer.text(list.secondLanguage);
   writer.text(list.author);
@@ -301,16 +360,17 @@ FileResult storeHistory(const WordList& list) {
   const char* bytes = contents.bytes.get();
   const char* end = bytes + contents.size;
   contents.bytes[contents.size] = kEndMarker;
-  const char* position = bytes + sizeof kFixedBytes;
+  const char* position = bytes + kFixedSize;
   CText first, second, author, information;
-  if (contents.size < sizeof kFixedBytes || std::memcmp(bytes, kFixedBytes, sizeof kFixedBytes) != 0 ||
-      !readHeader(position, kLongestWordFileText, &first, &second, &author, &information))
+  TextEncoding encoding;
+  if (contents.size < kFixedSize || !isWordFileStart(bytes, &encoding) ||
+      !readHeader(position, longestWordFileText(encoding), &first, &second, &author, &information))
     return FileResult::Invalid;
-  const char* endMarker = sameRecords(position, end, list.pairs);
+  const char* endMarker = sameRecords(position, end, list.pairs, encoding);
   if (!endMarker) return FileResult::Invalid;
   CReplacingFile replacement;
   if (!replacement.create(list.fileName.c_str(), nullptr)) return FileResult::CannotCreate;
-  RecordWriter writer(&replacement);
+  RecordWriter writer(&replacement, encoding);
   writer.bytes(bytes, static_cast<size_t>(endMarker - bytes) + 1);
   HistoryCount histories;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) histories.add(pair);
@@ -328,12 +388,16 @@ FileResult readSummary(const char* path, FileInfo* info) {
   if (result != FileResult::Ok) return result;
   const char* bytes = contents.bytes.get();
   if (std::memcmp(bytes, kQzlTag, 4) == 0) return FileResult::OldFormat;
-  if (std::memcmp(bytes, kFixedBytes, sizeof kFixedBytes) != 0) return FileResult::UnknownFormat;
+  TextEncoding encoding;
+  if (!isWordFileStart(bytes, &encoding)) return FileResult::UnknownFormat;
   contents.bytes[contents.size] = kEndMarker;
-  const char* position = bytes + sizeof kFixedBytes;
+  const char* position = bytes + kFixedSize;
   if (!readHeader(position, kMaxSummaryText, &info->firstLanguage, &info->secondLanguage, &info->author,
                   &info->information))
     return FileResult::Invalid;
+  TextConverter converter(encoding, programEncoding());
+  for (CText* text : {&info->firstLanguage, &info->secondLanguage, &info->author, &info->information})
+    converter.convert(text);
   int separators = 0;
   for (; *position != kEndMarker; ++position)
     if (*position == kTextEnd) ++separators;
@@ -344,6 +408,7 @@ FileResult readSummary(const char* path, FileInfo* info) {
 bool isWordFile(const char* path) {
   CDiskFile file;
   char first[8];
+  TextEncoding encoding;
   return file.open(path, kReadFlags, nullptr) && file.read(first, sizeof first, nullptr) == sizeof first &&
-         std::memcmp(first, kFixedBytes, sizeof kFixedBytes) == 0;
+         isWordFileStart(first, &encoding);
 }

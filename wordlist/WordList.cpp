@@ -5,6 +5,7 @@
 void WordList::reset(bool forgetFile) {
   pairs.clear();
   historyChanged = false;
+  charactersLost = false;
   firstLanguage.clear();
   secondLanguage.clear();
   author.clear();
@@ -30,4 +31,6 @@ void WordList::take(WordList& other) {
   pairs.takeFrom(other.pairs);
   historyChanged = other.historyChanged;
   other.historyChanged = false;
+  charactersLost = other.charactersLost;
+  other.charactersLost = false;
 }

@@ -31,4 +31,7 @@ struct WordList {
   // The pairs' histories changed since the list was read or saved; it goes
   // with the pairs.
   bool historyChanged = false;
+  // The list was read from a file with characters that the program's code
+  // page lacks; they became '?', and saving the list loses them.
+  bool charactersLost = false;
 };
