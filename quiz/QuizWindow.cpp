@@ -320,7 +320,9 @@ void QuizWindow::openList() {
   setDefaultButton(IDC_QUIZ_CHECK);
 }
 
-bool QuizWindow::saveList() {
+bool QuizWindow::saveList() { return mayLoseCharacters() && writeList(); }
+
+bool QuizWindow::writeList() {
   if (document_.fileName.empty()) {
     CText path;
     int type = document_.format;
@@ -339,17 +341,29 @@ bool QuizWindow::saveList() {
   SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
   settings_.setModified(false);
   document_.historyChanged = false;
+  document_.charactersLost = false;
   autosave_.releaseRestored();
   return true;
 }
 
+// A list read with characters that the program's code page lacks holds them
+// as '?'; saving writes that for good, so the learner decides first.
+bool QuizWindow::mayLoseCharacters() {
+  if (!document_.charactersLost) return true;
+  CText text, caption;
+  text.load(QuizString::kSaveLosesCharacters);
+  caption.load(QuizString::kSaveCaption);
+  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void QuizWindow::saveListAs() {
+  if (!mayLoseCharacters()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (!chooseFile(QuizString::kSaveFileTitle, false, QuizFileDialog::kListFiles, &path, &type)) return;
   document_.fileName = path;
   document_.format = type;
-  saveList();
+  writeList();
   refreshTitle();
 }
 

@@ -6,6 +6,7 @@ namespace e2e {
 namespace {
 
 const int kMessageTextId = 0xFFFF;
+const int kUtf8BytesPerCharacter = 3;
 
 struct ChildSearch {
   bool (*matches)(HWND child, const ChildSearch& search);
@@ -65,7 +66,10 @@ LRESULT sendNumbers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRE
 std::string text(HWND window) {
   LRESULT length = sendNumbers(window, WM_GETTEXTLENGTH, 0, 0);
   if (length <= 0) return std::string();
-  std::vector<char> buffer(length + 1);
+  // A window of a program whose code page is UTF-8 fills an 8-bit copy of
+  // the buffer with its UTF-8 text, which takes more bytes than this code
+  // page's: up to three for one character.
+  std::vector<char> buffer(kUtf8BytesPerCharacter * length + 1);
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
                            SMTO_ABORTIFHUNG, kSendTimeout, &copied))
