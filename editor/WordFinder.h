@@ -10,8 +10,9 @@ enum FindFlags : unsigned { kFindDown = 1, kFindMatchCase = 2, kFindWholeWord = 
 // wrapping around at either end, and answers the first row whose first or
 // second word matches text, or -1 when the steps come back to start. With
 // start -1 every row is tested once: from the top downwards, from the bottom
-// upwards. Without kFindMatchCase both sides are compared by their case
-// folding, in every script (wordlist/Utf8Text.h). A word matches when it
-// equals text (kFindWholeWord) or else when text occurs in it as a pattern
-// ("?" any one character, "*" at least one). Empty words never match; an empty text finds nothing.
+// upwards. Without kFindMatchCase both sides are case folded in every script
+// (wordlist/Utf8Text.h). A word matches when it equals text (kFindWholeWord)
+// or else when text occurs in it as a pattern ("?" any one character of the
+// program's encoding, "*" at least one). Empty words never match; an empty
+// text finds nothing.
 int findRow(const WordRows& rows, int start, const char* text, unsigned flags);

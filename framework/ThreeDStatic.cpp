@@ -175,9 +175,11 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
 // the system's 16-bit text, so that a character of several bytes (in UTF-8 or
 // a double-byte code page) is one character, and a cut never splits one.
 int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const {
-  std::wstring units = widened(run, count);
-  const int unitCount = static_cast<int>(units.size());
-  if (unitCount == 0) return 0;
+  const UINT codePage = textCodePage(dc);
+  int unitCount = MultiByteToWideChar(codePage, 0, run, count, nullptr, 0);
+  if (unitCount <= 0) return 0;
+  std::wstring units(static_cast<size_t>(unitCount), L'\0');
+  MultiByteToWideChar(codePage, 0, run, count, &units[0], unitCount);
   std::vector<int> extents(units.size());
   SIZE whole = {};
   if (!GetTextExtentExPointW(dc, units.c_str(), unitCount, 0, nullptr, extents.data(), &whole)) return 0;
@@ -193,13 +195,18 @@ int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int li
   ExtTextOutW(dc, left, top, ETO_CLIPPED, &place, units.c_str(), static_cast<UINT>(fitting), advances.data());
   left += extents[fitting - 1];
   if (fitting == unitCount) return count;
-  int bytes = WideCharToMultiByte(CP_ACP, 0, units.c_str(), fitting, nullptr, 0, nullptr, nullptr);
+  int bytes = WideCharToMultiByte(codePage, 0, units.c_str(), fitting, nullptr, 0, nullptr, nullptr);
   return bytes > 0 && bytes < count ? bytes : count;
 }
 
-std::wstring CThreeDStatic::widened(const char* run, int count) {
-  int size = MultiByteToWideChar(CP_ACP, 0, run, count, nullptr, 0);
-  std::wstring units(size > 0 ? size : 0, L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, run, count, &units[0], size);
-  return units;
+// The code page the system's 8-bit text calls read a run in: UTF-8 where the
+// program runs in it, and the font's own code page elsewhere.
+UINT CThreeDStatic::textCodePage(HDC dc) {
+  UINT codePage = GetACP();
+  CHARSETINFO charset = {};
+  if (codePage != CP_UTF8 &&
+      TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(GetTextCharset(dc))), &charset,
+                           TCI_SRCCHARSET))
+    codePage = charset.ciACP;
+  return codePage;
 }

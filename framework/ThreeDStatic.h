@@ -35,8 +35,7 @@ class CThreeDStatic {
   void drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light, HPEN shadow) const;
   void drawText(HDC dc, const RECT& client) const;
   int drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const;
-  // count bytes of text in the program's code page as 16-bit text.
-  static std::wstring widened(const char* run, int count);
+  static UINT textCodePage(HDC dc);
 
   HWND window_;
   CRichText text_;

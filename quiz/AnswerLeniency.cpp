@@ -1,6 +1,6 @@
 #include "quiz/AnswerLeniency.h"
 
-#include "framework/Text.h"
+#include "wordlist/Utf8Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,25 +8,18 @@
 
 namespace {
 
-// Each byte from 0xC0 on, and the five letters below it, without its accent.
-const char kPlainLetters[] = "AAAAAA\xC6" "CEEEEIIII\xD0" "NOOOOO\xD7" "OUUUUY\xDE\xDF"
-                             "aaaaaa\xE6" "ceeeeiiii\xF0" "nooooo\xF7" "ouuuuy\xFEy";
-// Edits are counted over at most this many bytes of each text, so that the
-// count stays cheap for any word.
-const size_t kMeasuredBytes = 256;
+// Edits are counted over at most this many characters of each text, so that
+// the count stays cheap for any word.
+const size_t kMeasuredCharacters = 256;
 
-// The text as compared: lower-cased, and without accents when forgiven.
-std::string comparable(const char* text, size_t length, const Leniency& leniency) {
-  CText lowered(text, static_cast<int>(length));
-  lowered.lower();
-  std::string result(lowered.c_str(), lowered.length());
-  if (leniency.withoutAccents)
-    for (char& c : result) c = withoutAccent(c);
-  return result;
+// The characters as compared: case folded, and without marks when forgiven.
+std::u32string comparable(const char* text, size_t length, const Leniency& leniency) {
+  std::string folded = foldCase(std::string(text, length));
+  return charactersOf(leniency.withoutAccents ? withoutMarks(folded) : folded);
 }
 
-size_t editDistance(const std::string& a, const std::string& b) {
-  size_t aLength = std::min(a.size(), kMeasuredBytes), bLength = std::min(b.size(), kMeasuredBytes);
+size_t editDistance(const std::u32string& a, const std::u32string& b) {
+  size_t aLength = std::min(a.size(), kMeasuredCharacters), bLength = std::min(b.size(), kMeasuredCharacters);
   std::vector<size_t> row(bLength + 1);
   for (size_t j = 0; j <= bLength; ++j) row[j] = j;
   for (size_t i = 1; i <= aLength; ++i) {
@@ -45,20 +38,8 @@ bool isSpace(char c) { return c == ' '; }
 
 }  // namespace
 
-char withoutAccent(char c) {
-  unsigned char byte = static_cast<unsigned char>(c);
-  switch (byte) {
-    case 0x8A: return 'S';
-    case 0x8E: return 'Z';
-    case 0x9A: return 's';
-    case 0x9E: return 'z';
-    case 0x9F: return 'Y';
-    default: return byte >= 0xC0 ? kPlainLetters[byte - 0xC0] : c;
-  }
-}
-
-bool forgives(char typed, char expected, const Leniency& leniency) {
-  return typed == expected || (leniency.withoutAccents && typed == withoutAccent(expected));
+bool forgives(uint32_t typed, uint32_t expected, const Leniency& leniency) {
+  return typed == expected || (leniency.withoutAccents && typed == baseLetter(expected));
 }
 
 std::vector<Span> alternativesOf(const char* expected, const Leniency& leniency) {
@@ -80,9 +61,9 @@ std::vector<Span> alternativesOf(const char* expected, const Leniency& leniency)
 }
 
 bool acceptsAnswer(const char* typed, const char* expected, const Leniency& leniency) {
-  std::string typedLow = comparable(typed, std::strlen(typed), Leniency{});
+  std::u32string typedLow = comparable(typed, std::strlen(typed), Leniency{});
   for (const Span& span : alternativesOf(expected, leniency)) {
-    std::string expectedLow = comparable(expected + span.start, span.length, Leniency{});
+    std::u32string expectedLow = comparable(expected + span.start, span.length, Leniency{});
     if (expectedLow.size() != typedLow.size()) continue;
     size_t i = 0;
     while (i < typedLow.size() && forgives(typedLow[i], expectedLow[i], leniency)) ++i;
@@ -94,7 +75,7 @@ bool acceptsAnswer(const char* typed, const char* expected, const Leniency& leni
 Span closestAlternative(const char* typed, const char* expected, const Leniency& leniency) {
   std::vector<Span> pieces = alternativesOf(expected, leniency);
   if (pieces.size() == 1) return pieces[0];
-  std::string typedComparable = comparable(typed, std::strlen(typed), leniency);
+  std::u32string typedComparable = comparable(typed, std::strlen(typed), leniency);
   Span closest = pieces[0];
   size_t fewest = static_cast<size_t>(-1);
   for (const Span& span : pieces) {

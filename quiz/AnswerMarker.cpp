@@ -3,6 +3,8 @@
 #include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Codec.h"
 
 #include <cstring>
 
@@ -16,10 +18,40 @@ const unsigned kCodeSize = 4;        // a code byte and its three colour bytes
 const unsigned kMarkedCharSize = 9;  // change, character, reset
 const char* const kOtherSeparator = " / ";
 
-// The end of a text is -1: equal to the end of the other text, to no character.
-int byteAt(const char* text, unsigned length, unsigned index) {
-  return index < length ? static_cast<unsigned char>(text[index]) : -1;
-}
+// A text read a character at a time in the program's encoding, at byte
+// positions, without copying it. A byte that begins no well-formed UTF-8
+// sequence is a character of its own, unequal to every other. The end of the
+// text is -1: equal to the end of the other text, to no character.
+class Characters {
+ public:
+  Characters(const char* text, size_t length)
+      : text_(reinterpret_cast<const unsigned char*>(text)), length_(length),
+        utf8_(programEncoding() == TextEncoding::kUtf8) {}
+
+  size_t length() const { return length_; }
+  size_t next(size_t at) const {
+    if (at >= length_) return length_;
+    if (!utf8_ || text_[at] < 0x80) return at + 1;
+    size_t size;
+    decodeUtf8(text_ + at, length_ - at, &size);
+    return at + (size ? size : 1);
+  }
+  int64_t at(size_t position) const {
+    if (position >= length_) return -1;
+    if (!utf8_) return cp1252Character(text_[position]);
+    size_t size;
+    uint32_t character = decodeUtf8(text_ + position, length_ - position, &size);
+    return size ? character : kStrayByte + text_[position];
+  }
+  const char* bytes(size_t position) const { return reinterpret_cast<const char*>(text_) + position; }
+
+ private:
+  static const int64_t kStrayByte = 0x110000;
+
+  const unsigned char* text_;
+  size_t length_;
+  bool utf8_;
+};
 
 void appendSetAside(CText* line, const char* text, size_t length) {
   if (length == 0) return;
@@ -33,82 +65,83 @@ void appendBytes(CText* line, const char* text, unsigned count) {
   for (unsigned i = 0; i < count; ++i) line->append(text[i]);
 }
 
-// Walks typed and right side by side and appends both marked texts.
+// Walks typed and right side by side, a character at a time, and appends
+// both marked texts.
 class Alignment {
  public:
   // right: rightLength bytes, the part of the expected word compared.
   Alignment(const Settings& settings, const char* typed, const char* right, unsigned rightLength)
-      : settings_(settings), typed_(typed), right_(right),
-        typedLength_(static_cast<unsigned>(std::strlen(typed))),
-        rightLength_(rightLength) {}
+      : settings_(settings), typed_(typed, std::strlen(typed)), right_(right, rightLength) {}
 
-  unsigned longest() const { return typedLength_ > rightLength_ ? typedLength_ : rightLength_; }
+  // The bytes of the longer text: an upper bound of the marked characters.
+  unsigned longest() const {
+    return static_cast<unsigned>(typed_.length() > right_.length() ? typed_.length() : right_.length());
+  }
 
   void mark(CText* rightLine, CText* yourLine) {
-    unsigned u = 0, r = 0;
+    size_t u = 0, r = 0;
     for (;;) {
-      if (r >= rightLength_) {
+      if (r >= right_.length()) {
         appendColorCode(yourLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(yourLine, typed_ + u, typedLength_ - u);
+        appendBytes(yourLine, typed_.bytes(u), static_cast<unsigned>(typed_.length() - u));
         return;
       }
-      if (u >= typedLength_) {
+      if (u >= typed_.length()) {
         appendColorCode(rightLine, kTextColorCode, settings_.ExtraColor);
-        appendBytes(rightLine, right_ + r, rightLength_ - r);
+        appendBytes(rightLine, right_.bytes(r), static_cast<unsigned>(right_.length() - r));
         return;
       }
-      if (typedAt(u) == rightAt(r)) {
-        yourLine->append(typed_[u++]);
-        rightLine->append(right_[r++]);
-      } else if (forgives(typed_[u], right_[r], settings_.leniency)) {
-        appendForgiven(yourLine, typed_[u++]);
-        appendForgiven(rightLine, right_[r++]);
-      } else if (rightAt(r) == typedAt(u + 1) && rightAt(r + 1) == typedAt(u + 2)) {
-        appendMissing(yourLine, typed_[u++]);
-      } else if (rightAt(r + 1) == typedAt(u) && rightAt(r + 2) == typedAt(u + 1)) {
-        appendMissing(rightLine, right_[r++]);
+      size_t u1 = typed_.next(u), r1 = right_.next(r);
+      int64_t typedHere = typed_.at(u), rightHere = right_.at(r);
+      if (typedHere == rightHere) {
+        appendPlain(yourLine, typed_, u, u1);
+        appendPlain(rightLine, right_, r, r1);
+        u = u1, r = r1;
+      } else if (forgives(static_cast<uint32_t>(typedHere), static_cast<uint32_t>(rightHere), settings_.leniency)) {
+        appendColored(yourLine, typed_, u, u1, settings_.RightColor);
+        appendColored(rightLine, right_, r, r1, settings_.RightColor);
+        u = u1, r = r1;
+      } else if (rightHere == typed_.at(u1) && right_.at(r1) == typed_.at(typed_.next(u1))) {
+        appendMissing(yourLine, typed_, u, u1);
+        u = u1;
+      } else if (right_.at(r1) == typedHere && right_.at(right_.next(r1)) == typed_.at(u1)) {
+        appendMissing(rightLine, right_, r, r1);
+        r = r1;
       } else {
-        appendDifferent(yourLine, typed_[u++]);
-        appendDifferent(rightLine, right_[r++]);
+        appendColored(yourLine, typed_, u, u1, settings_.DiffColor);
+        appendColored(rightLine, right_, r, r1, settings_.DiffColor);
+        u = u1, r = r1;
       }
     }
   }
 
  private:
-  int typedAt(unsigned index) const { return byteAt(typed_, typedLength_, index); }
-  int rightAt(unsigned index) const { return byteAt(right_, rightLength_, index); }
+  static void appendPlain(CText* line, const Characters& text, size_t from, size_t to) {
+    appendBytes(line, text.bytes(from), static_cast<unsigned>(to - from));
+  }
 
   // A space shows its colour as background, which then returns to grey.
-  void appendMissing(CText* line, char c) const {
-    if (c == ' ') {
+  void appendMissing(CText* line, const Characters& text, size_t from, size_t to) const {
+    if (text.at(from) == ' ') {
       appendColorCode(line, kBackgroundCode, settings_.MissingColor);
-      line->append(c);
+      line->append(' ');
       appendColorCode(line, kBackgroundCode, kSpaceBackground);
     } else {
-      appendColorCode(line, kTextColorCode, settings_.MissingColor);
-      line->append(c);
-      appendColorCode(line, kTextColorCode, settings_.BaseColor);
+      appendColored(line, text, from, to, settings_.MissingColor);
     }
   }
 
-  // A letter typed without its accent, where that is accepted.
-  void appendForgiven(CText* line, char c) const {
-    appendColorCode(line, kTextColorCode, settings_.RightColor);
-    line->append(c);
-    appendColorCode(line, kTextColorCode, settings_.BaseColor);
-  }
-
-  void appendDifferent(CText* line, char c) const {
-    appendColorCode(line, kTextColorCode, settings_.DiffColor);
-    line->append(c);
+  // One character in colour, then the base colour again; RightColor for a
+  // letter typed without its accent, where that is accepted.
+  void appendColored(CText* line, const Characters& text, size_t from, size_t to, COLORREF color) const {
+    appendColorCode(line, kTextColorCode, color);
+    appendPlain(line, text, from, to);
     appendColorCode(line, kTextColorCode, settings_.BaseColor);
   }
 
   const Settings& settings_;
-  const char* typed_;
-  const char* right_;
-  unsigned typedLength_;
-  unsigned rightLength_;
+  Characters typed_;
+  Characters right_;
 };
 
 }  // namespace

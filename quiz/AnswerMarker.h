@@ -3,8 +3,8 @@
 // after a check, as texts for the three-dimensional static control (byte 1 +
 // red, green, blue: text colour; byte 2 + red, green, blue: background;
 // byte 3 + a 4-byte font handle: font). With "Use Colors" on, the two texts
-// are aligned byte by byte with a look-ahead of two and every difference is
-// coloured. With lenient judging on (quiz/AnswerLeniency.h) the typed text is
+// are aligned character by character (wordlist/Utf8Text.h) with a
+// look-ahead of two characters and every difference is coloured. With lenient judging on (quiz/AnswerLeniency.h) the typed text is
 // aligned with the closest alternative of the expected word, the others drawn
 // grey, and a letter typed without its accent is drawn in the right-answer
 // colour on both lines. The lines may hold 0 bytes inside codes; their

@@ -3,14 +3,14 @@
 #include "framework/RichText.h"
 #include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
+#include "wordlist/Utf8Text.h"
+
+#include <string>
 
 namespace {
 
-CText lowered(const CText& text) {
-  CText copy(text);
-  copy.lower();
-  return copy;
-}
+// The text as compared without regard to case, in every script with case.
+std::string lowered(const CText& text) { return foldCase(std::string(text.c_str(), text.length())); }
 
 }  // namespace
 
@@ -119,7 +119,7 @@ bool Drill::check(const char* typedText) {
   if (state_.position == 0) return true;
   Words current;
   if (!fetch(state_.currentId, &current)) return false;
-  state_.lastAnswer.assign(typedText, kAnswerLimit);
+  state_.lastAnswer.assign(typedText, static_cast<int>(cutLength(typedText, kAnswerLimit)));
   state_.lastResult = judge(current, state_.lastAnswer);
   if (state_.lastResult == Wrong) {
     play(settings_.PlayFile2);
@@ -178,9 +178,9 @@ bool Drill::countAsRight() {
 // supply the answer.
 AnswerResult Drill::judge(const Words& current, const CText& typed) {
   if (settings_.leniency.any()) return judgeLeniently(current, typed);
-  CText typedLow = lowered(typed);
-  if (typedLow.compare(lowered(current.answer).c_str()) == 0) return Right;
-  CText questionLow = lowered(current.question);
+  std::string typedLow = lowered(typed);
+  if (typedLow == lowered(current.answer)) return Right;
+  std::string questionLow = lowered(current.question);
   bool askSecond = settings_.askSecond();
   int other = list_.pairs.findMarked(askSecond ? typedLow.c_str() : questionLow.c_str(),
                                      askSecond ? questionLow.c_str() : typedLow.c_str());
@@ -195,12 +195,11 @@ AnswerResult Drill::judge(const Words& current, const CText& typed) {
 AnswerResult Drill::judgeLeniently(const Words& current, const CText& typed) {
   const Leniency& leniency = settings_.leniency;
   if (acceptsAnswer(typed.c_str(), current.answer.c_str(), leniency)) return Right;
-  CText questionLow = lowered(current.question);
+  std::string questionLow = lowered(current.question);
   bool askSecond = settings_.askSecond();
   for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
     const PairWord& question = askSecond ? pair->secondWord : pair->firstWord;
-    if (pair->mark == 0 || question.length() != questionLow.length()) continue;
-    if (lowered(question.c_str()).compare(questionLow.c_str()) != 0) continue;
+    if (pair->mark == 0 || !foldsTo(question.c_str(), question.length(), questionLow)) continue;
     if (acceptsAnswer(typed.c_str(), (askSecond ? pair->firstWord : pair->secondWord).c_str(), leniency)) {
       state_.otherPairId = pair->id;
       state_.otherPair = pair;
@@ -271,13 +270,17 @@ bool Drill::giveHelp(const char* typedText, CText* hint) {
   if (state_.position == 0) return false;
   Words current;
   if (!fetch(state_.currentId, &current)) return false;
-  CText typed(typedText, kAnswerLimit);
-  hint->clear();
-  for (unsigned i = 0; i < current.answer.length(); ++i) {
-    char c = current.answer.at(static_cast<int>(i));
-    hint->append(c);
-    if (i >= typed.length() || typed.at(static_cast<int>(i)) != c) break;
+  CText typed(typedText, static_cast<int>(cutLength(typedText, kAnswerLimit)));
+  std::string answer(current.answer.c_str(), current.answer.length());
+  // Whole characters are compared and given, up to the first that differs.
+  size_t end = 0;
+  while (end < answer.size()) {
+    size_t next = nextCharacter(answer, end);
+    bool same = next <= typed.length() && answer.compare(end, next - end, typed.c_str() + end, next - end) == 0;
+    end = next;
+    if (!same) break;
   }
+  hint->assign(answer.c_str(), static_cast<int>(end));
   settings_.helpUsed = 1;
   return true;
 }

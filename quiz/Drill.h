@@ -61,7 +61,7 @@ class Drill {
   // Takes the next question (shuffling when the order is used up) and fills
   // display. False after an error was shown.
   bool nextQuestion(DrillDisplay* display);
-  // Judges typed (cut to kAnswerLimit) against the pair asked, counts the
+  // Judges typed (cut to kAnswerLimit bytes, never inside a character) against the pair asked, counts the
   // point, plays the sound and applies the Ask Previous rule. Judges
   // nothing while no question has been taken. False after an error was shown.
   // The window takes the next question afterwards.

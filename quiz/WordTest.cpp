@@ -3,9 +3,11 @@
 #include "quiz/TestDraw.h"
 #include "quiz/TestGrade.h"
 #include "resources/QuizResourceIds.h"
+#include "wordlist/Utf8Text.h"
 
 #include <climits>
 #include <new>
+#include <string>
 #include <vector>
 
 WordTest::WordTest(WordList& list, RandomSource& random) : list_(list), random_(random) {}
@@ -63,7 +65,7 @@ const CText& WordTest::answerLanguage() const {
 
 bool WordTest::next(const char* typed) {
   if (!running_) return false;
-  answers_[currentIndex()].assign(typed, kAnswerLimit);
+  answers_[currentIndex()].assign(typed, static_cast<int>(cutLength(typed, kAnswerLimit)));
   if (askingSecond_) ++secondPosition_;
   else if (++firstPosition_ == firstCount_) askingSecond_ = true;
   running_ = !askingSecond_ || secondPosition_ < secondCount_;
@@ -89,8 +91,8 @@ int WordTest::rightCount() {
   for (int i = 0; i < total(); ++i) {
     if (ids_[i] >= static_cast<int>(pairs.size())) continue;
     const WordPair* pair = pairs[ids_[i]];
-    CText expected(i < firstCount_ ? pair->secondWord.c_str() : pair->firstWord.c_str());
-    if (expected.compareNoCase(answers_[i].c_str()) == 0) ++right;
+    const PairWord& expected = i < firstCount_ ? pair->secondWord : pair->firstWord;
+    if (sameIgnoringCase(std::string(expected.c_str(), expected.length()), answers_[i].c_str())) ++right;
   }
   return right;
 }

@@ -46,7 +46,7 @@ class WordTest {
   const CText& questionLanguage() const;
   const CText& answerLanguage() const;
 
-  // Keeps typed (cut to kAnswerLimit) as the answer to the question asked
+  // Keeps typed (cut to kAnswerLimit bytes, never inside a character) as the answer to the question asked
   // and goes on to the next one. False after the last question: the test no
   // longer runs, and its results and grid can be read until stop().
   bool next(const char* typed);

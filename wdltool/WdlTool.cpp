@@ -3,6 +3,13 @@
 //   wdltool info FILE [--oem]
 //   wdltool dump FILE [--oem]
 //   wdltool convert IN OUT --to wdl|text|oem|utf8 [--oem]
+// Lists are held in UTF-8, so that words in any script go through whole; the
+// OEM code page is reached through code page 1252 as the quiz program does,
+// so a command that reads or writes OEM text holds the list in that code
+// page. info and dump print code page 1252 for a list that fits it, as they
+// always did, and UTF-8 for any other.
+#include "wordlist/TextConverter.h"
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordFile.h"
 #include "wordlist/WordFileLayout.h"
 
@@ -45,10 +52,38 @@ int fail(FileResult result, const char* path) {
   return 1;
 }
 
-template <class Text>
-void put(const Text& text) {
-  std::fwrite(text.c_str(), 1, text.length(), stdout);
+bool listFitsCp1252(const WordList& list) {
+  if (programEncoding() == TextEncoding::kCp1252) return true;
+  for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
+    if (!fitsCp1252(text->c_str(), text->length())) return false;
+  for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
+    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+      return false;
+  return true;
 }
+
+// Prints the texts of a list in the encoding chosen for its output.
+class Printer {
+ public:
+  explicit Printer(const WordList& list)
+      : converter_(programEncoding(), listFitsCp1252(list) ? TextEncoding::kCp1252 : TextEncoding::kUtf8) {}
+
+  template <class Text>
+  void put(const Text& text) {
+    std::string converted = converter_.convert(text.c_str(), text.length());
+    std::fwrite(converted.data(), 1, converted.size(), stdout);
+  }
+  template <class Text>
+  void line(const char* label, const Text& text) {
+    std::fputs(label, stdout);
+    put(text);
+    std::fputc('\n', stdout);
+  }
+
+ private:
+  TextConverter converter_;
+};
 
 // Opens path as the quiz program does, skipping invalid text lines; a line
 // whose characters the code page cannot hold is named.
@@ -67,24 +102,25 @@ FileResult openList(WordList& list, const char* path, bool oem) {
 }
 
 int info(WordList& list) {
+  Printer printer(list);
   std::printf("format: %s\n", formatName(list.format));
-  std::printf("first language: %s\n", list.firstLanguage.c_str());
-  std::printf("second language: %s\n", list.secondLanguage.c_str());
-  std::printf("author: %s\n", list.author.c_str());
+  printer.line("first language: ", list.firstLanguage);
+  printer.line("second language: ", list.secondLanguage);
+  printer.line("author: ", list.author);
   std::printf("pairs: %d\n", list.pairs.count());
   std::printf("marked: %d\n", list.pairs.countMarked());
-  put(list.information);
-  std::fputc('\n', stdout);
+  printer.line("", list.information);
   return 0;
 }
 
 int dump(WordList& list) {
+  Printer printer(list);
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) {
     std::fputc(pair->mark == 1 ? '1' : '0', stdout);
     std::fputc('\t', stdout);
-    put(pair->firstWord);
+    printer.put(pair->firstWord);
     std::fputc('\t', stdout);
-    put(pair->secondWord);
+    printer.put(pair->secondWord);
     std::fputc('\n', stdout);
   }
   return 0;
@@ -116,6 +152,8 @@ int run(const std::vector<std::string>& arguments) {
   bool reading = (command == "info" || command == "dump") && plain.size() == 2;
   bool converting = command == "convert" && plain.size() == 3 && target >= 0;
   if (!reading && !converting) return usage();
+  bool oemText = oem || (converting && target == kFormatOemText);
+  setProgramEncoding(oemText ? TextEncoding::kCp1252 : TextEncoding::kUtf8);
 
   WordList list;
   FileResult result = openList(list, plain[1].c_str(), oem);

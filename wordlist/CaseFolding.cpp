@@ -131,3 +131,32 @@ std::string foldCase(const std::string& text) {
   }
   return folded;
 }
+
+bool foldsTo(const char* text, size_t length, const std::string& key) {
+  if (programEncoding() == TextEncoding::kCp1252) {
+    if (length != key.size()) return false;
+    for (size_t i = 0; i < length; ++i)
+      if (foldedCp1252Byte(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(key[i])) return false;
+    return true;
+  }
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
+  std::string folded;
+  size_t matched = 0;
+  for (size_t i = 0, length_; i < length; i += length_) {
+    folded.clear();
+    uint32_t character = decodeUtf8(bytes + i, length - i, &length_);
+    if (length_ == 0) {
+      length_ = 1;
+      folded.push_back(static_cast<char>(bytes[i]));
+    } else {
+      appendUtf8(&folded, foldedCharacter(character));
+    }
+    if (key.compare(matched, folded.size(), folded) != 0) return false;
+    matched += folded.size();
+  }
+  return matched == key.size();
+}
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+  return foldsTo(a.data(), a.size(), foldCase(b));
+}

@@ -182,10 +182,11 @@ UINT combineResultMessageId(CombineResult result) {
 }
 
 AutomaticOrder automaticOrder(const FileInfo& first, const FileInfo& second) {
-  bool firstMatches = first.firstLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
-  bool secondMatches = first.secondLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
-  bool firstCrosses = first.firstLanguage.compareNoCase(second.secondLanguage.c_str()) == 0;
-  bool secondCrosses = first.secondLanguage.compareNoCase(second.firstLanguage.c_str()) == 0;
+  auto same = [](const CText& a, const CText& b) { return sameIgnoringCase(a.c_str(), b.c_str()); };
+  bool firstMatches = same(first.firstLanguage, second.firstLanguage);
+  bool secondMatches = same(first.secondLanguage, second.secondLanguage);
+  bool firstCrosses = same(first.firstLanguage, second.secondLanguage);
+  bool secondCrosses = same(first.secondLanguage, second.firstLanguage);
   if (firstMatches && secondMatches) return AutomaticOrder::Same;
   if (firstCrosses && secondCrosses) return AutomaticOrder::Reversed;
   if (!firstCrosses && !secondCrosses) return AutomaticOrder::AskNormalOrder;

@@ -1,5 +1,7 @@
 #include "wordlist/LanguageTable.h"
 
+#include "wordlist/Utf8Text.h"
+
 #include <cstdlib>
 
 LanguageTable::LanguageTable() {
@@ -17,6 +19,6 @@ LanguageTable::LanguageTable() {
 
 int LanguageTable::find(const char* language) const {
   for (int i = 0; i < count(); ++i)
-    if (names_[i].compareNoCase(language) == 0) return i;
+    if (sameIgnoringCase(names_[i].c_str(), language ? language : "")) return i;
   return -1;
 }

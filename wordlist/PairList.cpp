@@ -1,6 +1,7 @@
 #include "wordlist/PairList.h"
 
 #include "framework/Win32.h"
+#include "wordlist/Utf8Text.h"
 
 #include <cstring>
 #include <new>
@@ -125,15 +126,10 @@ int CPairList::countMarked() const {
 }
 
 int CPairList::findMarked(const char* key1, const char* key2) const {
-  CText key(key1);
+  std::string first(key1), second(key2);
   for (WordPair* pair = head_; pair; pair = pair->next) {
-    if (pair->mark == 0 || pair->firstWord.length() != key.length()) continue;
-    CText first(pair->firstWord.c_str());
-    first.lower();
-    if (first.compare(key1) != 0) continue;
-    CText second(pair->secondWord.c_str());
-    second.lower();
-    if (second.compare(key2) == 0) return pair->id;
+    if (pair->mark == 0 || !foldsTo(pair->firstWord.c_str(), pair->firstWord.length(), first)) continue;
+    if (foldsTo(pair->secondWord.c_str(), pair->secondWord.length(), second)) return pair->id;
   }
   return -1;
 }

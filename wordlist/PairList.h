@@ -50,8 +50,8 @@ class CPairList {
   // compared, never read: it may be a node that a reorder dropped.
   int idOf(const WordPair* pair) const;
   int countMarked() const;
-  // The first marked pair whose lower-cased words equal the two keys (which
-  // the caller has lower-cased), or -1.
+  // The first marked pair whose words, case folded (wordlist/Utf8Text.h),
+  // equal the two keys (which the caller has folded), or -1.
   int findMarked(const char* key1, const char* key2) const;
   // Moves all pairs of other into this list (whose pairs are freed first);
   // other becomes empty.

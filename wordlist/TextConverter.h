@@ -21,6 +21,10 @@ class TextConverter {
   bool changes(const char* text, size_t length) const;
   std::string convert(const char* text, size_t length);
   void convert(CText* text);
+  // When text changes on the way, converts it into *converted (whose memory
+  // is used again) and answers true; else answers false and leaves
+  // *converted alone. One pass over text.
+  bool convertChanged(const char* text, size_t length, std::string* converted);
   // True once a character has become '?'.
   bool lost() const { return lost_; }
 

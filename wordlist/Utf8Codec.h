@@ -55,6 +55,26 @@ inline void appendUtf8(std::string* out, uint32_t character) {
   }
 }
 
+// appendUtf8 into a buffer with room for four bytes; answers the end.
+inline char* putUtf8(char* out, uint32_t character) {
+  if (character < 0x80) {
+    *out++ = static_cast<char>(character);
+  } else if (character < 0x800) {
+    *out++ = static_cast<char>(0xC0 | character >> 6);
+    *out++ = static_cast<char>(0x80 | (character & 0x3F));
+  } else if (character < 0x10000) {
+    *out++ = static_cast<char>(0xE0 | character >> 12);
+    *out++ = static_cast<char>(0x80 | (character >> 6 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (character & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | character >> 18);
+    *out++ = static_cast<char>(0x80 | (character >> 12 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (character >> 6 & 0x3F));
+    *out++ = static_cast<char>(0x80 | (character & 0x3F));
+  }
+  return out;
+}
+
 // The Unicode character of a code page 1252 byte, and the byte of a
 // character (-1 when the code page has none).
 uint32_t cp1252Character(unsigned char byte);

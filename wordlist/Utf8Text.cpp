@@ -153,6 +153,17 @@ size_t characterCount(const std::string& text) {
   return count;
 }
 
+size_t cutLength(const char* text, size_t limit) {
+  if (!text) return 0;
+  size_t length = 0;
+  while (length <= limit && text[length]) ++length;
+  if (length <= limit) return length;
+  std::string head(text, limit + 1);
+  size_t kept = 0;
+  for (size_t next = nextCharacter(head, 0); next <= limit; next = nextCharacter(head, next)) kept = next;
+  return kept;
+}
+
 uint32_t characterAt(const std::string& text, size_t at) {
   if (at >= text.size()) return 0;
   unsigned char byte = static_cast<unsigned char>(text[at]);
@@ -160,6 +171,13 @@ uint32_t characterAt(const std::string& text, size_t at) {
   size_t length;
   uint32_t character = decodeUtf8(text, at, &length);
   return length ? character : kReplacementCharacter;
+}
+
+std::u32string charactersOf(const std::string& text) {
+  std::u32string characters;
+  characters.reserve(text.size());
+  for (size_t i = 0; i < text.size(); i = nextCharacter(text, i)) characters.push_back(characterAt(text, i));
+  return characters;
 }
 
 std::wstring utf16Of(const std::string& text) {

@@ -48,9 +48,14 @@ size_t nextCharacter(const std::string& text, size_t at);
 // The byte index of the character that ends at byte index at (0 at 0).
 size_t previousCharacter(const std::string& text, size_t at);
 size_t characterCount(const std::string& text);
+// The bytes of text (ended by its 0) kept when it is cut to at most limit
+// bytes without cutting a character in two.
+size_t cutLength(const char* text, size_t limit);
 // The Unicode character that starts at byte index at; a byte that begins no
 // well-formed sequence gives U+FFFD.
 uint32_t characterAt(const std::string& text, size_t at);
+// Every character of text, as characterAt gives them.
+std::u32string charactersOf(const std::string& text);
 
 // The case-insensitive comparison key of text: every letter of a script with
 // case (Latin with its extensions, Greek with its final sigma, Cyrillic,
@@ -60,6 +65,11 @@ uint32_t characterAt(const std::string& text, size_t at);
 // the system's lower-casing there.
 std::string foldCase(const std::string& text);
 uint32_t foldedCharacter(uint32_t character);
+// True when foldCase of the length bytes of text equals key; stops at the
+// first difference.
+bool foldsTo(const char* text, size_t length, const std::string& key);
+// True when a and b differ at most in case.
+bool sameIgnoringCase(const std::string& a, const std::string& b);
 
 // The lenient key of text: each letter of Latin, Greek and Cyrillic without
 // the marks of its canonical decomposition (é gives e, ῷ gives ω, й gives и),

@@ -9,8 +9,10 @@
 #include "wordlist/Utf8Text.h"
 #include "wordlist/WordFileLayout.h"
 
+#include <array>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 
 namespace {
 
@@ -62,6 +64,89 @@ bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigne
   *word = start;
   *length = static_cast<unsigned>((firstZero ? firstZero : position - 1) - start);
   return true;
+}
+
+// The UTF-8 of the code page 1252 bytes from 0x80 on, in one to three bytes.
+struct Utf8Bytes {
+  char bytes[3];
+  unsigned char size;
+};
+
+const std::array<Utf8Bytes, 128>& highBytesInUtf8() {
+  static const std::array<Utf8Bytes, 128> table = [] {
+    std::array<Utf8Bytes, 128> bytes{};
+    for (int byte = 0x80; byte < 0x100; ++byte) {
+      char one = static_cast<char>(byte);
+      std::string utf8 = cp1252ToUtf8(&one, 1);
+      Utf8Bytes& entry = bytes[byte - 0x80];
+      utf8.copy(entry.bytes, utf8.size());
+      entry.size = static_cast<unsigned char>(utf8.size());
+    }
+    return bytes;
+  }();
+  return table;
+}
+
+// readWordInPlace for a file in code page 1252 read into the program's UTF-8:
+// the word goes converted to out, which then stands after its ending 0. out
+// has room for every byte of the word, two more for each byte from 0x80, and
+// the 0. The limit counts the file's bytes.
+bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** word, unsigned* length) {
+  const std::array<Utf8Bytes, 128>& utf8 = highBytesInUtf8();
+  const char* start = position;
+  char* converted = out;
+  char* firstZero = nullptr;
+  for (;;) {
+    unsigned char byte = static_cast<unsigned char>(*position);
+    if (byte < 0x80 && byte > kTextEnd) {
+      *out++ = static_cast<char>(byte);
+    } else if (byte >= 0x80) {
+      // All three bytes are copied; a shorter sequence leaves the rest to
+      // what follows it.
+      const Utf8Bytes& sequence = utf8[byte - 0x80];
+      out[0] = sequence.bytes[0];
+      out[1] = sequence.bytes[1];
+      out[2] = sequence.bytes[2];
+      out += sequence.size;
+    } else if (byte == kTextEnd) {
+      break;
+    } else if (byte == kEndMarker) {
+      return false;
+    } else {
+      if (byte == 0 && !firstZero) firstZero = out;
+      *out++ = static_cast<char>(byte);
+    }
+    ++position;
+  }
+  if (static_cast<unsigned>(position - start) > limit) return false;
+  ++position;
+  *out++ = 0;
+  *word = converted;
+  *length = static_cast<unsigned>((firstZero ? firstZero : out - 1) - converted);
+  return true;
+}
+
+// readPairs for a file in code page 1252 read into the program's UTF-8: the
+// words go converted into one block that the list keeps.
+FileResult readPairsIntoUtf8(char*& position, const char* end, unsigned limit, CPairList& pairs) {
+  size_t high = 0;
+  for (const char* p = position; p < end; ++p) high += static_cast<unsigned char>(*p) >= 0x80;
+  std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(end - position) + 2 * high + 1]);
+  if (!block) return FileResult::NoMemory;
+  char* out = block.get();
+  if (!pairs.adoptBlock(std::move(block))) return FileResult::NoMemory;
+  const char *first, *second;
+  unsigned firstLength, secondLength;
+  while (*position != kEndMarker) {
+    if (!readWordIntoUtf8(position, limit, out, &first, &firstLength) ||
+        !readWordIntoUtf8(position, limit, out, &second, &secondLength))
+      return FileResult::Invalid;
+    if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
+    if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
+      return FileResult::NoMemory;
+    position += 2;
+  }
+  return FileResult::Ok;
 }
 
 // A pair whose words converter changes gets converted copies; the other
@@ -140,8 +225,12 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   position += header - position;
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
-  if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
-  result = readPairs(position, limit, list.pairs, converter);
+  if (encoding == TextEncoding::kCp1252 && converter.converts()) {
+    result = readPairsIntoUtf8(position, end, limit, list.pairs);
+  } else {
+    if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
+    result = readPairs(position, limit, list.pairs, converter);
+  }
   list.charactersLost = converter.lost();
   // A file cut short ends in the end marker put after its last byte.
   if (result == FileResult::Ok && position < end)
@@ -193,9 +282,8 @@ class RecordWriter {
 
   template <class Text>
   void text(const Text& text) {
-    if (converter_.changes(text.c_str(), text.length())) {
-      std::string converted = converter_.convert(text.c_str(), text.length());
-      bytesOfText(converted.data(), converted.size());
+    if (converter_.convertChanged(text.c_str(), text.length(), &converted_)) {
+      bytesOfText(converted_.data(), converted_.size());
     } else {
       bytesOfText(text.c_str(), text.length());
     }
@@ -214,8 +302,16 @@ class RecordWriter {
 
   CBufferedWriter writer_;
   TextConverter converter_;
+  std::string converted_;
   bool storable_ = true;
 };
+
+// True when the program's UTF-8 text can be stored in a word file in code
+// page 1252: every character fits it, and the reader takes its length.
+bool storableAsCp1252(const char* text, size_t length) {
+  if (!fitsCp1252(text, length)) return false;
+  return length <= kLongestWordFileText || characterCount(std::string(text, length)) <= kLongestWordFileText;
+}
 
 // The encoding a list's word file is written in: code page 1252, byte for
 // byte as always, while every text fits it; UTF-8 only for a list that needs
@@ -223,10 +319,10 @@ class RecordWriter {
 TextEncoding fileEncodingOf(const WordList& list) {
   if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
   for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+    if (!storableAsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
-        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+    if (!storableAsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !storableAsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
       return TextEncoding::kUtf8;
   return TextEncoding::kCp1252;
 }

@@ -3,6 +3,7 @@
 #include "quiz/AnswerMarker.h"
 #include "quiz/Drill.h"
 #include "tests/bench/Ratios.h"
+#include "wordlist/TextEncoding.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,9 +38,7 @@ void BM_ShuffleMarkedPairs(benchmark::State& state) {
 }
 
 // Every character differs, so every one is marked on both lines.
-void BM_MarkAnswers(benchmark::State& state) {
-  std::string typed(static_cast<size_t>(state.range(0)), 'a');
-  std::string right(static_cast<size_t>(state.range(0)), 'b');
+void markAnswers(benchmark::State& state, const std::string& typed, const std::string& right) {
   Settings settings;
   AnswerMarker marker(settings);
   CText rightLine, yourLine;
@@ -49,10 +48,30 @@ void BM_MarkAnswers(benchmark::State& state) {
   }
 }
 
+void BM_MarkAnswers(benchmark::State& state) {
+  size_t length = static_cast<size_t>(state.range(0));
+  markAnswers(state, std::string(length, 'a'), std::string(length, 'b'));
+}
+
+// Two-byte characters where the program's strings are UTF-8.
+void BM_MarkCyrillicAnswers(benchmark::State& state) {
+  setProgramEncoding(TextEncoding::kUtf8);
+  std::string typed, right;
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    typed += u8"ж";
+    right += u8"з";
+  }
+  markAnswers(state, typed, right);
+  setProgramEncoding(TextEncoding::kCp1252);
+}
+
 BENCHMARK(BM_ShuffleMarkedPairs)->Arg(30000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkAnswers)->Arg(400)->Arg(4000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MarkCyrillicAnswers)->Arg(400)->Arg(4000)->Unit(benchmark::kMicrosecond);
 
 BenchRatio markRatio("marking 4,000 / 400 characters (linear: 10)", "BM_MarkAnswers/4000",
                      "BM_MarkAnswers/400", 15.0);
+BenchRatio markCyrillicRatio("marking 4,000 / 400 Cyrillic characters (linear: 10)", "BM_MarkCyrillicAnswers/4000",
+                             "BM_MarkCyrillicAnswers/400", 15.0);
 
 }  // namespace

@@ -2,6 +2,7 @@
 // floor of reading or writing the same bytes.
 #include "quiz/Schedule.h"
 #include "tests/bench/Ratios.h"
+#include "wordlist/TextEncoding.h"
 #include "wordlist/WordFile.h"
 
 #include <benchmark/benchmark.h>
@@ -60,8 +61,44 @@ std::vector<char> readAll(const std::string& path) {
   return bytes;
 }
 
-void BM_ReadFloor(benchmark::State& state) {
-  const std::string& path = bigWordFile();
+// The program's encoding for one benchmark.
+class EncodingScope {
+ public:
+  explicit EncodingScope(TextEncoding encoding) : before_(programEncoding()) { setProgramEncoding(encoding); }
+  ~EncodingScope() { setProgramEncoding(before_); }
+
+ private:
+  TextEncoding before_;
+};
+
+// A list of 1,000,000 pairs in words of one script: with accents of code page
+// 1252, or in Cyrillic, which only a word file in UTF-8 holds.
+std::string scriptFile(const char* name, const char* firstFormat, const char* secondFormat, TextEncoding encoding) {
+  EncodingScope scope(encoding);
+  WordList list;
+  char first[64], second[64];
+  for (int i = 0; i < kPairs; ++i) {
+    std::snprintf(first, sizeof first, firstFormat, i);
+    std::snprintf(second, sizeof second, secondFormat, i);
+    list.pairs.append(first, second, 1);
+  }
+  list.fileName = benchPath(name).c_str();
+  writeWordFile(list);
+  sync();
+  return benchPath(name);
+}
+
+const std::string& accentedFile() {
+  static std::string path = scriptFile("accented.wdl", "w\xF6rd%07d", "s\xE4na%07d", TextEncoding::kCp1252);
+  return path;
+}
+
+const std::string& cyrillicFile() {
+  static std::string path = scriptFile("cyrillic.wdl", u8"слово%07d", u8"перевод%07d", TextEncoding::kUtf8);
+  return path;
+}
+
+void readFloor(benchmark::State& state, const std::string& path) {
   for (auto _ : state) {
     std::vector<char> bytes = readAll(path);
     long separators = 0;
@@ -69,6 +106,34 @@ void BM_ReadFloor(benchmark::State& state) {
     benchmark::DoNotOptimize(separators);
   }
 }
+
+void BM_ReadFloor(benchmark::State& state) { readFloor(state, bigWordFile()); }
+void BM_ReadFloorCyrillic(benchmark::State& state) { readFloor(state, cyrillicFile()); }
+
+void openIn(benchmark::State& state, const std::string& path, TextEncoding encoding) {
+  EncodingScope scope(encoding);
+  for (auto _ : state) {
+    WordList list;
+    if (open(list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; }) != FileResult::Ok) state.SkipWithError("open");
+  }
+}
+
+void saveIn(benchmark::State& state, const std::string& path, TextEncoding encoding) {
+  EncodingScope scope(encoding);
+  WordList list;
+  open(list, path.c_str(), kFormatNone, [](const InvalidLine&) { return true; });
+  list.fileName = benchPath("saved-script.wdl").c_str();
+  for (auto _ : state)
+    if (save(list) != FileResult::Ok) state.SkipWithError("save");
+}
+
+// Code page 1252 is the program's encoding as it always was; UTF-8 where the
+// program runs with it.
+void BM_OpenCyrillic(benchmark::State& state) { openIn(state, cyrillicFile(), TextEncoding::kUtf8); }
+void BM_OpenAccented(benchmark::State& state) { openIn(state, accentedFile(), TextEncoding::kCp1252); }
+void BM_OpenAccentedInUtf8(benchmark::State& state) { openIn(state, accentedFile(), TextEncoding::kUtf8); }
+void BM_SaveAccented(benchmark::State& state) { saveIn(state, accentedFile(), TextEncoding::kCp1252); }
+void BM_SaveAccentedInUtf8(benchmark::State& state) { saveIn(state, accentedFile(), TextEncoding::kUtf8); }
 
 void BM_Open(benchmark::State& state) {
   const std::string& path = bigWordFile();
@@ -135,9 +200,15 @@ BENCHMARK(BM_ReadFloor)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_OpenWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_ImportText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFloorCyrillic)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_OpenCyrillic)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_OpenAccented)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_OpenAccentedInUtf8)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_SaveWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_SaveAccented)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_SaveAccentedInUtf8)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_MarkDueWords)->Unit(benchmark::kMillisecond);
 
 BenchRatio openRatio("open 1,000,000 pairs / read floor", "BM_Open", "BM_ReadFloor", 3.0);
@@ -145,6 +216,12 @@ BenchRatio importRatio("text import / read floor", "BM_ImportText", "BM_ReadFloo
 BenchRatio saveRatio("save 1,000,000 pairs / write floor", "BM_Save", "BM_WriteFloor", 3.0);
 BenchRatio openHistoryRatio("open with histories / open without", "BM_OpenWithHistory", "BM_Open", 1.3);
 BenchRatio saveHistoryRatio("save with histories / save without", "BM_SaveWithHistory", "BM_Save", 1.3);
+BenchRatio openCyrillicRatio("open 1,000,000 Cyrillic pairs / read floor", "BM_OpenCyrillic",
+                             "BM_ReadFloorCyrillic", 3.0);
+BenchRatio openAccentedRatio("open code page 1252 list, program in UTF-8 / in code page 1252",
+                             "BM_OpenAccentedInUtf8", "BM_OpenAccented", 1.1);
+BenchRatio saveAccentedRatio("save code page 1252 list, program in UTF-8 / in code page 1252",
+                             "BM_SaveAccentedInUtf8", "BM_SaveAccented", 1.1);
 BenchRatio markDueTime("Mark Due Words, 1,000,000 pairs (seconds)", "BM_MarkDueWords", "", 0.1);
 
 }  // namespace

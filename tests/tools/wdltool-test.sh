@@ -47,10 +47,17 @@ check "convert to utf8" test "$code" = 0
 check "utf8 bytes" grep -q $'mother\t\xc3\xa4iti' "$work/list.utf8"
 run dump "$work/list.utf8"
 check "dump of utf8 equals" cmp -s <(printf '%s\n' "$out") "$work/dump.wdl.txt"
-printf 'caf\xc3\xa9\tkahvila\r\n\xe4\xb8\x80\tone\r\n' >"$work/unconvertible.txt"
-run info "$work/unconvertible.txt"
-check "unconvertible line named" grep -q "line 2 has a character that code page 1252 cannot hold" "$work/err"
-check "unconvertible line left out" grep -q "^pairs: 1$" "$work/out"
+run convert "$sample" "$work/same.wdl" --to wdl
+check "code page 1252 list written byte for byte" cmp -s "$sample" "$work/same.wdl"
+
+printf 'caf\xc3\xa9\tkahvila\r\n\xe4\xb8\x80\tone\r\n\xd0\xb4\xd0\xbe\xd0\xbc\t\xce\xbf\xce\xaf\xce\xba\xce\xbf\xcf\x82\r\n' >"$work/scripts.txt"
+run convert "$work/scripts.txt" "$work/scripts.wdl" --to wdl
+check "any script to wdl" test "$code" = 0
+check "wdl in UTF-8" test "$(head -c 8 "$work/scripts.wdl" | od -An -tx1 | tr -d ' ')" = fefe393757445500
+run convert "$work/scripts.wdl" "$work/scripts-back.txt" --to utf8
+check "utf8 keeps every character" cmp -s "$work/scripts-back.txt" "$work/scripts.txt"
+run dump "$work/scripts.wdl"
+check "dump in UTF-8" test "$(printf '%s\n' "$out" | sed -n 3p)" = $'1\t\xd0\xb4\xd0\xbe\xd0\xbc\t\xce\xbf\xce\xaf\xce\xba\xce\xbf\xcf\x82'
 
 run convert "$work/list.text" "$work/back.wdl" --to wdl
 run info "$work/back.wdl"

@@ -6,6 +6,8 @@
 #include "tests/unit/EncodingScope.h"
 #include "wordlist/WordFileLayout.h"
 
+#include "tests/unit/EncodingScope.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -155,7 +157,7 @@ TEST_F(EditorTest, DamagedWordlistBlocksPasteNothing) {
       {"huge count", std::string("\xFF\x01\xFF\xFF\xFF\xFF" "a\0b\0\x01", 11)},
       {"words without their 0 bytes", std::string("\xFF\x01\x01\0\0\0abc", 9)},
       {"mark byte missing", std::string("\xFF\x01\x01\0\0\0a\0b\0", 10)},
-      {"other first bytes", std::string("\xFF\x02\x01\0\0\0a\0b\0\x01", 11)},
+      {"other first bytes", std::string("\xFF\x03\x01\0\0\0a\0b\0\x01", 11)},
       {"header cut short", std::string("\xFF\x01\x01\0", 4)},
   };
   for (const Case& c : cases) {
@@ -276,4 +278,33 @@ TEST(FindHistory, KeepsTenDistinctTextsMostRecentFirst) {
   ASSERT_EQ(history.entries().size(), 10u);
   EXPECT_EQ(history.entries()[0], "9");
   EXPECT_EQ(history.entries()[9], "0");
+}
+
+TEST_F(EditorTest, FindAndTheBlockWorkOnCharactersOfEveryScript) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  list_.pairs.append(u8"Ἀθῆναι", u8"ΑΘΉΝΑ", 1);
+  list_.pairs.append(u8"日本語", u8"にほんご", 0);
+  list_.pairs.append(u8"Москва", "Moscow", 1);
+  rows_.takeFrom(list_);
+  const struct {
+    const char* text;
+    unsigned flags;
+    int row;
+  } cases[] = {
+      {u8"日?語", kFindDown, 1},           {u8"日??語", kFindDown, -1},  {u8"МОСКВА", kFindWholeWord, 2},
+      {u8"ἀθ*αι", kFindDown, 0},          {u8"αθήνα", kFindWholeWord, 0}, {u8"МОСК", kFindMatchCase, -1},
+      {u8"*ほ?ご", kFindDown, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(findRow(rows_, -1, c.text, c.flags), c.row) << c.text;
+
+  std::string block = makeWordlistBlock(rows_, {2, 1});
+  EXPECT_EQ(block.substr(0, 2), "\xFF\x02");
+  ASSERT_TRUE(paste(block));
+  const std::string pasted = u8"+Москва/Moscow 日本語/にほんご ";
+  EXPECT_EQ(shown(rows_).substr(shown(rows_).size() - pasted.size()), pasted);
+  std::string latin = makeWordlistBlock(rows_, {});
+  EXPECT_EQ(latin.substr(0, 2), "\xFF\x01");
+  EncodingScope cp1252(TextEncoding::kCp1252);
+  ASSERT_TRUE(paste(block));
+  EXPECT_EQ(std::string(rows_.at(rows_.count() - 1).firstWord.c_str()), "???");
 }

@@ -99,7 +99,11 @@ TEST(Utf8TextTest, StepsOverWholeCharactersInEveryScript) {
     EXPECT_EQ(backward, c.starts) << c.what;
     EXPECT_EQ(characterCount(c.text), c.starts.size()) << c.what;
   }
+  EXPECT_EQ(cutLength(u8"aж日", 2), 1u);
+  EXPECT_EQ(cutLength(u8"aж日", 5), 3u);
+  EXPECT_EQ(cutLength(u8"aж日", 6), 6u);
   EncodingScope cp1252(TextEncoding::kCp1252);
+  EXPECT_EQ(cutLength(u8"aж日", 2), 2u);
   EXPECT_EQ(characterCount(u8"żół"), 6u);
   EXPECT_EQ(nextCharacter("\xE4x", 0), 1u);
 }
