@@ -1,5 +1,7 @@
 #include "framework/ThreeDStatic.h"
 
+#include "framework/WinDC.h"
+
 #include <cstring>
 #include <new>
 #include <string>
@@ -197,16 +199,4 @@ int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int li
   if (fitting == unitCount) return count;
   int bytes = WideCharToMultiByte(codePage, 0, units.c_str(), fitting, nullptr, 0, nullptr, nullptr);
   return bytes > 0 && bytes < count ? bytes : count;
-}
-
-// The code page the system's 8-bit text calls read a run in: UTF-8 where the
-// program runs in it, and the font's own code page elsewhere.
-UINT CThreeDStatic::textCodePage(HDC dc) {
-  UINT codePage = GetACP();
-  CHARSETINFO charset = {};
-  if (codePage != CP_UTF8 &&
-      TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(GetTextCharset(dc))), &charset,
-                           TCI_SRCCHARSET))
-    codePage = charset.ciACP;
-  return codePage;
 }

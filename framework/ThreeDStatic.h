@@ -35,7 +35,6 @@ class CThreeDStatic {
   void drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light, HPEN shadow) const;
   void drawText(HDC dc, const RECT& client) const;
   int drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const;
-  static UINT textCodePage(HDC dc);
 
   HWND window_;
   CRichText text_;

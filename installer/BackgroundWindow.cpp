@@ -1,6 +1,7 @@
 #include "installer/BackgroundWindow.h"
 
 #include "framework/WinApp.h"
+#include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
 #include "installer/BackgroundGradient.h"
@@ -75,11 +76,11 @@ void BackgroundWindow::paintTitle(HDC dc) const {
   const CText& title = script_.title;
   if (script_.shadeColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.shadeColour));
-    TextOutA(dc, kTitleX + kShadeOffset, kTitleY + kShadeOffset, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, kTitleX + kShadeOffset, kTitleY + kShadeOffset, title.c_str(), static_cast<int>(title.length()));
   }
   if (script_.textColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.textColour));
-    TextOutA(dc, kTitleX, kTitleY, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, kTitleX, kTitleY, title.c_str(), static_cast<int>(title.length()));
   }
 }
 
