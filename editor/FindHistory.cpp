@@ -3,16 +3,14 @@
 #include "wordlist/Utf8Text.h"
 
 #include <cstddef>
-#include <string>
 
 void FindHistory::appendStored(const char* text) {
   if (text && *text && entries_.size() < kMaxEntries) entries_.emplace_back(text);
 }
 
 void FindHistory::add(const char* text) {
-  std::string key = foldCase(text);
   for (size_t i = entries_.size(); i-- > 0;)
-    if (foldCase(entries_[i].c_str()) == key) entries_.erase(entries_.begin() + static_cast<long>(i));
+    if (sameIgnoringCase(entries_[i].c_str(), text ? text : "")) entries_.erase(entries_.begin() + static_cast<long>(i));
   entries_.insert(entries_.begin(), CText(text));
   if (entries_.size() > kMaxEntries) entries_.resize(kMaxEntries);
 }

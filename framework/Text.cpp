@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -215,6 +217,22 @@ void CText::toOem() {
 
 void CText::toAnsi() {
   if (empty()) return;
+#ifdef _WIN32
+  // The system's conversion keeps the length, but where the ANSI code page
+  // is UTF-8 a character of the OEM code page may take up to three bytes.
+  if (GetACP() == CP_UTF8) {
+    int units = MultiByteToWideChar(CP_OEMCP, 0, buffer_, -1, nullptr, 0);
+    std::unique_ptr<WCHAR[]> converted(new (std::nothrow) WCHAR[units > 0 ? units : 1]);
+    if (!converted || MultiByteToWideChar(CP_OEMCP, 0, buffer_, -1, converted.get(), units) <= 0) return;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, converted.get(), -1, nullptr, 0, nullptr, nullptr);
+    CText copy;
+    char* out = bytes > 0 ? copy.getBuffer(bytes, false) : nullptr;
+    if (!out || WideCharToMultiByte(CP_UTF8, 0, converted.get(), -1, out, bytes, nullptr, nullptr) <= 0) return;
+    copy.releaseBuffer();
+    swap(copy);
+    return;
+  }
+#endif
   CText copy(*this);
   OemToCharA(buffer_, copy.buffer_);
   swap(copy);

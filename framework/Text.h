@@ -53,7 +53,7 @@ class CText {
 
   void lower();  // the system's ANSI lower-casing
   void toOem();
-  void toAnsi();
+  void toAnsi();  // grows where the ANSI code page is UTF-8
 
   // A writable buffer of at least count characters; keep copies the old text.
   // count -1 gives the current buffer (a 2-byte empty one when there is none).

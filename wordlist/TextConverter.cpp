@@ -40,6 +40,12 @@ bool TextConverter::convertChanged(const char* text, size_t length, std::string*
         size = 1;
         continue;
       }
+      // U+00C0 to U+00FF have the same number in the code page.
+      if (bytes[i] == 0xC3 && i + 1 < length && (bytes[i + 1] & 0xC0) == 0x80) {
+        *out++ = static_cast<char>(0xC0 | (bytes[i + 1] & 0x3F));
+        size = 2;
+        continue;
+      }
       uint32_t character = decodeUtf8(bytes + i, length - i, &size);
       int byte = size ? cp1252Byte(character) : -1;
       if (size == 0) size = 1;

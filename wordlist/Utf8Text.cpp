@@ -105,6 +105,11 @@ bool fitsCp1252(const char* utf8, size_t size) {
       length = 1;
       continue;
     }
+    // U+00C0 to U+00FF, the letters of Western languages, all fit.
+    if (bytes[i] == 0xC3 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
+      length = 2;
+      continue;
+    }
     uint32_t character = decodeUtf8(bytes + i, size - i, &length);
     if (length == 0 || cp1252Byte(character) < 0) return false;
   }

@@ -32,6 +32,8 @@ struct WordList {
   // with the pairs.
   bool historyChanged = false;
   // The list was read from a file with characters that the program's code
-  // page lacks; they became '?', and saving the list loses them.
+  // page lacks; they became '?', and saving the list loses them. Set by the
+  // word file reader, cleared by reset and taken over by take; the writers
+  // leave it alone, so that the window decides when the loss is agreed.
   bool charactersLost = false;
 };
