@@ -240,10 +240,8 @@ WINE_TEST(greekAndJapaneseWordsInKielivis) {
     for (const auto& pair : pairs)
       if (question == pair[0]) given = pair[2];
     winetest::setContext("lenient judging of " + question);
-    if (given.empty()) {
-      CHECK_EQ(question, "one of the pasted English words");
-      return;
-    }
+    CHECK(!given.empty());
+    if (given.empty()) return;
     setUtf8Text(control(quiz.main, IDC_QUIZ_ANSWER), given);
     postCommand(quiz.main, IDC_QUIZ_CHECK);
     CHECK(showsUtf8(control(quiz.main, IDC_QUIZ_RESULT), "Oikein! (" + question + ")"));
