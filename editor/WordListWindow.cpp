@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstring>
 #include <functional>
 #include <unordered_set>
 
@@ -70,14 +71,14 @@ void systemSortKey(const PairWord& word, std::string* key) {
 // Copies as much of word as buffer (size bytes, size > 0) holds with its
 // ending 0, cut between characters.
 void copyShown(const PairWord& word, char* buffer, int size) {
-  std::string text(word.c_str(), word.length());
-  size_t room = static_cast<size_t>(size) - 1, count = text.size() <= room ? text.size() : room;
-  if (count < text.size() && programEncoding() == TextEncoding::kUtf8) {
+  size_t room = static_cast<size_t>(size) - 1, count = word.length() <= room ? word.length() : room;
+  if (count < word.length() && programEncoding() == TextEncoding::kUtf8) {
+    std::string text(word.c_str(), word.length());
     size_t cut = 0;
     for (size_t next = nextCharacter(text, cut); next <= count; next = nextCharacter(text, cut)) cut = next;
     count = cut;
   }
-  text.copy(buffer, count);
+  std::memcpy(buffer, word.c_str(), count);
   buffer[count] = 0;
 }
 
