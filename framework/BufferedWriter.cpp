@@ -1,25 +1,24 @@
 #include "framework/BufferedWriter.h"
 
-#include <cstring>
-
-namespace {
-
-const unsigned kChunk = 64 * 1024;
-
-}  // namespace
-
 CBufferedWriter::CBufferedWriter(CDiskFile* file, CFileError* error)
-    : file_(file), error_(error), buffer_(new char[kChunk]) {}
+    : file_(file), error_(error), buffer_(new char[kSize]) {}
 
-void CBufferedWriter::write(const void* data, unsigned count) {
-  if (!ok_) return;
-  if (used_ + count > kChunk && !flush()) return;
-  if (count >= kChunk) {
-    ok_ = file_->write(data, count, error_);
+// Fills the buffer and writes it; a piece at least as long as the buffer then
+// goes to the file directly, without a copy.
+void CBufferedWriter::writeThrough(const void* data, unsigned count) {
+  const char* bytes = static_cast<const char*>(data);
+  unsigned room = kSize - used_;
+  std::memcpy(buffer_.get() + used_, bytes, room);
+  used_ = kSize;
+  if (!flush()) return;
+  bytes += room;
+  count -= room;
+  if (count >= kSize) {
+    if (ok_) ok_ = file_->write(bytes, count, error_);
     return;
   }
-  std::memcpy(buffer_.get() + used_, data, count);
-  used_ += count;
+  std::memcpy(buffer_.get(), bytes, count);
+  used_ = count;
 }
 
 bool CBufferedWriter::flush() {

@@ -1,8 +1,10 @@
+#include "framework/Win32.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Codec.h"
 #include "wordlist/Utf8Text.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -87,12 +89,20 @@ const FoldRange kFoldRanges[] = {
     {0x118A0, 0x118BF, 32, 1},     {0x16E40, 0x16E5F, 32, 1},     {0x1E900, 0x1E921, 34, 1},
 };
 
-// Code page 1252's lower-casing of each byte, as the system's has it.
+// The system's lower-casing of each byte of the ANSI code page, as the
+// program has always compared without regard to case there (code page 1252,
+// or whichever the system has).
 unsigned char foldedCp1252Byte(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return c + 0x10;
-  if (c == 0x9F) return 0xFF;
-  return c;
+  static const std::array<unsigned char, 256> table = [] {
+    std::array<unsigned char, 256> lowered;
+    for (int byte = 0; byte < 256; ++byte) {
+      char one[2] = {static_cast<char>(byte), 0};
+      if (byte) CharLowerA(one);
+      lowered[byte] = static_cast<unsigned char>(one[0]);
+    }
+    return lowered;
+  }();
+  return table[c];
 }
 
 }  // namespace

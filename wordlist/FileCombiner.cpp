@@ -3,8 +3,8 @@
 #include "framework/BufferedWriter.h"
 #include "framework/FileSystem.h"
 #include "framework/ReplacingFile.h"
-#include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
+#include "wordlist/PairRecordReader.h"
 #include "wordlist/TextConverter.h"
 #include "wordlist/Utf8Text.h"
 #include "wordlist/WordFileLayout.h"
@@ -18,65 +18,17 @@
 namespace {
 
 const unsigned kReadFlags = CDiskFile::kRead | CDiskFile::kShareDenyWrite;
-const int kHeaderTexts = 4;
 
-// One source file in memory, with the place of its pair records.
+// One source file, read front to back; what follows its end marker, its
+// history block, is kept once its records are read.
 struct Source {
   CDiskFile file;
-  FileContents contents;
-  const char* records = nullptr;  // the first pair record
-  const char* endMarker = nullptr;
-  uint32_t pairCount = 0;
-  TextEncoding encoding = TextEncoding::kCp1252;
+  PairRecordReader reader{&file};
+  std::unique_ptr<char[]> rest;
+  size_t restSize = 0;
 
-  const char* end() const { return contents.bytes.get() + contents.size; }
-  HistoryBlockReader histories() const {
-    return HistoryBlockReader(endMarker + 1, static_cast<size_t>(end() - endMarker - 1), pairCount);
-  }
+  HistoryBlockReader histories() const { return HistoryBlockReader(rest.get(), restSize, reader.recordCount()); }
 };
-
-// Passes one text from position up to and past its 0x03; false at a 0x02 or
-// at the end of the bytes.
-bool passText(const char*& position, const char* end) {
-  for (; position < end; ++position) {
-    if (*position == kWordFileEndMarker) return false;
-    if (*position == kWordFileTextEnd) {
-      ++position;
-      return true;
-    }
-  }
-  return false;
-}
-
-// A pair record is two texts, the mark byte and one more byte, neither of
-// them the end marker, as the word file reader requires.
-bool passRecord(const char*& position, const char* end) {
-  if (!passText(position, end) || !passText(position, end)) return false;
-  if (end - position < 2 || position[0] == kWordFileEndMarker || position[1] == kWordFileEndMarker) return false;
-  position += 2;
-  return true;
-}
-
-bool findHeaderEnd(Source* source) {
-  const char* position = source->contents.bytes.get();
-  if (source->contents.size < sizeof kWordFileFixedBytes || !isWordFileStart(position, &source->encoding))
-    return false;
-  position += sizeof kWordFileFixedBytes;
-  for (int i = 0; i < kHeaderTexts; ++i)
-    if (!passText(position, source->end())) return false;
-  source->records = position;
-  return true;
-}
-
-// The records must be whole and ended by the end marker; bytes after it are
-// left out, as the word file reader ignores them.
-bool findEndMarker(Source* source) {
-  const char* position = source->records;
-  for (; position < source->end() && *position != kWordFileEndMarker; ++source->pairCount)
-    if (!passRecord(position, source->end())) return false;
-  source->endMarker = position;
-  return position < source->end();
-}
 
 // A header text comes from the user, in the program's encoding: the word
 // file's markers inside it would break the file, so they are left out.
@@ -87,45 +39,46 @@ void writeHeaderText(CBufferedWriter& writer, const CText& text, TextConverter& 
   writer.write(kWordFileTextEnd);
 }
 
-// One text of a pair record with its 0x03, in the destination's encoding.
+// One text of a pair record from text up to end, its 0x03 included, in the
+// destination's encoding.
 void writeText(CBufferedWriter& writer, const char* text, const char* end, TextConverter& converter) {
-  if (!converter.changes(text, static_cast<size_t>(end - text))) {
-    writer.write(text, static_cast<unsigned>(end - text));
-    return;
-  }
   std::string converted = converter.convert(text, static_cast<size_t>(end - text - 1));
   writer.write(converted.data(), static_cast<unsigned>(converted.size()));
   writer.write(kWordFileTextEnd);
 }
 
-void writeRecords(CBufferedWriter& writer, const Source& source, WordOrder order, TextEncoding encoding) {
-  TextConverter converter(source.encoding, encoding);
-  if (order == WordOrder::Same && !converter.converts()) {
-    writer.write(source.records, static_cast<unsigned>(source.endMarker - source.records));
-    return;
-  }
-  const char* position = source.records;
-  while (position < source.endMarker) {
-    const char* first = position;
-    passText(position, source.endMarker);
-    const char* second = position;
-    passText(position, source.endMarker);
-    bool exchanged = order == WordOrder::Reversed;
-    writeText(writer, exchanged ? second : first, exchanged ? position : second, converter);
-    writeText(writer, exchanged ? first : second, exchanged ? second : position, converter);
-    writer.write(position, 2);
-    position += 2;
+// Copies the records of a source whose texts are in another encoding than the
+// destination's, each text converted.
+void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
+  TextConverter converter(source.reader.encoding(), encoding);
+  PairRecordReader::Record record;
+  bool exchanged = order == WordOrder::Reversed;
+  while (source.reader.next(&record)) {
+    writeText(writer, exchanged ? record.second : record.first, exchanged ? record.mark : record.second, converter);
+    writeText(writer, exchanged ? record.first : record.second, exchanged ? record.second : record.mark, converter);
+    writer.write(record.mark, 2);
   }
 }
 
-// Code page 1252 while both files and the header fit it, as combining always
-// wrote; UTF-8 when either file is in UTF-8 or the header needs it.
-TextEncoding destinationEncoding(const Source& first, const Source& second, const FileInfo& header) {
-  if (first.encoding == TextEncoding::kUtf8 || second.encoding == TextEncoding::kUtf8) return TextEncoding::kUtf8;
-  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
-  for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
-    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
-  return TextEncoding::kCp1252;
+// Copies the records up to the end marker, which must be there, and keeps
+// what follows it.
+bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
+  PairRecordReader::Record record;
+  if (source.reader.encoding() != encoding) {
+    copyConverted(writer, source, order, encoding);
+  } else if (order == WordOrder::Reversed) {
+    while (source.reader.next(&record)) {
+      writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
+      writer.write(record.first, static_cast<unsigned>(record.second - record.first));
+      writer.write(record.mark, 2);
+    }
+  } else {
+    const char* records;
+    size_t size;
+    while (source.reader.nextRecords(&records, &size)) writer.write(records, static_cast<unsigned>(size));
+  }
+  return source.reader.state() == PairRecordReader::State::EndMarker &&
+         source.reader.readRest(&source.rest, &source.restSize);
 }
 
 // The pairs keep their histories: those of the second file follow the first
@@ -139,29 +92,43 @@ void writeHistories(CBufferedWriter& writer, const Source& first, const Source& 
   };
   HistoryBlockReader firstHistories = first.histories(), secondHistories = second.histories();
   firstHistories.readWhole(keep(0));
-  secondHistories.readWhole(keep(first.pairCount));
+  secondHistories.readWhole(keep(first.reader.recordCount()));
   uint16_t latestDay = std::max(firstHistories.latestDay(), secondHistories.latestDay());
-  HistoryBlockWriter block(first.pairCount + second.pairCount, static_cast<uint32_t>(records.size()), latestDay,
+  HistoryBlockWriter block(first.reader.recordCount() + second.reader.recordCount(),
+                           static_cast<uint32_t>(records.size()), latestDay,
                            [&](const char* bytes, size_t size) { writer.write(bytes, static_cast<unsigned>(size)); });
   for (const auto& record : records) block.add(record.first, record.second);
   block.finish();
 }
 
-CombineResult readResult(FileResult result, CombineResult shortRead) {
-  return result == FileResult::NoMemory ? CombineResult::NoMemory : shortRead;
+// Code page 1252 while both files and the header fit it, as combining always
+// wrote; UTF-8 when either file is in UTF-8 or the header needs it.
+TextEncoding destinationEncoding(const Source& first, const Source& second, const FileInfo& header) {
+  if (first.reader.encoding() == TextEncoding::kUtf8 || second.reader.encoding() == TextEncoding::kUtf8)
+    return TextEncoding::kUtf8;
+  if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
+  for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+  return TextEncoding::kCp1252;
 }
 
-CombineResult readSources(const char* firstPath, const char* secondPath, Source* first, Source* second) {
+// What a source's failure means: reading it or its memory failed, or it is no
+// whole word file.
+CombineResult failure(const Source& source, CombineResult cannotRead, CombineResult unknown) {
+  switch (source.reader.state()) {
+    case PairRecordReader::State::NoMemory: return CombineResult::NoMemory;
+    case PairRecordReader::State::ReadFailed: return cannotRead;
+    default: return unknown;
+  }
+}
+
+CombineResult openSources(const char* firstPath, const char* secondPath, Source* first, Source* second) {
   if (!first->file.open(firstPath, kReadFlags, nullptr)) return CombineResult::CannotOpenFirst;
   if (!second->file.open(secondPath, kReadFlags, nullptr)) return CombineResult::CannotOpenSecond;
-  FileResult read = first->contents.read(first->file);
-  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadFirst);
-  read = second->contents.read(second->file);
-  if (read != FileResult::Ok) return readResult(read, CombineResult::CannotReadSecond);
-  if (!findHeaderEnd(first)) return CombineResult::FirstUnknown;
-  if (!findHeaderEnd(second)) return CombineResult::SecondUnknown;
-  if (!findEndMarker(first)) return CombineResult::FirstUnknown;
-  if (!findEndMarker(second)) return CombineResult::SecondUnknown;
+  if (!first->reader.passHeader())
+    return failure(*first, CombineResult::CannotReadFirst, CombineResult::FirstUnknown);
+  if (!second->reader.passHeader())
+    return failure(*second, CombineResult::CannotReadSecond, CombineResult::SecondUnknown);
   return CombineResult::Ok;
 }
 
@@ -199,21 +166,28 @@ bool sameSourceFiles(const char* first, const char* second) {
 
 CombineResult combineWordFiles(const char* firstPath, const char* secondPath, const char* destination,
                                const FileInfo& header, WordOrder order) {
-  Source first, second;
-  CombineResult result = readSources(firstPath, secondPath, &first, &second);
-  if (result != CombineResult::Ok) return result;
-  first.file.close();
-  second.file.close();
+  // The destination's temporary file is made first, since its check that the
+  // target may be written would meet the sources opened without sharing for
+  // writing when the target is one of them; a source's fault is still the
+  // one reported first.
   CReplacingFile file;
-  if (!file.create(destination, nullptr)) return CombineResult::CannotCreate;
+  bool created = file.create(destination, nullptr);
+  Source first, second;
+  CombineResult result = openSources(firstPath, secondPath, &first, &second);
+  if (result != CombineResult::Ok) return result;
+  if (!created) return CombineResult::CannotCreate;
   CBufferedWriter writer(&file, nullptr);
   TextEncoding encoding = destinationEncoding(first, second, header);
   writer.write(wordFileFixedBytes(encoding), sizeof kWordFileFixedBytes);
   TextConverter headerConverter(programEncoding(), encoding);
   for (const CText* text : {&header.firstLanguage, &header.secondLanguage, &header.author, &header.information})
     writeHeaderText(writer, *text, headerConverter);
-  writeRecords(writer, first, WordOrder::Same, encoding);
-  writeRecords(writer, second, order, encoding);
+  if (!copyRecords(writer, first, WordOrder::Same, encoding))
+    return failure(first, CombineResult::CannotReadFirst, CombineResult::FirstUnknown);
+  if (!copyRecords(writer, second, order, encoding))
+    return failure(second, CombineResult::CannotReadSecond, CombineResult::SecondUnknown);
+  first.file.close();
+  second.file.close();
   writer.write(kWordFileEndMarker);
   writeHistories(writer, first, second);
   if (!writer.flush()) return CombineResult::CannotWrite;

@@ -38,10 +38,10 @@ bool sameSourceFiles(const char* first, const char* second);
 // is not used), the pair records of first, those of second in order, the end
 // marker, and the pairs' histories from both files' history blocks
 // (wordlist/HistoryBlock.h). The destination is in code page 1252 while both
-// sources and the header fit it, else in UTF-8, every text converted to it.
-// Both sources are read whole and checked before anything is written; the
-// result is written beside destination and replaces it only when complete,
-// so a failure leaves every file as it was, also when destination is one of
-// the sources.
+// sources and the header fit it, else in UTF-8, every text converted. The
+// sources are read front to back through buffers of fixed size while the
+// result is written beside destination, which it replaces only when both
+// sources were whole and every write succeeded; so a failure leaves every
+// file as it was, also when destination is one of the sources.
 CombineResult combineWordFiles(const char* first, const char* second, const char* destination,
                                const FileInfo& header, WordOrder order);

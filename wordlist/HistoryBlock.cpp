@@ -40,6 +40,14 @@ bool readNumber(const unsigned char*& p, const unsigned char* end, uint32_t* val
   return false;
 }
 
+// Writes value as LEB128 to bytes; answers how many bytes it took.
+size_t encodeNumber(uint32_t value, unsigned char* bytes) {
+  size_t size = 0;
+  for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<unsigned char>(value | 0x80);
+  bytes[size++] = static_cast<unsigned char>(value);
+  return size;
+}
+
 }  // namespace
 
 void BlockCheckSum::add(const char* bytes, size_t size) {
@@ -132,11 +140,15 @@ HistoryBlockWriter::HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount,
   put(header, sizeof header);
 }
 
+// A record's numbers go to the buffer together.
 void HistoryBlockWriter::add(uint32_t index, const PairHistory& history) {
-  putNumber(index - nextIndex_);
-  putNumber(history.rightCount);
-  putNumber(history.wrongCount);
-  putNumber(static_cast<uint32_t>(latestDay_ - history.lastAskedDay) << kBoxBits | history.box);
+  unsigned char bytes[4 * kLongestNumber];
+  size_t size = encodeNumber(index - nextIndex_, bytes);
+  size += encodeNumber(history.rightCount, bytes + size);
+  size += encodeNumber(history.wrongCount, bytes + size);
+  size += encodeNumber(static_cast<uint32_t>(latestDay_ - history.lastAskedDay) << kBoxBits | history.box,
+                       bytes + size);
+  put(bytes, size);
   nextIndex_ = index + 1;
 }
 
@@ -145,14 +157,6 @@ void HistoryBlockWriter::finish() {
   char sum[kSumSize];
   sum_.finish(sum);
   if (writing_) sink_(sum, sizeof sum);
-}
-
-void HistoryBlockWriter::putNumber(uint32_t value) {
-  unsigned char bytes[kLongestNumber];
-  size_t size = 0;
-  for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<unsigned char>(value | 0x80);
-  bytes[size++] = static_cast<unsigned char>(value);
-  put(bytes, size);
 }
 
 void HistoryBlockWriter::put(const void* bytes, size_t size) {

@@ -88,7 +88,6 @@ class HistoryBlockWriter {
   void finish();
 
  private:
-  void putNumber(uint32_t value);
   void put(const void* bytes, size_t size);
   void flush();
 

@@ -61,8 +61,8 @@ std::u32string charactersOf(const std::string& text);
 // case (Latin with its extensions, Greek with its final sigma, Cyrillic,
 // Armenian, Georgian, Cherokee, Glagolitic, Coptic, Deseret...) by its simple
 // case folding, so that two texts that differ only in case give the same key.
-// İ folds to i, as its lower case has it. In code page 1252 the same key as
-// the system's lower-casing there.
+// İ folds to i, as its lower case has it. Where the program's strings are
+// not UTF-8, the key is the system's lower-casing of each byte, as always.
 std::string foldCase(const std::string& text);
 uint32_t foldedCharacter(uint32_t character);
 // True when foldCase of the length bytes of text equals key; stops at the

@@ -10,6 +10,7 @@
 #include "wordlist/WordFileLayout.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <new>
@@ -47,7 +48,7 @@ bool readHeader(const char*& position, unsigned limit, CText* first, CText* seco
 // Reads one word up to its 0x03 in place: the 0x03 becomes the word's ending
 // 0, and a 0 inside ends the word as it does for every text. Same failures as
 // readField.
-bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigned* length) {
+bool readWordInPlace(char*& position, TextEncoding encoding, const char** word, unsigned* length) {
   char* start = position;
   char* firstZero = nullptr;
   for (;;) {
@@ -59,7 +60,7 @@ bool readWordInPlace(char*& position, unsigned limit, const char** word, unsigne
     if (*position == 0 && !firstZero) firstZero = position;
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > limit) return false;
+  if (!fitsWordFileText(start, static_cast<unsigned>(position - start), encoding)) return false;
   *position++ = 0;
   *word = start;
   *length = static_cast<unsigned>((firstZero ? firstZero : position - 1) - start);
@@ -90,8 +91,8 @@ const std::array<Utf8Bytes, 128>& highBytesInUtf8() {
 // readWordInPlace for a file in code page 1252 read into the program's UTF-8:
 // the word goes converted to out, which then stands after its ending 0. out
 // has room for every byte of the word, two more for each byte from 0x80, and
-// the 0. The limit counts the file's bytes.
-bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** word, unsigned* length) {
+// the 0. The file's bytes count for the limit.
+bool readWordIntoUtf8(char*& position, char*& out, const char** word, unsigned* length) {
   const std::array<Utf8Bytes, 128>& utf8 = highBytesInUtf8();
   const char* start = position;
   char* converted = out;
@@ -118,7 +119,7 @@ bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** 
     }
     ++position;
   }
-  if (static_cast<unsigned>(position - start) > limit) return false;
+  if (static_cast<unsigned>(position - start) > kLongestWordFileText) return false;
   ++position;
   *out++ = 0;
   *word = converted;
@@ -126,11 +127,16 @@ bool readWordIntoUtf8(char*& position, unsigned limit, char*& out, const char** 
   return true;
 }
 
-// readPairs for a file in code page 1252 read into the program's UTF-8: the
-// words go converted into one block that the list keeps.
-FileResult readPairsIntoUtf8(char*& position, const char* end, unsigned limit, CPairList& pairs) {
+size_t highBytes(const char* position, const char* end) {
   size_t high = 0;
   for (const char* p = position; p < end; ++p) high += static_cast<unsigned char>(*p) >= 0x80;
+  return high;
+}
+
+// readPairs for a file in code page 1252 read into the program's UTF-8, whose
+// bytes up to end hold high bytes from 0x80: the words go converted into one
+// block that the list keeps.
+FileResult readPairsIntoUtf8(char*& position, const char* end, size_t high, CPairList& pairs) {
   std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(end - position) + 2 * high + 1]);
   if (!block) return FileResult::NoMemory;
   char* out = block.get();
@@ -138,8 +144,8 @@ FileResult readPairsIntoUtf8(char*& position, const char* end, unsigned limit, C
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordIntoUtf8(position, limit, out, &first, &firstLength) ||
-        !readWordIntoUtf8(position, limit, out, &second, &secondLength))
+    if (!readWordIntoUtf8(position, out, &first, &firstLength) ||
+        !readWordIntoUtf8(position, out, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
     if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
@@ -161,12 +167,12 @@ int appendPair(CPairList& pairs, const char* first, unsigned firstLength, const 
 }
 
 // position ends at the end marker.
-FileResult readPairs(char*& position, unsigned limit, CPairList& pairs, TextConverter& converter) {
+FileResult readPairs(char*& position, TextEncoding encoding, CPairList& pairs, TextConverter& converter) {
   const char *first, *second;
   unsigned firstLength, secondLength;
   while (*position != kEndMarker) {
-    if (!readWordInPlace(position, limit, &first, &firstLength) ||
-        !readWordInPlace(position, limit, &second, &secondLength))
+    if (!readWordInPlace(position, encoding, &first, &firstLength) ||
+        !readWordInPlace(position, encoding, &second, &secondLength))
       return FileResult::Invalid;
     if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
     unsigned char mark = position[0] != 0 ? 1 : 0;
@@ -215,8 +221,7 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   contents.bytes[contents.size] = kEndMarker;
   char* position = contents.bytes.get() + kFixedSize;
   const char* header = position;
-  unsigned limit = longestWordFileText(encoding);
-  if (!readHeader(header, limit, &list.firstLanguage, &list.secondLanguage, &list.author,
+  if (!readHeader(header, longestWordFileText(encoding), &list.firstLanguage, &list.secondLanguage, &list.author,
                   &list.information))
     return FileResult::Invalid;
   TextConverter converter(encoding, programEncoding());
@@ -225,11 +230,13 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   position += header - position;
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
-  if (encoding == TextEncoding::kCp1252 && converter.converts()) {
-    result = readPairsIntoUtf8(position, end, limit, list.pairs);
+  // Plain ASCII is the same in UTF-8.
+  size_t high = encoding == TextEncoding::kCp1252 && converter.converts() ? highBytes(position, end) : 0;
+  if (high > 0) {
+    result = readPairsIntoUtf8(position, end, high, list.pairs);
   } else {
     if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
-    result = readPairs(position, limit, list.pairs, converter);
+    result = readPairs(position, encoding, list.pairs, converter);
   }
   list.charactersLost = converter.lost();
   // A file cut short ends in the end marker put after its last byte.
@@ -271,6 +278,29 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
   return readText(list, false, question);
 }
 
+// True when eight bytes hold 0x02 or 0x03: with its lowest bit cleared, such
+// a byte becomes 0x02, and 0 after the xor.
+bool eightHoldMarker(const char* bytes) {
+  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  uint64_t eight;
+  std::memcpy(&eight, bytes, 8);
+  eight = (eight & ~kOnes) ^ (kOnes * kEndMarker);
+  return ((eight - kOnes) & ~eight & kHighBits) != 0;
+}
+
+// Looks at texts of eight bytes or more eight at a time, the last eight
+// overlapping the ones before.
+bool holdsMarker(const char* bytes, size_t size) {
+  if (size < 8) {
+    for (size_t at = 0; at < size; ++at)
+      if ((bytes[at] & ~1) == kEndMarker) return true;
+    return false;
+  }
+  for (size_t at = 0; at + 8 < size; at += 8)
+    if (eightHoldMarker(bytes + at)) return true;
+  return eightHoldMarker(bytes + size - 8);
+}
+
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
 // is not written and makes the whole write fail. Each text goes from the
@@ -295,7 +325,7 @@ class RecordWriter {
 
  private:
   void bytesOfText(const char* bytes, size_t size) {
-    if (std::memchr(bytes, kEndMarker, size) || std::memchr(bytes, kTextEnd, size)) storable_ = false;
+    if (holdsMarker(bytes, size)) storable_ = false;
     writer_.write(bytes, static_cast<unsigned>(size));
     writer_.write(kTextEnd);
   }
@@ -306,23 +336,16 @@ class RecordWriter {
   bool storable_ = true;
 };
 
-// True when the program's UTF-8 text can be stored in a word file in code
-// page 1252: every character fits it, and the reader takes its length.
-bool storableAsCp1252(const char* text, size_t length) {
-  if (!fitsCp1252(text, length)) return false;
-  return length <= kLongestWordFileText || characterCount(std::string(text, length)) <= kLongestWordFileText;
-}
-
 // The encoding a list's word file is written in: code page 1252, byte for
 // byte as always, while every text fits it; UTF-8 only for a list that needs
 // it.
 TextEncoding fileEncodingOf(const WordList& list) {
   if (programEncoding() == TextEncoding::kCp1252) return TextEncoding::kCp1252;
   for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    if (!storableAsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
+    if (!fitsCp1252(text->c_str(), text->length())) return TextEncoding::kUtf8;
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!storableAsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
-        !storableAsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
+    if (!fitsCp1252(pair->firstWord.c_str(), pair->firstWord.length()) ||
+        !fitsCp1252(pair->secondWord.c_str(), pair->secondWord.length()))
       return TextEncoding::kUtf8;
   return TextEncoding::kCp1252;
 }
@@ -342,6 +365,7 @@ struct HistoryCount {
 };
 
 void writeHistories(RecordWriter& writer, const CPairList& pairs, const HistoryCount& count) {
+  if (count.pairs == 0) return;  // no block at all, and no second walk through the pairs
   HistoryBlockWriter block(static_cast<uint32_t>(pairs.count()), count.pairs, count.latestDay,
                            [&](const char* bytes, size_t size) { writer.bytes(bytes, size); });
   uint32_t index = 0;

@@ -25,6 +25,17 @@ inline unsigned longestWordFileText(TextEncoding encoding) {
   return encoding == TextEncoding::kUtf8 ? kLongestUtf8WordFileText : kLongestWordFileText;
 }
 
+// True when a text of length bytes in a word file in encoding is no longer
+// than its reader takes: 32000 bytes, or in UTF-8 32000 characters (counted
+// by the bytes that begin one).
+inline bool fitsWordFileText(const char* text, unsigned length, TextEncoding encoding) {
+  if (length <= kLongestWordFileText) return true;
+  if (encoding != TextEncoding::kUtf8 || length > kLongestUtf8WordFileText) return false;
+  unsigned characters = 0;
+  for (unsigned i = 0; i < length; ++i) characters += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+  return characters <= kLongestWordFileText;
+}
+
 // True when the 8 bytes at first are either kind of fixed bytes; *encoding
 // then says in which the file's texts are.
 inline bool isWordFileStart(const char* first, TextEncoding* encoding) {

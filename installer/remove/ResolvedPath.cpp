@@ -1,8 +1,15 @@
 #include "installer/remove/ResolvedPath.h"
 
+#include <vector>
+
 namespace {
 
 typedef DWORD(WINAPI* FinalPathCall)(HANDLE, LPWSTR, DWORD, DWORD);
+typedef BOOL(WINAPI* FileInformationCall)(HANDLE, int, LPVOID, DWORD);
+
+const DWORD kVolumeNameNone = 0x4;  // VOLUME_NAME_NONE
+const int kFileNameInformation = 2;  // FileNameInfo
+const DWORD kLongestPath = 32767;
 
 }  // namespace
 
@@ -22,26 +29,42 @@ std::wstring lowered(std::wstring text) {
   return text;
 }
 
-// Windows XP has no such call; there junctions are the only links, and the
-// remover looks at every folder's attributes for them.
-FinalPathCall finalPathCall() {
-  static FinalPathCall call = reinterpret_cast<FinalPathCall>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
-  return call;
+template <typename Call>
+Call kernelCall(const char* name) {
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
-std::wstring finalPath(HANDLE handle, const std::wstring& fallback) {
-  FinalPathCall call = finalPathCall();
-  if (!call) return fallback;
+std::wstring finalPathAsked(FinalPathCall call, HANDLE handle) {
   std::wstring path(MAX_PATH, L'\0');
-  DWORD length = call(handle, &path[0], static_cast<DWORD>(path.size()), 0);
+  DWORD length = call(handle, &path[0], static_cast<DWORD>(path.size()), kVolumeNameNone);
   if (length >= path.size()) {
     path.resize(length + 1);
-    length = call(handle, &path[0], static_cast<DWORD>(path.size()), 0);
+    length = call(handle, &path[0], static_cast<DWORD>(path.size()), kVolumeNameNone);
   }
   if (length == 0 || length >= path.size()) return std::wstring();
   path.resize(length);
   return path;
+}
+
+// Some systems' final-path call keeps a buffer of the classic path limit
+// (Wine's answers "more data" for paths near 260 characters); the name of
+// the opened file, below its volume's root, has no such limit.
+std::wstring openedName(HANDLE handle) {
+  static FileInformationCall call = kernelCall<FileInformationCall>("GetFileInformationByHandleEx");
+  std::vector<DWORD> buffer(1 + kLongestPath * sizeof(WCHAR) / sizeof(DWORD));
+  if (!call || !call(handle, kFileNameInformation, &buffer[0], static_cast<DWORD>(buffer.size() * sizeof(DWORD))))
+    return std::wstring();
+  const wchar_t* name = reinterpret_cast<const wchar_t*>(&buffer[1]);
+  return std::wstring(name, buffer[0] / sizeof(WCHAR));
+}
+
+// Windows XP has no such calls; there junctions are the only links, and the
+// remover looks at every folder's attributes for them.
+std::wstring finalPath(HANDLE handle, const std::wstring& fallback) {
+  static FinalPathCall call = kernelCall<FinalPathCall>("GetFinalPathNameByHandleW");
+  if (!call) return fallback;
+  std::wstring path = finalPathAsked(call, handle);
+  return path.empty() ? openedName(handle) : path;
 }
 
 }  // namespace

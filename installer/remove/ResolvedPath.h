@@ -16,7 +16,7 @@ std::wstring wideText(const char* text);
 std::wstring longPathOf(const CText& path);
 
 struct ResolvedPath {
-  std::wstring path;  // final and normalised, lower-cased, in the long form
+  std::wstring path;  // final and normalised, lower-cased, below the volume's root
   DWORD volume = 0;   // the volume's serial number
 };
 

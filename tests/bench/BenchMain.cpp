@@ -51,6 +51,24 @@ std::vector<BenchRatio*>& benchRatios() {
   return ratios;
 }
 
+BenchFigure::BenchFigure(const char* label, const char* unit, double goal) : label(label), unit(unit), goal(goal) {
+  benchFigures().push_back(this);
+}
+
+std::vector<BenchFigure*>& benchFigures() {
+  static std::vector<BenchFigure*> figures;
+  return figures;
+}
+
+namespace {
+
+void printGoal(double value, double goal, int decimals) {
+  if (goal > 0) std::printf("   (goal <= %.*f: %s)", decimals, goal, value <= goal ? "met" : "MISSED");
+  std::printf("\n");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // Every large block comes fresh from the system, with its page faults, as
   // it does for the Windows programs. Left to itself glibc keeps freed blocks
@@ -69,9 +87,14 @@ int main(int argc, char** argv) {
     if (top == reporter.seconds.end() || (!absolute && (bottom == reporter.seconds.end() || bottom->second <= 0)))
       continue;
     double value = absolute ? top->second : top->second / bottom->second;
-    std::printf("  %-45s %6.2f", ratio->label.c_str(), value);
-    if (ratio->goal > 0) std::printf("   (goal <= %.2f: %s)", ratio->goal, value <= ratio->goal ? "met" : "MISSED");
-    std::printf("\n");
+    std::printf("  %-50s %6.2f", ratio->label.c_str(), value);
+    if (!absolute) std::printf("   (%.1f ms / %.1f ms)", top->second * 1e3, bottom->second * 1e3);
+    printGoal(value, ratio->goal, 2);
+  }
+  for (const BenchFigure* figure : benchFigures()) {
+    if (!figure->measured) continue;
+    std::printf("  %-50s %6.0f %s", figure->label.c_str(), figure->value, figure->unit.c_str());
+    printGoal(figure->value, figure->goal, 0);
   }
   benchmark::Shutdown();
   return 0;

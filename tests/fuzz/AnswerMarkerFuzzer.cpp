@@ -1,8 +1,10 @@
 // Marks two answers taken from the input (split at the first 0 byte, with
-// and without colours) and checks that the characters of both lines are the
-// labels and the two texts, whatever the codes in between.
+// and without colours, leniently or not, in either program encoding) and
+// checks that the characters of both lines are the labels and the two texts,
+// whatever the codes in between.
 #include "framework/RichText.h"
 #include "quiz/AnswerMarker.h"
+#include "wordlist/TextEncoding.h"
 
 #include <cstdlib>
 #include <string>
@@ -32,13 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string right = split < size ? printable(data + split + 1, size - split - 1) : std::string();
   Settings settings;
   settings.fontHandle = reinterpret_cast<HFONT>(static_cast<uintptr_t>(0x00010203));
-  for (DWORD status : {static_cast<DWORD>(Settings::kUseColors), 0u}) {
-    settings.Status = status;
-    AnswerMarker marker(settings);
-    CText rightLine, yourLine;
-    marker.build(typed.c_str(), right.c_str(), nullptr, &rightLine, &yourLine);
-    if (plainOf(yourLine) != "Your Answer: " + typed) std::abort();
-    if (plainOf(rightLine) != "Right Answer: " + right) std::abort();
+  for (TextEncoding encoding : {TextEncoding::kCp1252, TextEncoding::kUtf8}) {
+    setProgramEncoding(encoding);
+    settings.leniency.withoutAccents = encoding == TextEncoding::kUtf8;
+    for (DWORD status : {static_cast<DWORD>(Settings::kUseColors), 0u}) {
+      settings.Status = status;
+      AnswerMarker marker(settings);
+      CText rightLine, yourLine;
+      marker.build(typed.c_str(), right.c_str(), nullptr, &rightLine, &yourLine);
+      if (plainOf(yourLine) != "Your Answer: " + typed) std::abort();
+      if (plainOf(rightLine) != "Right Answer: " + right) std::abort();
+    }
   }
   return 0;
 }

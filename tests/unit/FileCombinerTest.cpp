@@ -66,6 +66,49 @@ TEST_F(FileCombinerTest, ExchangesTheSecondFilesWordsIntoTheFirstFile) {
                                           pair("x", longWord, 1) + '\x02');
 }
 
+// The sources pass through a reading buffer of fixed size: records crossing
+// its end, a word longer than it, and damage far into a file are all found.
+TEST_F(FileCombinerTest, LongSourcesCrossTheReadingBuffer) {
+  std::string records, exchanged;
+  for (int i = 0; i < 20000; ++i) {
+    std::string first = i == 9000 ? std::string(150000, 'L') : "w" + std::to_string(i);
+    std::string second = std::string(i % 7, 's') + std::to_string(i);
+    records += pair(first, second, static_cast<char>(i % 2));
+    exchanged += pair(second, first, static_cast<char>(i % 2));
+  }
+  std::string source = folder_.write("long.wdl", wordFile("F", "E", records));
+  ASSERT_EQ(combineWordFiles(source.c_str(), source.c_str(), result_.c_str(), header("E", "F"), WordOrder::Reversed),
+            CombineResult::Ok);
+  EXPECT_EQ(TempFolder::read(result_),
+            kFixed + "E\x03" "F\x03" "Me\x03" "Made\r\nby hand\x03" + records + exchanged + '\x02');
+  ASSERT_EQ(combineWordFiles(source.c_str(), source.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::Ok);
+  EXPECT_EQ(TempFolder::read(result_),
+            kFixed + "E\x03" "F\x03" "Me\x03" "Made\r\nby hand\x03" + records + records + '\x02');
+
+  std::string damaged = records;
+  damaged[damaged.size() - 1000] = '\x02';
+  source = folder_.write("damaged.wdl", wordFile("F", "E", damaged));
+  EXPECT_EQ(combineWordFiles(first_.c_str(), source.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::SecondUnknown);
+  source = folder_.write("cut.wdl", wordFile("F", "E", records).substr(0, 300000));
+  EXPECT_EQ(combineWordFiles(source.c_str(), first_.c_str(), result_.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::FirstUnknown);
+}
+
+// A write failing in the middle, as on a full disk, is reported and leaves
+// the destination as it was.
+TEST_F(FileCombinerTest, AWriteFailingMidwayKeepsTheDestination) {
+  std::string records;
+  for (int i = 0; i < 100000; ++i) records += pair("talo", "house", 1);
+  std::string second = folder_.write("long.wdl", wordFile("F", "E", records));
+  const std::string before = TempFolder::read(first_);
+  FileSizeLimit limit(300000);
+  EXPECT_EQ(combineWordFiles(first_.c_str(), second.c_str(), first_.c_str(), header("E", "F"), WordOrder::Reversed),
+            CombineResult::CannotWrite);
+  EXPECT_EQ(TempFolder::read(first_), before);
+}
+
 // A source that is no whole word file is unknown, whichever part of it is
 // damaged, and stops everything before any file is touched.
 TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {
@@ -103,6 +146,11 @@ TEST_F(FileCombinerTest, DamagedSourcesAreUnknownAndLeaveEveryFileAsItWas) {
   EXPECT_EQ(combineWordFiles(first_.c_str(), second_.c_str(), folder_.path("no/such/folder.wdl").c_str(),
                              header("E", "F"), WordOrder::Same),
             CombineResult::CannotCreate);
+  // A source's fault comes before the destination's, even where the
+  // destination is that missing source.
+  const std::string nowhere = folder_.path("no/such/first.wdl");
+  EXPECT_EQ(combineWordFiles(nowhere.c_str(), second_.c_str(), nowhere.c_str(), header("E", "F"), WordOrder::Same),
+            CombineResult::CannotOpenFirst);
   EXPECT_EQ(TempFolder::read(first_), before);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/unit/TempFiles.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,4 +27,18 @@ std::string TempFolder::read(const std::string& path) {
   std::ostringstream content;
   content << input.rdbuf();
   return content.str();
+}
+
+// The write beyond the limit then fails with EFBIG instead of ending the
+// process with SIGXFSZ.
+FileSizeLimit::FileSizeLimit(rlim_t bytes) : signalBefore_(std::signal(SIGXFSZ, SIG_IGN)) {
+  getrlimit(RLIMIT_FSIZE, &before_);
+  rlimit limit = before_;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &before_);
+  std::signal(SIGXFSZ, signalBefore_);
 }

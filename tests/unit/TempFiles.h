@@ -2,6 +2,7 @@
 // Files for the native tests, in a folder of their own that is removed after
 // each test.
 #include <string>
+#include <sys/resource.h>
 
 class TempFolder {
  public:
@@ -15,4 +16,16 @@ class TempFolder {
 
  private:
   std::string folder_;
+};
+
+// While it lives, every write that would make a file longer than bytes fails,
+// as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+
+ private:
+  rlimit before_;
+  void (*signalBefore_)(int);
 };

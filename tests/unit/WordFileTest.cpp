@@ -122,6 +122,28 @@ TEST_F(WordFileTest, WritesTheLayoutByteForByte) {
   EXPECT_EQ(list_.format, kFormatWordFile);
 }
 
+// Words are looked at eight bytes at a time: a marker anywhere in a long word
+// fails the save, and every other byte is written as it is.
+TEST_F(WordFileTest, FindsAMarkerAnywhereInALongWord) {
+  list_.fileName = folder_.path("out.wdl").c_str();
+  list_.information = "I";
+  std::string others;
+  for (int byte = 1; byte < 256; ++byte)
+    if (byte != 2 && byte != 3) others += static_cast<char>(byte);
+  list_.pairs.append(others.c_str(), "x", 1);
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  EXPECT_EQ(TempFolder::read(list_.fileName.c_str()), header("", "", "", "I") + pair(others, "x", 1) + "\x02");
+  for (size_t length = 8; length <= 17; ++length)
+    for (size_t at = 0; at < length; ++at)
+      for (char marker : {'\x02', '\x03'}) {
+        std::string word(length, 'w');
+        word[at] = marker;
+        list_.pairs.clear();
+        list_.pairs.append("x", word.c_str(), 1);
+        EXPECT_EQ(save(list_), FileResult::CannotWrite) << length << " " << at;
+      }
+}
+
 TEST_F(WordFileTest, ARoundTripKeepsEverything) {
   std::string bytes = header() + pair("\xE4iti", "mother", 1) + pair("x", "y", 0) + "\x02";
   ASSERT_EQ(openBytes(bytes), FileResult::Ok);
@@ -157,6 +179,22 @@ TEST_F(WordFileTest, AFailedSaveKeepsTheOldFile) {
   EXPECT_EQ(TempFolder::read(target), bytes);
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path("")))
     EXPECT_EQ(entry.path().extension(), ".wdl");  // no temporary file left
+}
+
+// A write failing in the middle of a long save, as on a full disk, is
+// reported, and the old file stays, with no temporary file beside it.
+TEST_F(WordFileTest, AWriteFailingMidwayKeepsTheOldFile) {
+  std::string bytes = header() + pair("a", "b", 1) + "\x02";
+  std::string target = folder_.write("keep.wdl", bytes);
+  ASSERT_EQ(open(list_, target.c_str(), kFormatNone, kSkip), FileResult::Ok);
+  for (int i = 0; i < 100000; ++i) list_.pairs.append("word", "sana", 1);
+  {
+    FileSizeLimit limit(300000);
+    EXPECT_EQ(save(list_), FileResult::CannotWrite);
+  }
+  EXPECT_EQ(TempFolder::read(target), bytes);
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.path("")))
+    EXPECT_EQ(entry.path().filename(), "keep.wdl");
 }
 
 // Saves running at the same moment into one folder never share a temporary

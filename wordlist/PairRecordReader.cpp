@@ -1,0 +1,148 @@
+#include "wordlist/PairRecordReader.h"
+
+#include "wordlist/WordFileLayout.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+const size_t kBufferSize = 64 * 1024;
+const size_t kSpareBytes = 8;
+const int kHeaderTexts = 4;
+
+}  // namespace
+
+PairRecordReader::PairRecordReader(CDiskFile* file) : file_(file) {}
+
+bool PairRecordReader::passHeader() {
+  buffer_.reset(new (std::nothrow) char[kBufferSize + kSpareBytes]);
+  if (!buffer_) return fail(State::NoMemory);
+  capacity_ = kBufferSize;
+  DWORD length = file_->length();
+  if (length == INVALID_FILE_SIZE) return fail(State::ReadFailed);
+  file_->seek(0, FILE_BEGIN, nullptr);
+  unread_ = length;
+  while (end_ - begin_ < sizeof kWordFileFixedBytes)
+    if (!fill()) return false;
+  if (!isWordFileStart(buffer_.get() + begin_, &encoding_)) return fail(State::Damaged);
+  begin_ += sizeof kWordFileFixedBytes;
+  for (int text = 0; text < kHeaderTexts;) {
+    if (const char* end = textEnd(begin_)) {
+      begin_ = static_cast<size_t>(end + 1 - buffer_.get());
+      ++text;
+    } else if (firstMarker_ < end_) {
+      return fail(State::Damaged);
+    } else if (!fill()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A record is taken only when it lies whole before the first 0x02 in the
+// buffer; one that reaches that 0x02 is damaged, one that reaches the end of
+// the bytes read waits for more.
+bool PairRecordReader::next(Record* record) {
+  while (state_ == State::Reading) {
+    if (begin_ == firstMarker_ && begin_ < end_) {
+      begin_ = firstMarker_ + 1;
+      state_ = State::EndMarker;
+      return false;
+    }
+    if (take(record)) return true;
+    if (firstMarker_ < end_) return fail(State::Damaged);
+    fill();
+  }
+  return false;
+}
+
+bool PairRecordReader::nextRecords(const char** bytes, size_t* size) {
+  Record record;
+  if (!next(&record)) return false;
+  *bytes = record.first;
+  while (take(&record)) {
+  }
+  *size = static_cast<size_t>(buffer_.get() + begin_ - *bytes);
+  return true;
+}
+
+bool PairRecordReader::take(Record* record) {
+  const char* bytes = buffer_.get();
+  const char* firstEnd = textEnd(begin_);
+  const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
+  if (!secondEnd || static_cast<size_t>(secondEnd + 3 - bytes) > firstMarker_) return false;
+  record->first = bytes + begin_;
+  record->second = firstEnd + 1;
+  record->mark = secondEnd + 1;
+  begin_ = static_cast<size_t>(secondEnd + 3 - bytes);
+  ++recordCount_;
+  return true;
+}
+
+bool PairRecordReader::readRest(std::unique_ptr<char[]>* bytes, size_t* size) {
+  size_t buffered = end_ - begin_;
+  *size = buffered + unread_;
+  bytes->reset(new (std::nothrow) char[*size + 1]);
+  if (!*bytes) return fail(State::NoMemory);
+  std::memcpy(bytes->get(), buffer_.get() + begin_, buffered);
+  if (unread_ > 0 && file_->read(bytes->get() + buffered, unread_, nullptr) != unread_)
+    return fail(State::ReadFailed);
+  begin_ = end_;
+  unread_ = 0;
+  return true;
+}
+
+// Keeps the bytes not handed out, moved to the front, and reads more after
+// them; the buffer doubles when they fill it. A file that ends here ends
+// without the end it needs: damaged.
+bool PairRecordReader::fill() {
+  if (unread_ == 0) return fail(State::Damaged);
+  if (begin_ > 0) {
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    end_ -= begin_;
+    firstMarker_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == capacity_) {
+    std::unique_ptr<char[]> larger(new (std::nothrow) char[2 * capacity_ + kSpareBytes]);
+    if (!larger) return fail(State::NoMemory);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+    capacity_ *= 2;
+  }
+  DWORD count = static_cast<DWORD>(std::min<size_t>(capacity_ - end_, unread_));
+  if (file_->read(buffer_.get() + end_, count, nullptr) != count) return fail(State::ReadFailed);
+  unread_ -= count;
+  if (firstMarker_ == end_) {
+    const void* marker = std::memchr(buffer_.get() + end_, kWordFileEndMarker, count);
+    firstMarker_ = marker ? static_cast<size_t>(static_cast<const char*>(marker) - buffer_.get()) : end_ + count;
+  }
+  end_ += count;
+  std::memset(buffer_.get() + end_, 0, kSpareBytes);
+  return true;
+}
+
+bool PairRecordReader::fail(State state) {
+  state_ = state;
+  return false;
+}
+
+// Words are short: eight bytes are looked at together, for a 0x03 among them
+// (which becomes 0 after the xor), and only then one by one. The buffer's
+// spare bytes after the bytes read let the last eight reach past them.
+const char* PairRecordReader::textEnd(size_t from) const {
+  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  const char* limit = buffer_.get() + firstMarker_;
+  for (const char* position = buffer_.get() + from; position < limit; position += 8) {
+    uint64_t eight;
+    std::memcpy(&eight, position, 8);
+    eight ^= kOnes * kWordFileTextEnd;
+    if ((eight - kOnes) & ~eight & kHighBits) {
+      while (*position != kWordFileTextEnd) ++position;
+      return position < limit ? position : nullptr;
+    }
+  }
+  return nullptr;
+}
