@@ -81,11 +81,11 @@ void WordEntryDialog::finish() {
 // button takes it back, so that Enter keeps adding or changing words.
 void WordEntryDialog::openCharacter() {
   restoreDefaultButton(mainButton_, IDC_WORDS_CHARACTER);
-  character_.open(hwnd, settings_, [this](unsigned char character) { insertCharacter(character); });
+  character_.open(hwnd, settings_, [this](const std::string& character) { insertCharacter(character); });
 }
 
 // Activating the dialog gives the focus back to the control that had it.
-void WordEntryDialog::insertCharacter(unsigned char character) {
+void WordEntryDialog::insertCharacter(const std::string& character) {
   SetActiveWindow(hwnd);
   HWND second = GetDlgItem(hwnd, IDC_WORDS_SECOND);
   appendCharacter(GetFocus() == second ? second : GetDlgItem(hwnd, IDC_WORDS_FIRST), character);

@@ -4,9 +4,12 @@
 #include "editor/ChangeWordsDialog.h"
 #include "framework/DisplayScale.h"
 #include "resources/QuizResourceIds.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Text.h"
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstring>
 #include <functional>
 #include <unordered_set>
 
@@ -39,8 +42,20 @@ class WaitCursor {
 
 // The system's case-insensitive, locale-aware order as byte-comparable keys,
 // made once per row instead of comparing texts at every step of the sort.
+// UTF-8 words are ordered by the system's 16-bit order of the user's locale,
+// since the system's 8-bit one reads them in the locale's code page.
 void systemSortKey(const PairWord& word, std::string* key) {
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  if (programEncoding() == TextEncoding::kUtf8) {
+    std::wstring units = utf16Of(std::string(word.c_str(), word.length()));
+    int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, units.c_str(), static_cast<int>(units.size()), nullptr, 0);
+    key->assign(size > 0 ? size : 0, '\0');
+    if (size > 0)
+      LCMapStringW(LOCALE_USER_DEFAULT, flags, units.c_str(), static_cast<int>(units.size()),
+                   reinterpret_cast<wchar_t*>(&(*key)[0]), size);
+    if (!key->empty()) key->pop_back();
+    return;
+  }
   int length = static_cast<int>(word.length());
   char small[256];
   int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, small, sizeof small);
@@ -52,6 +67,20 @@ void systemSortKey(const PairWord& word, std::string* key) {
   key->assign(size > 0 ? size : 0, '\0');
   if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, &(*key)[0], size);
   if (!key->empty()) key->pop_back();
+}
+
+// Copies as much of word as buffer (size bytes, size > 0) holds with its
+// ending 0, cut between characters.
+void copyShown(const PairWord& word, char* buffer, int size) {
+  size_t room = static_cast<size_t>(size) - 1, count = word.length() <= room ? word.length() : room;
+  if (count < word.length() && programEncoding() == TextEncoding::kUtf8) {
+    std::string text(word.c_str(), word.length());
+    size_t cut = 0;
+    for (size_t next = nextCharacter(text, cut); next <= count; next = nextCharacter(text, cut)) cut = next;
+    count = cut;
+  }
+  std::memcpy(buffer, word.c_str(), count);
+  buffer[count] = 0;
 }
 
 bool contains(const RECT& rect, POINT point) {
@@ -560,7 +589,7 @@ LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
   if (item.iItem < 0 || item.iItem >= rows_.count()) return 0;
   const WordPair& pair = rows_.at(item.iItem);
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-    lstrcpynA(item.pszText, item.iSubItem == 0 ? pair.firstWord.c_str() : pair.secondWord.c_str(), item.cchTextMax);
+    copyShown(item.iSubItem == 0 ? pair.firstWord : pair.secondWord, item.pszText, item.cchTextMax);
   if (item.mask & LVIF_STATE) {
     item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.mark ? kChecked : kUnchecked);
     item.stateMask |= LVIS_STATEIMAGEMASK;

@@ -1,5 +1,7 @@
 #include "framework/ThreeDStatic.h"
 
+#include "framework/WinDC.h"
+
 #include <cstring>
 #include <new>
 #include <string>
@@ -169,22 +171,31 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& sc
 }
 
 // Draws the characters of run that fit before limit at left, vertically
-// centred in box, and moves left past them. Answers how many were drawn; 0
-// when not even the first fits.
+// centred in box, and moves left past them. Answers how many bytes were drawn;
+// 0 when not even the first character fits. The run is measured and drawn as
+// the system's 16-bit text, so that a character of several bytes (in UTF-8 or
+// a double-byte code page) is one character, and a cut never splits one.
 int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const {
-  std::vector<int> extents(static_cast<size_t>(count));
+  const UINT codePage = textCodePage(dc);
+  int unitCount = MultiByteToWideChar(codePage, 0, run, count, nullptr, 0);
+  if (unitCount <= 0) return 0;
+  std::wstring units(static_cast<size_t>(unitCount), L'\0');
+  MultiByteToWideChar(codePage, 0, run, count, &units[0], unitCount);
+  std::vector<int> extents(units.size());
   SIZE whole = {};
-  if (!GetTextExtentExPointA(dc, run, count, 0, nullptr, extents.data(), &whole)) return 0;
-  int fitting = CRichText::fittingCount(count, limit - left, [&](int n) { return extents[n - 1]; });
-  fitting = CRichText::wholeCharacters(run, count, fitting, GetACP() == CP_UTF8);
+  if (!GetTextExtentExPointW(dc, units.c_str(), unitCount, 0, nullptr, extents.data(), &whole)) return 0;
+  int fitting = CRichText::fittingCount(unitCount, limit - left, [&](int n) { return extents[n - 1]; });
+  if (fitting < unitCount && IS_HIGH_SURROGATE(units[fitting - 1])) --fitting;
   if (fitting == 0 || left + extents[fitting - 1] > limit) return 0;
   std::vector<int> advances(extents.begin(), extents.begin() + fitting);
   for (int k = fitting - 1; k > 0; --k) advances[k] -= advances[k - 1];
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
   RECT place = {left, box.top, limit, box.bottom};
   int top = box.top + (box.bottom - box.top - metrics.tmHeight) / 2;
-  ExtTextOutA(dc, left, top, ETO_CLIPPED, &place, run, static_cast<UINT>(fitting), advances.data());
+  ExtTextOutW(dc, left, top, ETO_CLIPPED, &place, units.c_str(), static_cast<UINT>(fitting), advances.data());
   left += extents[fitting - 1];
-  return fitting;
+  if (fitting == unitCount) return count;
+  int bytes = WideCharToMultiByte(codePage, 0, units.c_str(), fitting, nullptr, 0, nullptr, nullptr);
+  return bytes > 0 && bytes < count ? bytes : count;
 }

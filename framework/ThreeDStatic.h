@@ -13,6 +13,8 @@
 #include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
 
+#include <string>
+
 class CThreeDStatic {
  public:
   static const char kClassName[];

@@ -44,15 +44,16 @@ bool CWinDialog::runNested(HWND owner, int acceleratorId) {
                                    reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
   if (!window) return false;
   MSG message;
+  // 16-bit messages, as in runMessageLoop().
   while (hwnd) {
-    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+    if (accelerators && TranslateAcceleratorW(window, accelerators, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return true;
 }

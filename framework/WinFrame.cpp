@@ -51,13 +51,17 @@ int CWinFrame::createAndRun(const char* className, const char* title, DWORD styl
   return 1;
 }
 
+// The messages stay 16-bit on their way, as in the system's own dialog loop:
+// a typed character reaches an edit control whole, whereas an 8-bit loop
+// would turn it into the keyboard's code page first and lose every character
+// that code page lacks. Windows of 8-bit procedures still get 8-bit messages.
 WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
   MSG message;
-  // GetMessageA answers -1 on an error, which must end the loop as well.
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+  // GetMessageW answers -1 on an error, which must end the loop as well.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (accelerators && TranslateAcceleratorW(window, accelerators, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return message.wParam;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
 #include "installer/BackgroundGradient.h"
@@ -78,11 +79,11 @@ void BackgroundWindow::paintTitle(HDC dc) const {
   const CText& title = script_.title;
   if (script_.shadeColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.shadeColour));
-    TextOutA(dc, x + shade, y + shade, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, x + shade, y + shade, title.c_str(), static_cast<int>(title.length()));
   }
   if (script_.textColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.textColour));
-    TextOutA(dc, x, y, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, x, y, title.c_str(), static_cast<int>(title.length()));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinDC.h"
 #include "framework/WinControl.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
@@ -126,7 +127,7 @@ void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
     DeleteDC(memory);
   }
   if (selection.state == Selection::kRequired) SetTextColor(dc, kGrey);
-  TextOutA(dc, rect.left + scale(16), rect.top, selection.title.c_str(), static_cast<int>(selection.title.length()));
+  textOutInCodePage(dc, rect.left + scale(16), rect.top, selection.title.c_str(), static_cast<int>(selection.title.length()));
   CText size = sizes_.kilobytes(selection.size);
   DrawTextA(dc, size.c_str(), static_cast<int>(size.length()), &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }

@@ -350,7 +350,9 @@ void QuizWindow::openList() {
   setDefaultButton(IDC_QUIZ_CHECK);
 }
 
-bool QuizWindow::saveList() {
+bool QuizWindow::saveList() { return mayLoseCharacters() && writeList(); }
+
+bool QuizWindow::writeList() {
   if (document_.fileName.empty()) {
     CText path;
     int type = document_.format;
@@ -369,17 +371,29 @@ bool QuizWindow::saveList() {
   SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
   settings_.setModified(false);
   document_.historyChanged = false;
+  document_.charactersLost = false;
   autosave_.releaseRestored();
   return true;
 }
 
+// A list read with characters that the program's code page lacks holds them
+// as '?'; saving writes that for good, so the learner decides first.
+bool QuizWindow::mayLoseCharacters() {
+  if (!document_.charactersLost) return true;
+  CText text, caption;
+  text.load(QuizString::kSaveLosesCharacters);
+  caption.load(QuizString::kSaveCaption);
+  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void QuizWindow::saveListAs() {
+  if (!mayLoseCharacters()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (!chooseFile(QuizString::kSaveFileTitle, false, QuizFileDialog::kListFiles, &path, &type)) return;
   document_.fileName = path;
   document_.format = type;
-  saveList();
+  writeList();
   refreshTitle();
 }
 
@@ -469,7 +483,7 @@ void QuizWindow::combineFiles() {
 void QuizWindow::openCharacter() {
   restoreDefaultButton(IDC_QUIZ_CHECK, IDC_QUIZ_CHARACTER);
   character_.open(hwnd, settings_,
-                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
+                  [this](const std::string& character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
 }
 
 // New languages change the question's label as well as the direction

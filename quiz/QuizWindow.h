@@ -54,7 +54,12 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void newList();
   void openList();
   bool saveList();
+  // saveList() without the question of mayLoseCharacters().
+  bool writeList();
   void saveListAs();
+  // Asks before a save loses characters of the list; false when the learner
+  // says no.
+  bool mayLoseCharacters();
   void focusNextTabStop(bool previous);
   void openSettings();
   void openAbout();

@@ -21,6 +21,7 @@ class Settings {
   static constexpr const char* kFindKey = "\\Find";
   static constexpr const char* kRecentStringsKey = "\\Recent Strings";
   static constexpr const char* kWordListKey = "\\WordList";
+  static constexpr const char* kCharacterKey = "\\Character";
   static constexpr const char* kMainWidth = "Main Width";        // \Settings
   static constexpr const char* kTestWidth = "Test Width";        // \Settings
   static constexpr const char* kCustomColors = "CustomColors";   // \Colors, 64 bytes
@@ -33,6 +34,7 @@ class Settings {
   static constexpr const char* kColumnWidths = "Column Widths";  // \WordList, 8 bytes
   static constexpr const char* kPosition = "Position";           // \WordList, 16 bytes
   static constexpr const char* kToolbar = "Toolbar";             // \WordList
+  static constexpr const char* kCharacterScript = "Script";      // \Character: the script last chosen
   // Lenient judging and the memory of the answers, stored only while on, and
   // the number Mark Hard Words asked for last.
   static constexpr const char* kWithoutAccents = "Accept Without Accents";  // \Settings

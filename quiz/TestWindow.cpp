@@ -214,7 +214,7 @@ void TestWindow::toggleGiveNumber() {
 // The dialog runs inside this command; the window stays usable meanwhile.
 void TestWindow::openCharacter() {
   character_.open(hwnd, settings_,
-                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_TEST_ANSWER), character); });
+                  [this](const std::string& character) { appendCharacter(GetDlgItem(hwnd, IDC_TEST_ANSWER), character); });
 }
 
 void TestWindow::focusNextTabStop(bool previous) {

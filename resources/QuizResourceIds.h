@@ -186,6 +186,7 @@
 #define IDC_CHARACTER_CELLS 1071
 #define IDC_CHARACTER_FONT 1070
 #define IDC_CHARACTER_CLOSE 101
+#define IDC_CHARACTER_SCRIPT 1075
 
 // Properties, dialog IDD_PROPERTIES.
 #define IDC_PROPERTIES_FIRST_LANGUAGE 111
@@ -307,6 +308,23 @@ constexpr UINT kTipEdit = 1002;
 constexpr UINT kFontPoints = 10000;  // "%s %dpt": face name, size in points
 constexpr UINT kFontBold = 10001;
 constexpr UINT kFontItalic = 10002;
+// The Character dialog's scripts, in the order it offers them.
+constexpr UINT kScriptLatin1 = 10010;
+constexpr UINT kScriptLatinExtendedA = 10011;
+constexpr UINT kScriptLatinExtendedB = 10012;
+constexpr UINT kScriptPhonetic = 10013;
+constexpr UINT kScriptGreek = 10014;
+constexpr UINT kScriptCyrillic = 10015;
+constexpr UINT kScriptArmenian = 10016;
+constexpr UINT kScriptHebrew = 10017;
+constexpr UINT kScriptArabic = 10018;
+constexpr UINT kScriptDevanagari = 10019;
+constexpr UINT kScriptThai = 10020;
+constexpr UINT kScriptGeorgian = 10021;
+constexpr UINT kScriptLatinAdditional = 10022;
+constexpr UINT kScriptHiragana = 10023;
+constexpr UINT kScriptKatakana = 10024;
+constexpr UINT kScriptHangulJamo = 10025;
 
 constexpr UINT kLanguageCount = 20000;
 constexpr UINT kFirstLanguage = 20001;
@@ -437,6 +455,7 @@ constexpr UINT kRegistryPath = 28010;
 constexpr UINT kUnconvertibleLine = 21100;  // %d: line number
 constexpr UINT kCannotStoreHistory = 21101;  // %s: path
 constexpr UINT kLongWordLine = 21102;        // %d: line number, %d: the longest word
+constexpr UINT kSaveLosesCharacters = 21103;
 constexpr UINT kCountedRight = 23100;
 constexpr UINT kWordsMarked = 23101;         // %d: marked pairs
 constexpr UINT kMarkHardWordsCaption = 23102;
