@@ -1,5 +1,6 @@
 #include "dialogs/ColorsPage.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinColorDialog.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
@@ -23,17 +24,19 @@ int colorIndex(UINT id) {
   return -1;
 }
 
-RECT inset(RECT rect, int left, int top, int right, int bottom) {
-  rect.left += left;
-  rect.top += top;
-  rect.right -= right;
-  rect.bottom -= bottom;
+// The insets are at 96 dots per inch.
+RECT inset(RECT rect, const CDisplayScale& scale, int left, int top, int right, int bottom) {
+  rect.left += scale(left);
+  rect.top += scale(top);
+  rect.right -= scale(right);
+  rect.bottom -= scale(bottom);
   return rect;
 }
 
 void drawColorButton(const DRAWITEMSTRUCT& item, COLORREF color) {
   bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  CWinPen pen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
+  const CDisplayScale scale = CDisplayScale::of(item.hwndItem);
+  CWinPen pen(PS_SOLID, scale(1), GetSysColor(COLOR_BTNFACE));
   CWinBrush brush(disabled ? kDisabledGrey : color);
   CWinSelection selectedPen(item.hDC, pen.handle);
   CWinSelection selectedBrush(item.hDC, brush.handle);
@@ -41,12 +44,12 @@ void drawColorButton(const DRAWITEMSTRUCT& item, COLORREF color) {
   UINT state = DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0);
   DrawFrameControl(item.hDC, &frame, DFC_BUTTON, state);
   if (item.itemState & ODS_FOCUS) {
-    RECT colored = inset(item.rcItem, 3, 3, 4, 4);
+    RECT colored = inset(item.rcItem, scale, 3, 3, 4, 4);
     Rectangle(item.hDC, colored.left, colored.top, colored.right, colored.bottom);
-    RECT focus = inset(item.rcItem, 1, 2, 3, 3);
+    RECT focus = inset(item.rcItem, scale, 1, 2, 3, 3);
     DrawFocusRect(item.hDC, &focus);
   } else {
-    RECT colored = inset(item.rcItem, 2, 2, 3, 3);
+    RECT colored = inset(item.rcItem, scale, 2, 2, 3, 3);
     Rectangle(item.hDC, colored.left, colored.top, colored.right, colored.bottom);
   }
 }

@@ -1,7 +1,7 @@
 #include "dialogs/GeneralPage.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WaitCursor.h"
-#include "framework/WinDC.h"
 #include "framework/WinFontDialog.h"
 #include "quiz/FontDescription.h"
 #include "resources/QuizResourceIds.h"
@@ -73,27 +73,31 @@ void GeneralPage::enableAutosaveTime() {
 }
 
 void GeneralPage::chooseFont() {
-  CWinFontDialog dialog(&font_, kFontFlags, nullptr);
+  const CDisplayScale scale = CDisplayScale::of(nullptr);
+  LOGFONTA shown = scale.font(font_);
+  CWinFontDialog dialog(&shown, kFontFlags, nullptr);
   dialog.chooseFont.nSizeMin = kSmallestPoints;
   dialog.chooseFont.nSizeMax = kLargestPoints;
   if (!dialog.run(hwnd)) return;
-  font_ = dialog.logFont;
+  font_ = scale.standardFont(dialog.logFont);
   showFont();
 }
 
 // The description control shows the text in the font it describes.
 void GeneralPage::showFont() {
-  HFONT font = CreateFontIndirectA(&font_);
+  const LOGFONTA shown = CDisplayScale::of(hwnd).font(font_);
+  HFONT font = CreateFontIndirectA(&shown);
   SendDlgItemMessageA(hwnd, IDC_GENERAL_FONT, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   shownFont_.deleteObject();
   shownFont_.attach(font);
-  SetDlgItemTextA(hwnd, IDC_GENERAL_FONT, describeFont(font_, CWinDC::screenPixelsPerInch()).c_str());
+  SetDlgItemTextA(hwnd, IDC_GENERAL_FONT, describeFont(font_, CDisplayScale::kStandardDpi).c_str());
 }
 
 void GeneralPage::applyFont() {
   if (std::memcmp(&font_, &settings_.Font, sizeof font_) == 0) return;
   settings_.Font = font_;
   HFONT previous = settings_.fontHandle;
-  settings_.fontHandle = CreateFontIndirectA(&font_);
+  const LOGFONTA shown = CDisplayScale::of(nullptr).font(font_);
+  settings_.fontHandle = CreateFontIndirectA(&shown);
   if (previous) DeleteObject(previous);
 }

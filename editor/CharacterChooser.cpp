@@ -29,18 +29,17 @@ LRESULT CharacterChooser::answer(void* context, UINT message, LPARAM argument) {
     case CharacterDialog::kInitialised:
     case CharacterDialog::kClosing: return 1;
     case CharacterDialog::kChosen:
-      if (chooser->insert_) chooser->insert_(static_cast<unsigned char>(argument));
+      if (chooser->insert_) chooser->insert_(characterText(static_cast<unsigned>(argument)));
       return 0;
     default: return 0;
   }
 }
 
-void appendCharacter(HWND edit, unsigned char character) {
-  const char text[2] = {static_cast<char>(character), 0};
+void appendCharacter(HWND edit, const std::string& character) {
   // The edit may select its whole text when it gains the focus; the
   // character goes after it all the same.
   SetFocus(edit);
   int end = GetWindowTextLengthA(edit);
   SendMessageA(edit, EM_SETSEL, end, end);
-  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
 }

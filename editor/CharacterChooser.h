@@ -10,10 +10,12 @@
 #include "editor/CharacterDialog.h"
 
 #include <functional>
+#include <string>
 
 class CharacterChooser {
  public:
-  using Insert = std::function<void(unsigned char character)>;
+  // Gets each chosen character as text in the program's text encoding.
+  using Insert = std::function<void(const std::string& character)>;
 
   CharacterChooser() = default;
   CharacterChooser(const CharacterChooser&) = delete;
@@ -35,6 +37,6 @@ class CharacterChooser {
   Insert insert_;
 };
 
-// Appends character at the end of edit's text, focuses the edit (which
-// activates its window) and puts the caret after the character.
-void appendCharacter(HWND edit, unsigned char character);
+// Appends character (one character's text) at the end of edit's text,
+// focuses the edit (which activates its window) and puts the caret after it.
+void appendCharacter(HWND edit, const std::string& character);

@@ -1,5 +1,6 @@
 #include "editor/CharacterDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/RegistryKey.h"
 #include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
@@ -10,13 +11,20 @@
 
 namespace {
 
-const int kFirstCode = 32;
-const int kLastCode = 255;
 const int kCellMargin = 6;
 const int kOwnerOffsetX = 10;
 const int kOwnerOffsetY = 20;
 const int kScreenMargin = 3;
 const UINT kNoMoveOrSize = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+
+// A cell's character as the system's 16-bit text, for drawing and measuring.
+std::wstring cellShape(unsigned code) {
+  std::string text = characterText(code);
+  int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring shape(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &shape[0], size);
+  return shape;
+}
 
 // The user's colour scheme names the colours; without a scheme in the
 // registry the system's own colours stand in.
@@ -36,7 +44,8 @@ CharacterDialog::CharacterDialog(const Settings& settings, HWND owner, Callback 
       owner_(owner),
       callback_(callback),
       context_(context),
-      font_(settings.fontHandle ? settings.fontHandle : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {}
+      font_(settings.fontHandle ? settings.fontHandle : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
+      scripts_(characterScripts()) {}
 
 void CharacterDialog::run() { runModal(nullptr); }
 
@@ -60,9 +69,8 @@ void CharacterDialog::ownerDeactivated(HWND other) {
 LRESULT CharacterDialog::onInitDialog(HWND) {
   readColours();
   placeBelowOwner();
-  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, CWinDC::screenPixelsPerInch()).c_str());
-  measureCells();
-  fillCells();
+  SetDlgItemTextA(hwnd, IDC_CHARACTER_FONT, describeFont(settings_.Font, CDisplayScale::kStandardDpi).c_str());
+  fillScripts();
   HWND cells = GetDlgItem(hwnd, IDC_CHARACTER_CELLS);
   SetWindowLongPtrA(cells, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   cellsDefault_ = reinterpret_cast<WNDPROC>(
@@ -73,6 +81,8 @@ LRESULT CharacterDialog::onInitDialog(HWND) {
 
 LRESULT CharacterDialog::onCommand(UINT id, UINT code, HWND) {
   if (id == IDC_CHARACTER_CLOSE) EndDialog(hwnd, IDCANCEL);
+  else if (id == IDC_CHARACTER_SCRIPT && code == CBN_SELCHANGE)
+    chooseScript(static_cast<int>(SendDlgItemMessageA(hwnd, IDC_CHARACTER_SCRIPT, CB_GETCURSEL, 0, 0)));
   else callback_(context_, kCommand, MAKELPARAM(id, code));
   return 0;
 }
@@ -108,10 +118,10 @@ LRESULT CharacterDialog::onDrawItem(UINT id, DRAWITEMSTRUCT* item) {
   CWinSelection pen(dc, frame.handle), brush(dc, fill.handle), font(dc, font_);
   RECT cell = item->rcItem;
   Rectangle(dc, cell.left, cell.top, cell.right + 1, cell.bottom + 1);
-  char character = static_cast<char>(item->itemData);
+  std::wstring shape = cellShape(static_cast<unsigned>(item->itemData));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colours_[chosen ? kHighlightText : kWindowText]);
-  DrawTextA(dc, &character, 1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, shape.c_str(), static_cast<int>(shape.size()), &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   return TRUE;
 }
 
@@ -130,10 +140,36 @@ void CharacterDialog::placeBelowOwner() {
   GetWindowRect(hwnd, &own);
   int width = own.right - own.left, height = own.bottom - own.top;
   int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  int x = owner.left + kOwnerOffsetX, y = owner.bottom + kOwnerOffsetY;
-  if (x + width > screenWidth) x = screenWidth - width - kScreenMargin;
-  if (y + height > screenHeight) y = screenHeight - height - kScreenMargin;
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  int x = owner.left + scale(kOwnerOffsetX), y = owner.bottom + scale(kOwnerOffsetY);
+  if (x + width > screenWidth) x = screenWidth - width - scale(kScreenMargin);
+  if (y + height > screenHeight) y = screenHeight - height - scale(kScreenMargin);
   SetWindowPos(hwnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The scripts the program's text can hold, the one chosen last selected.
+// With only the code page's own one, there is nothing to choose.
+void CharacterDialog::fillScripts() {
+  HWND list = GetDlgItem(hwnd, IDC_CHARACTER_SCRIPT);
+  for (const CharacterScript& script : scripts_) {
+    CText name;
+    name.load(script.nameId);
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  EnableWindow(list, scripts_.size() > 1);
+  DWORD stored = 0;
+  settings_.readNumber(Settings::kCharacterKey, Settings::kCharacterScript, &stored);
+  chooseScript(stored < scripts_.size() ? static_cast<int>(stored) : 0);
+}
+
+void CharacterDialog::chooseScript(int index) {
+  if (index < 0 || index >= static_cast<int>(scripts_.size())) return;
+  if (index != script_) settings_.writeNumber(Settings::kCharacterKey, Settings::kCharacterScript, index);
+  script_ = index;
+  lastSelected_ = -1;
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_SCRIPT, CB_SETCURSEL, index, 0);
+  measureCells();
+  fillCells();
 }
 
 // The list box asks for its item height while the dialog is being made,
@@ -143,23 +179,28 @@ void CharacterDialog::measureCells() {
   HDC screen = GetDC(nullptr);
   {
     CWinSelection font(screen, font_);
-    for (int code = kFirstCode; code <= kLastCode; ++code) {
-      char character = static_cast<char>(code);
+    for (unsigned code : scripts_[script_].codes) {
+      std::wstring shape = cellShape(code);
       SIZE size = {};
-      GetTextExtentPoint32A(screen, &character, 1, &size);
+      GetTextExtentPoint32W(screen, shape.c_str(), static_cast<int>(shape.size()), &size);
       if (size.cx > largest.cx) largest.cx = size.cx;
       if (size.cy > largest.cy) largest.cy = size.cy;
     }
   }
   ReleaseDC(nullptr, screen);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest.cx + kCellMargin, 0);
-  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest.cy + kCellMargin);
+  const int margin = CDisplayScale::of(hwnd)(kCellMargin);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCOLUMNWIDTH, largest.cx + margin, 0);
+  SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETITEMHEIGHT, 0, largest.cy + margin);
 }
 
 // The list has no strings: each item's data is its character code.
 void CharacterDialog::fillCells() {
-  for (int code = kFirstCode; code <= kLastCode; ++code)
-    SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_ADDSTRING, 0, code);
+  HWND cells = GetDlgItem(hwnd, IDC_CHARACTER_CELLS);
+  SendMessageA(cells, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(cells, LB_RESETCONTENT, 0, 0);
+  for (unsigned code : scripts_[script_].codes) SendMessageA(cells, LB_ADDSTRING, 0, code);
+  SendMessageA(cells, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(cells, nullptr, TRUE);
   SendDlgItemMessageA(hwnd, IDC_CHARACTER_CELLS, LB_SETCURSEL, 0, 0);
 }
 

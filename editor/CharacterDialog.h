@@ -1,12 +1,17 @@
 #pragma once
-// CharacterDialog: the Character dialog (template 13014), a table of every
-// character of the program's display font from code 32 to 255, for the
-// characters the keyboard lacks. It runs as a modal dialog without an owner
+// CharacterDialog: the Character dialog (template 13014), a table of the
+// characters of one script in the program's display font, for the characters
+// the keyboard lacks. The script is chosen from a list (editor/
+// CharacterScripts.h), the code page's own characters 32 to 255 first; the
+// last choice is kept in the registry. It runs as a modal dialog without an owner
 // window, so that the window it serves stays usable, and reaches that window
 // only through its callback and context. A click on the cell that the
 // previous click chose, or a double click, hands the cell's character over;
 // a click on another cell only chooses it.
+#include "editor/CharacterScripts.h"
 #include "framework/WinDialog.h"
+
+#include <vector>
 
 class Settings;
 
@@ -17,7 +22,7 @@ class CharacterDialog : public CWinDialog {
     kInitialised = 1,  // argument 0
     kClosing = 2,      // argument 0; the system close goes ahead only on a non-zero answer
     kCommand = 3,      // argument: notification code * 65536 + control id of any other command
-    kChosen = 4,       // argument: the character code
+    kChosen = 4,       // argument: the character code (see characterText())
   };
   using Callback = LRESULT (*)(void* context, UINT message, LPARAM argument);
 
@@ -46,6 +51,8 @@ class CharacterDialog : public CWinDialog {
 
   void readColours();
   void placeBelowOwner();
+  void fillScripts();
+  void chooseScript(int index);
   void measureCells();
   void fillCells();
   void clickCell(int index, bool doubleClick);
@@ -58,6 +65,8 @@ class CharacterDialog : public CWinDialog {
   Callback callback_;
   void* context_;
   HFONT font_;
+  std::vector<CharacterScript> scripts_;
+  int script_ = 0;  // index into scripts_
   COLORREF colours_[kColourCount] = {};
   int lastSelected_ = -1;
   bool choseOnDown_ = false;  // the click that began a double click chose its cell

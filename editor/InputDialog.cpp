@@ -1,5 +1,6 @@
 #include "editor/InputDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinControl.h"
 #include "quiz/QuizFileDialog.h"
 #include "resources/QuizResourceIds.h"
@@ -16,6 +17,7 @@ const int kKeep = CWinControl::kKeep;
 InputDialog::InputDialog(Settings& settings) : CWinDialog(IDD_INPUT), settings_(settings) {}
 
 LRESULT InputDialog::onInitDialog(HWND) {
+  placeTemplateAtScale();
   accepted = false;
   setText(title.c_str());
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, 0);
@@ -24,7 +26,8 @@ LRESULT InputDialog::onInitDialog(HWND) {
   SetDlgItemTextA(hwnd, IDC_INPUT_OK, okCaption.c_str());
   SetDlgItemTextA(hwnd, IDC_INPUT_CANCEL, cancelCaption.c_str());
   HWND edit = GetDlgItem(hwnd, IDC_INPUT_VALUE);
-  if (browse) CWinControl(edit).place(kKeep, kKeep, kBrowsingEditWidth, kBrowsingEditHeight);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  if (browse) CWinControl(edit).place(kKeep, kKeep, scale(kBrowsingEditWidth), scale(kBrowsingEditHeight));
   else ShowWindow(GetDlgItem(hwnd, IDC_INPUT_GET), SW_HIDE);
   SetWindowTextA(edit, value.c_str());
   SetFocus(edit);

@@ -2,6 +2,8 @@
 
 #include "editor/ClipboardText.h"
 #include "editor/WordlistBlock.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Text.h"
 #include "wordlist/WordFile.h"
 
 #include <cstring>
@@ -60,6 +62,29 @@ bool openClipboard(HWND owner) {
     Sleep(kPause);
   }
   return false;
+}
+
+bool unicodeText() { return programEncoding() == TextEncoding::kUtf8; }
+
+// The format plain text is read from and written to besides the ANSI one:
+// where the program's text is UTF-8, the system's ANSI text follows the
+// locale's code page rather than the program's, so the Unicode text is the
+// one that carries every character.
+UINT textFormat() { return unicodeText() ? CF_UNICODETEXT : CF_TEXT; }
+
+// The clipboard's plain text in the program's text encoding; false without
+// text. The clipboard is open.
+bool clipboardText(std::string* text) {
+  if (!IsClipboardFormatAvailable(textFormat())) return false;
+  LockedBlock block(GetClipboardData(textFormat()));
+  if (!block.bytes()) return false;
+  if (!unicodeText()) {
+    text->assign(block.bytes(), strnlen(block.bytes(), block.size()));
+    return true;
+  }
+  const auto* units = reinterpret_cast<const wchar_t*>(block.bytes());
+  *text = fromUtf16(std::wstring(units, wcsnlen(units, block.size() / sizeof(wchar_t))));
+  return true;
 }
 
 bool put(UINT format, HGLOBAL memory) {
@@ -131,14 +156,19 @@ bool RowClipboard::copy(HWND owner, const WordRows& rows, const std::vector<int>
   std::string text = makeClipboardText(rows, selected);
   HGLOBAL blockMemory = globalCopy(block.data(), block.size());
   HGLOBAL textMemory = globalCopy(text.c_str(), text.size() + 1);
-  if (!blockMemory || !textMemory || !openClipboard(owner)) {
-    if (blockMemory) GlobalFree(blockMemory);
-    if (textMemory) GlobalFree(textMemory);
+  std::wstring units = unicodeText() ? utf16Of(text) : std::wstring();
+  HGLOBAL unicodeMemory =
+      unicodeText() ? globalCopy(reinterpret_cast<const char*>(units.c_str()), (units.size() + 1) * sizeof(wchar_t))
+                    : nullptr;
+  if (!blockMemory || !textMemory || (unicodeText() && !unicodeMemory) || !openClipboard(owner)) {
+    for (HGLOBAL memory : {blockMemory, textMemory, unicodeMemory})
+      if (memory) GlobalFree(memory);
     return false;
   }
   EmptyClipboard();
   bool filled = put(wordlistFormat_, blockMemory);
   filled = put(CF_TEXT, textMemory) && filled;
+  if (unicodeMemory) filled = put(CF_UNICODETEXT, unicodeMemory) && filled;
   CloseClipboard();
   return filled;
 }
@@ -146,8 +176,9 @@ bool RowClipboard::copy(HWND owner, const WordRows& rows, const std::vector<int>
 int RowClipboard::paste(HWND owner, WordRows& rows) {
   if (!openClipboard(owner)) return 0;
   int before = rows.count();
+  std::string text;
   if (IsClipboardFormatAvailable(wordlistFormat_)) pasteBlock(GetClipboardData(wordlistFormat_), rows);
-  else if (IsClipboardFormatAvailable(CF_TEXT)) pasteText(GetClipboardData(CF_TEXT), rows);
+  else if (clipboardText(&text)) pasteText(text, rows);
   else if (IsClipboardFormatAvailable(CF_HDROP)) pasteFiles(GetClipboardData(CF_HDROP), rows);
   CloseClipboard();
   return rows.count() - before;
@@ -163,11 +194,9 @@ void RowClipboard::pasteBlock(HANDLE data, WordRows& rows) const {
   if (!whole) rows.truncate(before);
 }
 
-void RowClipboard::pasteText(HANDLE data, WordRows& rows) const {
-  LockedBlock text(data);
-  if (!text.bytes()) return;
+void RowClipboard::pasteText(const std::string& text, WordRows& rows) const {
   int before = rows.count();
-  bool whole = readClipboardText(text.bytes(), text.size(), [&](const std::string& first, const std::string& second) {
+  bool whole = readClipboardText(text.data(), text.size(), [&](const std::string& first, const std::string& second) {
     return rows.append(first.c_str(), second.c_str(), true);
   });
   if (!whole) rows.truncate(before);
@@ -201,9 +230,9 @@ bool RowClipboard::canPaste(HWND owner) const {
     LockedBlock block(GetClipboardData(wordlistFormat_));
     usable = block.bytes() && isWordlistBlock(block.bytes(), block.size());
   }
-  if (!usable && IsClipboardFormatAvailable(CF_TEXT)) {
-    LockedBlock text(GetClipboardData(CF_TEXT));
-    usable = text.bytes() && isPastableText(text.bytes(), text.size());
+  std::string text;
+  if (!usable && clipboardText(&text)) {
+    usable = isPastableText(text.data(), text.size());
   } else if (!usable && IsClipboardFormatAvailable(CF_HDROP)) {
     LockedBlock list(GetClipboardData(CF_HDROP));
     for (const CText& file : listedFiles(list)) usable = usable || isWordFile(file.c_str());

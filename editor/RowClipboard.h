@@ -1,12 +1,14 @@
 #pragma once
 // RowClipboard: the word list window's exchange of rows with the Windows
-// clipboard. Copy puts the private "Wordlist" block and plain text on it;
+// clipboard. Copy puts the private "Wordlist" block and plain text on it (the
+// text also as Unicode text where the program's text is UTF-8);
 // paste takes rows from the block, from text, or from word files copied or
 // cut in the shell as a file list. Nothing is shown: what cannot be used adds
 // no rows.
 #include "editor/WordRows.h"
 #include "framework/Win32.h"
 
+#include <string>
 #include <vector>
 
 class RowClipboard {
@@ -25,7 +27,7 @@ class RowClipboard {
 
  private:
   void pasteBlock(HANDLE data, WordRows& rows) const;
-  void pasteText(HANDLE data, WordRows& rows) const;
+  void pasteText(const std::string& text, WordRows& rows) const;
   void pasteFiles(HANDLE data, WordRows& rows) const;
   bool cutInShell() const;
 

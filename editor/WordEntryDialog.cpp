@@ -1,5 +1,6 @@
 #include "editor/WordEntryDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinControl.h"
 #include "quiz/FontDescription.h"
 #include "quiz/Settings.h"
@@ -36,11 +37,13 @@ LRESULT WordEntryDialog::onActivate(UINT state, BOOL minimized, HWND other) {
 }
 
 void WordEntryDialog::setUpEdits() {
+  placeTemplateAtScale();
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
-  int height = lineHeightFor(settings_.Font, kTallestEdit);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int height = scale(lineHeightFor(settings_.Font, kTallestEdit));
   for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {
     if (font) SendDlgItemMessageA(hwnd, id, WM_SETFONT, font, TRUE);
-    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, kEditWidth, height);
+    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, scale(kEditWidth), height);
   }
 }
 
@@ -78,11 +81,11 @@ void WordEntryDialog::finish() {
 // button takes it back, so that Enter keeps adding or changing words.
 void WordEntryDialog::openCharacter() {
   restoreDefaultButton(mainButton_, IDC_WORDS_CHARACTER);
-  character_.open(hwnd, settings_, [this](unsigned char character) { insertCharacter(character); });
+  character_.open(hwnd, settings_, [this](const std::string& character) { insertCharacter(character); });
 }
 
 // Activating the dialog gives the focus back to the control that had it.
-void WordEntryDialog::insertCharacter(unsigned char character) {
+void WordEntryDialog::insertCharacter(const std::string& character) {
   SetActiveWindow(hwnd);
   HWND second = GetDlgItem(hwnd, IDC_WORDS_SECOND);
   appendCharacter(GetFocus() == second ? second : GetDlgItem(hwnd, IDC_WORDS_FIRST), character);

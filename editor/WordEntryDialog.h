@@ -37,7 +37,7 @@ class WordEntryDialog : public CWinDialog {
 
  private:
   void openCharacter();
-  void insertCharacter(unsigned char character);
+  void insertCharacter(const std::string& character);
 
   UINT mainButton_;
   CharacterChooser character_;

@@ -1,5 +1,6 @@
 #include "editor/WordListToolBar.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 #include "resources/QuizResourceIds.h"
 
@@ -30,9 +31,12 @@ const Button kButtons[] = {
 bool WordListToolBar::build(HWND parent, DWORD flags) {
   if (bar_.hwnd) DestroyWindow(bar_.hwnd);
   bar_.hwnd = nullptr;
-  int size = flags & kLarge ? kLargeImage : kSmallImage;
-  images_.load(flags & kLarge ? IDB_TOOLBAR_LARGE : IDB_TOOLBAR, size, 0, kTransparent);
-  disabledImages_.load(flags & kLarge ? IDB_TOOLBAR_LARGE_DISABLED : IDB_TOOLBAR_DISABLED, size, 0, kTransparent);
+  // The images nearest to the window's scale.
+  const CDisplayScale scale = CDisplayScale::of(parent);
+  int size = scale.imageSize(flags & kLarge ? kLargeImage : kSmallImage);
+  images_.load(scale.imageId(flags & kLarge ? IDB_TOOLBAR_LARGE : IDB_TOOLBAR), size, 0, kTransparent);
+  disabledImages_.load(scale.imageId(flags & kLarge ? IDB_TOOLBAR_LARGE_DISABLED : IDB_TOOLBAR_DISABLED), size, 0,
+                       kTransparent);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_ADJUSTABLE | TBSTYLE_ALTDRAG;
   if (flags & kFlat) style |= TBSTYLE_FLAT;
   if (flags & kToolTips) style |= TBSTYLE_TOOLTIPS;
@@ -40,7 +44,7 @@ bool WordListToolBar::build(HWND parent, DWORD flags) {
   if (!bar_.create(parent, place, IDC_WORDLIST_TOOLBAR, style)) return false;
   SendMessageA(bar_.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.handle));
   SendMessageA(bar_.hwnd, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages_.handle));
-  SendMessageA(bar_.hwnd, TB_SETINDENT, kIndent, 0);
+  SendMessageA(bar_.hwnd, TB_SETINDENT, scale(kIndent), 0);
   SendMessageA(bar_.hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(size, size));
   SendMessageA(bar_.hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
   if (flags & kLabels) addLabels();

@@ -2,10 +2,14 @@
 
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
+#include "framework/DisplayScale.h"
 #include "resources/QuizResourceIds.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Text.h"
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstring>
 #include <functional>
 #include <unordered_set>
 
@@ -38,8 +42,20 @@ class WaitCursor {
 
 // The system's case-insensitive, locale-aware order as byte-comparable keys,
 // made once per row instead of comparing texts at every step of the sort.
+// UTF-8 words are ordered by the system's 16-bit order of the user's locale,
+// since the system's 8-bit one reads them in the locale's code page.
 void systemSortKey(const PairWord& word, std::string* key) {
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  if (programEncoding() == TextEncoding::kUtf8) {
+    std::wstring units = utf16Of(std::string(word.c_str(), word.length()));
+    int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, units.c_str(), static_cast<int>(units.size()), nullptr, 0);
+    key->assign(size > 0 ? size : 0, '\0');
+    if (size > 0)
+      LCMapStringW(LOCALE_USER_DEFAULT, flags, units.c_str(), static_cast<int>(units.size()),
+                   reinterpret_cast<wchar_t*>(&(*key)[0]), size);
+    if (!key->empty()) key->pop_back();
+    return;
+  }
   int length = static_cast<int>(word.length());
   char small[256];
   int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, small, sizeof small);
@@ -51,6 +67,20 @@ void systemSortKey(const PairWord& word, std::string* key) {
   key->assign(size > 0 ? size : 0, '\0');
   if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, flags, word.c_str(), length, &(*key)[0], size);
   if (!key->empty()) key->pop_back();
+}
+
+// Copies as much of word as buffer (size bytes, size > 0) holds with its
+// ending 0, cut between characters.
+void copyShown(const PairWord& word, char* buffer, int size) {
+  size_t room = static_cast<size_t>(size) - 1, count = word.length() <= room ? word.length() : room;
+  if (count < word.length() && programEncoding() == TextEncoding::kUtf8) {
+    std::string text(word.c_str(), word.length());
+    size_t cut = 0;
+    for (size_t next = nextCharacter(text, cut); next <= count; next = nextCharacter(text, cut)) cut = next;
+    count = cut;
+  }
+  std::memcpy(buffer, word.c_str(), count);
+  buffer[count] = 0;
 }
 
 bool contains(const RECT& rect, POINT point) {
@@ -138,23 +168,26 @@ void WordListWindow::readSettings(DWORD* toolbarFlags, RECT* place, int* widths)
   *toolbarFlags = Settings::kDefaultToolbar;
   settings_.readNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags);
   *toolbarFlags &= WordListToolBar::kAllFlags;
+  // The place and the widths are stored at 96 dots per inch.
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   INT32 stored[4] = {kDefaultPlace.left, kDefaultPlace.top, kDefaultPlace.right, kDefaultPlace.bottom};
   settings_.readBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
-  *place = RECT{stored[0], stored[1], stored[2], stored[3]};
+  *place = scale(RECT{stored[0], stored[1], stored[2], stored[3]});
   // A place that is too small or on no screen would hide the window.
-  if (place->right - place->left < kMinimumSide || place->bottom - place->top < kMinimumSide ||
+  if (place->right - place->left < scale(kMinimumSide) || place->bottom - place->top < scale(kMinimumSide) ||
       !MonitorFromRect(place, MONITOR_DEFAULTTONULL))
-    *place = kDefaultPlace;
+    *place = scale(kDefaultPlace);
   INT32 columns[2] = {Settings::kDefaultColumnWidth, Settings::kDefaultColumnWidth};
   settings_.readBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
-  widths[0] = columns[0];
-  widths[1] = columns[1];
+  widths[0] = scale(columns[0]);
+  widths[1] = scale(columns[1]);
 }
 
 void WordListWindow::writeSettings() const {
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   INT32 columns[2];
   for (int column = 0; column < 2; ++column)
-    columns[column] = static_cast<INT32>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0));
+    columns[column] = scale.standard(static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0)));
   settings_.writeBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
   RECT place;
   GetWindowRect(hwnd, &place);
@@ -163,7 +196,8 @@ void WordListWindow::writeSettings() const {
     getPlacement(&placement);
     place = placement.rcNormalPosition;
   }
-  INT32 stored[4] = {place.left, place.top, place.right, place.bottom};
+  INT32 stored[4] = {scale.standard(place.left), scale.standard(place.top), scale.standard(place.right),
+                     scale.standard(place.bottom)};
   settings_.writeBytes(Settings::kWordListKey, Settings::kPosition, stored, sizeof stored);
   settings_.writeNumber(Settings::kWordListKey, Settings::kToolbar, toolbarFlags());
 }
@@ -252,6 +286,14 @@ void WordListWindow::layout() {
 
 LRESULT WordListWindow::onSize(UINT type, int, int) {
   if (type != SIZE_MINIMIZED) layout();
+  return 0;
+}
+
+LRESULT WordListWindow::onDpiChanged(int dpi, const RECT* suggested) {
+  CWinDialog::onDpiChanged(dpi, suggested);
+  buildToolBar(toolbarFlags());
+  widenToToolBar();
+  layout();
   return 0;
 }
 
@@ -547,7 +589,7 @@ LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
   if (item.iItem < 0 || item.iItem >= rows_.count()) return 0;
   const WordPair& pair = rows_.at(item.iItem);
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-    lstrcpynA(item.pszText, item.iSubItem == 0 ? pair.firstWord.c_str() : pair.secondWord.c_str(), item.cchTextMax);
+    copyShown(item.iSubItem == 0 ? pair.firstWord : pair.secondWord, item.pszText, item.cchTextMax);
   if (item.mask & LVIF_STATE) {
     item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.mark ? kChecked : kUnchecked);
     item.stateMask |= LVIS_STATEIMAGEMASK;

@@ -52,19 +52,3 @@ int CRichText::fittingCount(int count, int room, const std::function<int(int)>& 
   }
   return fits;
 }
-
-int CRichText::wholeCharacters(const char* run, int length, int count, bool utf8) {
-  if (!utf8 || count >= length) return count;
-  auto byteAt = [run](int i) { return static_cast<unsigned char>(run[i]); };
-  // A sequence is a lead byte 0xC2 to 0xF4 and one to three continuation
-  // bytes 0x80 to 0xBF; the cut falls inside one when a continuation byte
-  // follows it and its lead byte stands at most three bytes before.
-  if ((byteAt(count) & 0xC0) != 0x80) return count;
-  for (int lead = count - 1; lead >= 0 && lead >= count - 3; --lead) {
-    unsigned char byte = byteAt(lead);
-    if ((byte & 0xC0) == 0x80) continue;
-    int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 1;
-    return lead + length > count ? lead : count;
-  }
-  return count;
-}

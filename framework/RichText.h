@@ -31,11 +31,6 @@ class CRichText {
   // even one does not fit. extentOf(n) is the width of the first n characters
   // and grows with n; a binary search asks it about log2(count) times.
   static int fittingCount(int count, int room, const std::function<int(int)>& extentOf);
-  // The bytes of a run of length bytes before count that end on a whole
-  // character: count, or where utf8 is set and count falls inside a UTF-8
-  // sequence, the start of that sequence. A cut of a run never splits a
-  // character.
-  static int wholeCharacters(const char* run, int length, int count, bool utf8);
 
   // The stored bytes, codes and operands included, without the ending 0.
   const std::string& bytes() const { return bytes_; }

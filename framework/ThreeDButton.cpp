@@ -10,15 +10,23 @@ const UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_PARENTDC;
 const UINT_PTR kHotTimer = 1;
 const UINT kHotTimerPeriod = 10;
 
-enum Pen { kHighlight, kLight, kShadow, kDarkShadow };
+enum Shade { kHighlight, kLight, kShadow, kDarkShadow };
 
 bool isButton(HWND window) {
   return window && (SendMessageA(window, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0;
 }
 
-void line(HDC dc, int x1, int y1, int x2, int y2) {
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
+void band(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
+  const RECT place = {left, top, right, bottom};
+  FillRect(dc, &place, brush);
+}
+
+// A frame of lines w wide just inside r.
+void outline(HDC dc, const RECT& r, int w, HBRUSH brush) {
+  band(dc, r.left, r.top, r.right, r.top + w, brush);
+  band(dc, r.left, r.bottom - w, r.right, r.bottom, brush);
+  band(dc, r.left, r.top, r.left + w, r.bottom, brush);
+  band(dc, r.right - w, r.top, r.right, r.bottom, brush);
 }
 
 }  // namespace
@@ -266,63 +274,49 @@ void CThreeDButton::paint() {
   HDC dc = BeginPaint(window_, &ps);
   if (!dc) return;
   HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  HPEN pens[4] = {CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)),
-                  CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DLIGHT)),
-                  CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)),
-                  CreatePen(PS_SOLID, 1, GetSysColor(COLOR_3DDKSHADOW))};
-  HGDIOBJ oldBrush = SelectObject(dc, face);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  HBRUSH shades[4] = {CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)), CreateSolidBrush(GetSysColor(COLOR_3DLIGHT)),
+                      CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)), CreateSolidBrush(GetSysColor(COLOR_3DDKSHADOW))};
   HGDIOBJ oldFont = SelectObject(dc, font_);
   RECT client;
   GetClientRect(window_, &client);
+  const CDisplayScale scale = CDisplayScale::of(window_);
   RECT area = client;
-  drawBorder(dc, area, pens);
+  drawBorder(dc, area, scale(1), face, shades);
   if (GetFocus() == window_) {
-    RECT focus = {client.left + 3, client.top + 3, client.right - 2, client.bottom - 2};
+    RECT focus = {client.left + scale(3), client.top + scale(3), client.right - scale(2), client.bottom - scale(2)};
     DrawFocusRect(dc, &focus);
   }
-  drawContent(dc, client);
+  drawContent(dc, client, scale);
   SelectObject(dc, oldFont);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  for (HPEN pen : pens) DeleteObject(pen);
+  for (HBRUSH shade : shades) DeleteObject(shade);
   DeleteObject(face);
   EndPaint(window_, &ps);
 }
 
-void CThreeDButton::drawBorder(HDC dc, RECT& r, HPEN const pens[4]) const {
+// Every line is w wide: one pixel at 96 dots per inch.
+void CThreeDButton::drawBorder(HDC dc, RECT& r, int w, HBRUSH face, HBRUSH const shades[4]) const {
   const LONG bits = style();
-  if (!(bits & kBorder)) {
-    Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
-    return;
-  }
+  FillRect(dc, &r, face);
+  if (!(bits & kBorder)) return;
   if (pressed_) {
-    SelectObject(dc, pens[kDarkShadow]);
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, pens[kShadow]);
-    Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+    outline(dc, r, w, shades[kDarkShadow]);
+    const RECT inner = {r.left + w, r.top + w, r.right - w, r.bottom - w};
+    outline(dc, inner, w, shades[kShadow]);
     return;
   }
   if (((bits & kDefault) && !suppressed_) || GetFocus() == window_) {
-    SelectObject(dc, pens[kDarkShadow]);
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    InflateRect(&r, -1, -1);
-  } else {
-    Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
+    outline(dc, r, w, shades[kDarkShadow]);
+    InflateRect(&r, -w, -w);
   }
-  SelectObject(dc, pens[kHighlight]);
-  line(dc, r.left, r.bottom - 1, r.left, r.top);
-  LineTo(dc, r.right - 1, r.top);
-  SelectObject(dc, pens[kDarkShadow]);
-  line(dc, r.left, r.bottom - 1, r.right - 1, r.bottom - 1);
-  LineTo(dc, r.right - 1, r.top - 1);
+  band(dc, r.left, r.top, r.left + w, r.bottom, shades[kHighlight]);
+  band(dc, r.left, r.top, r.right - w, r.top + w, shades[kHighlight]);
+  band(dc, r.left, r.bottom - w, r.right, r.bottom, shades[kDarkShadow]);
+  band(dc, r.right - w, r.top, r.right, r.bottom, shades[kDarkShadow]);
   if ((bits & kFlat) && !hot_) return;
-  SelectObject(dc, pens[kShadow]);
-  line(dc, r.left + 1, r.bottom - 2, r.right - 2, r.bottom - 2);
-  LineTo(dc, r.right - 2, r.top);
-  SelectObject(dc, pens[kLight]);
-  line(dc, r.left + 1, r.bottom - 3, r.left + 1, r.top + 1);
-  LineTo(dc, r.right - 2, r.top + 1);
+  band(dc, r.left + w, r.bottom - 2 * w, r.right - w, r.bottom - w, shades[kShadow]);
+  band(dc, r.right - 2 * w, r.top + w, r.right - w, r.bottom - w, shades[kShadow]);
+  band(dc, r.left + w, r.top + w, r.left + 2 * w, r.bottom - 2 * w, shades[kLight]);
+  band(dc, r.left + w, r.top + w, r.right - 2 * w, r.top + 2 * w, shades[kLight]);
 }
 
 HBITMAP CThreeDButton::currentBitmap() const {
@@ -331,23 +325,23 @@ HBITMAP CThreeDButton::currentBitmap() const {
   return normalBitmap_;
 }
 
-// Bitmap first, then the caption twice: the shadow one pixel right and down,
-// the main colour on top.
-void CThreeDButton::drawContent(HDC dc, RECT area) const {
+// Bitmap first, then the caption twice: the shadow one pixel (at 96 dots per
+// inch) right and down, the main colour on top.
+void CThreeDButton::drawContent(HDC dc, RECT area, const CDisplayScale& scale) const {
   const LONG bits = style();
-  if (pressed_) OffsetRect(&area, 1, 1);
+  if (pressed_) OffsetRect(&area, scale(1), scale(1));
   HBITMAP bitmap = currentBitmap();
   BITMAP header;
   if (bitmap && GetObjectA(bitmap, sizeof(header), &header)) {
     int x, y;
     if (bits & kBitmapLeft) {
-      x = area.left + 4;
+      x = area.left + scale(4);
       y = area.top + (area.bottom - area.top - header.bmHeight) / 2;
-      area.left = x + header.bmWidth + 4;
+      area.left = x + header.bmWidth + scale(4);
     } else {
       x = area.left + (area.right - area.left - header.bmWidth) / 2;
-      y = area.top + 4;
-      area.top = y + header.bmHeight + 4;
+      y = area.top + scale(4);
+      area.top = y + header.bmHeight + scale(4);
     }
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, x, y,
                header.bmWidth, header.bmHeight, DST_BITMAP);
@@ -364,7 +358,7 @@ void CThreeDButton::drawContent(HDC dc, RECT area) const {
     format |= (bits & kCaptionRight) ? DT_RIGHT : DT_CENTER;
   SetBkMode(dc, TRANSPARENT);
   RECT shadow = area;
-  OffsetRect(&shadow, 1, 1);
+  OffsetRect(&shadow, scale(1), scale(1));
   SetTextColor(dc, colors_[pair + 1]);
   DrawTextA(dc, caption_.c_str(), -1, &shadow, format);
   SetTextColor(dc, colors_[pair]);

@@ -7,6 +7,7 @@
 // The object is the control's state block: the window procedure creates it at
 // WM_CREATE, reaches it through GWLP_USERDATA and deletes it at WM_DESTROY.
 // Bitmaps stay owned by the caller and must outlive the control's use of them.
+#include "framework/DisplayScale.h"
 #include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
 
@@ -86,8 +87,8 @@ class CThreeDButton {
   void spaceUp();
   void finishPress();
   void paint();
-  void drawBorder(HDC dc, RECT& area, HPEN const pens[4]) const;
-  void drawContent(HDC dc, RECT area) const;
+  void drawBorder(HDC dc, RECT& area, int w, HBRUSH face, HBRUSH const shades[4]) const;
+  void drawContent(HDC dc, RECT area, const CDisplayScale& scale) const;
   HBITMAP currentBitmap() const;
 
   HWND window_;

@@ -1,5 +1,7 @@
 #include "framework/ThreeDStatic.h"
 
+#include "framework/WinDC.h"
+
 #include <cstring>
 #include <new>
 #include <string>
@@ -91,43 +93,42 @@ void CThreeDStatic::paint() {
   HDC dc = BeginPaint(window_, &ps);
   if (!dc) return;
   HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-  HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-  HGDIOBJ oldBrush = SelectObject(dc, face);
-  HGDIOBJ oldPen = SelectObject(dc, light);
+  HBRUSH light = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
+  HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
   HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
   RECT client;
   GetClientRect(window_, &client);
-  drawFrame(dc, client, face, light, shadow);
-  drawText(dc, client);
+  const CDisplayScale scale = CDisplayScale::of(window_);
+  drawFrame(dc, client, scale, face, light, shadow);
+  drawText(dc, client, scale);
   SelectObject(dc, oldFont);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
   DeleteObject(shadow);
   DeleteObject(light);
   DeleteObject(face);
   EndPaint(window_, &ps);
 }
 
-void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light,
-                              HPEN shadow) const {
-  const RECT& r = client;
+// The sunken frame: a light outline, a shadow outline over it that leaves the
+// light one on the right and at the bottom, and a light line inside along the
+// top and the left; every line one pixel wide at 96 dots per inch.
+void CThreeDStatic::drawFrame(HDC dc, const RECT& r, const CDisplayScale& scale, HBRUSH face, HBRUSH light,
+                              HBRUSH shadow) const {
+  FillRect(dc, &r, face);
   if (GetWindowLongA(window_, GWL_STYLE) & kSunken) {
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SelectObject(dc, shadow);
-    Rectangle(dc, r.left, r.top, r.right - 1, r.bottom - 1);
-    SelectObject(dc, light);
-    MoveToEx(dc, r.right - 3, r.top + 1, nullptr);
-    LineTo(dc, r.left + 1, r.top + 1);
-    LineTo(dc, r.left + 1, r.bottom - 2);
-    SelectObject(dc, face);
-  } else {
-    SelectObject(dc, GetStockObject(NULL_PEN));
-    Rectangle(dc, r.left, r.top, r.right + 1, r.bottom + 1);
+    const int w = scale(1);
+    const RECT shadows[] = {{r.left, r.top, r.right - w, r.top + w},
+                            {r.left, r.top, r.left + w, r.bottom - w},
+                            {r.right - 2 * w, r.top, r.right - w, r.bottom - w},
+                            {r.left, r.bottom - 2 * w, r.right - w, r.bottom - w}};
+    for (const RECT& band : shadows) FillRect(dc, &band, shadow);
+    const RECT lights[] = {{r.right - w, r.top, r.right, r.bottom},
+                           {r.left, r.bottom - w, r.right, r.bottom},
+                           {r.left + w, r.top + w, r.right - 2 * w, r.top + 2 * w},
+                           {r.left + w, r.top + w, r.left + 2 * w, r.bottom - 2 * w}};
+    for (const RECT& band : lights) FillRect(dc, &band, light);
   }
   if (GetFocus() == window_) {
-    RECT focus = {r.left + 1, r.top + 1, r.right - 2, r.bottom - 2};
+    RECT focus = {r.left + scale(1), r.top + scale(1), r.right - scale(2), r.bottom - scale(2)};
     DrawFocusRect(dc, &focus);
   }
 }
@@ -138,9 +139,9 @@ void CThreeDStatic::drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN ligh
 // with the advances it was measured with, so that it ends exactly where the
 // next one starts (a font whose drawn advances differ from its measured ones
 // would otherwise run into the next run, over a trailing space).
-void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
-  const int limit = client.right - 3;
-  const RECT box = {client.left + 4, client.top + 2, client.right - 4, client.bottom - 2};
+void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& scale) const {
+  const int limit = client.right - scale(3);
+  const RECT box = {client.left + scale(4), client.top + scale(2), client.right - scale(4), client.bottom - scale(2)};
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -170,22 +171,31 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client) const {
 }
 
 // Draws the characters of run that fit before limit at left, vertically
-// centred in box, and moves left past them. Answers how many were drawn; 0
-// when not even the first fits.
+// centred in box, and moves left past them. Answers how many bytes were drawn;
+// 0 when not even the first character fits. The run is measured and drawn as
+// the system's 16-bit text, so that a character of several bytes (in UTF-8 or
+// a double-byte code page) is one character, and a cut never splits one.
 int CThreeDStatic::drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const {
-  std::vector<int> extents(static_cast<size_t>(count));
+  const UINT codePage = textCodePage(dc);
+  int unitCount = MultiByteToWideChar(codePage, 0, run, count, nullptr, 0);
+  if (unitCount <= 0) return 0;
+  std::wstring units(static_cast<size_t>(unitCount), L'\0');
+  MultiByteToWideChar(codePage, 0, run, count, &units[0], unitCount);
+  std::vector<int> extents(units.size());
   SIZE whole = {};
-  if (!GetTextExtentExPointA(dc, run, count, 0, nullptr, extents.data(), &whole)) return 0;
-  int fitting = CRichText::fittingCount(count, limit - left, [&](int n) { return extents[n - 1]; });
-  fitting = CRichText::wholeCharacters(run, count, fitting, GetACP() == CP_UTF8);
+  if (!GetTextExtentExPointW(dc, units.c_str(), unitCount, 0, nullptr, extents.data(), &whole)) return 0;
+  int fitting = CRichText::fittingCount(unitCount, limit - left, [&](int n) { return extents[n - 1]; });
+  if (fitting < unitCount && IS_HIGH_SURROGATE(units[fitting - 1])) --fitting;
   if (fitting == 0 || left + extents[fitting - 1] > limit) return 0;
   std::vector<int> advances(extents.begin(), extents.begin() + fitting);
   for (int k = fitting - 1; k > 0; --k) advances[k] -= advances[k - 1];
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
   RECT place = {left, box.top, limit, box.bottom};
   int top = box.top + (box.bottom - box.top - metrics.tmHeight) / 2;
-  ExtTextOutA(dc, left, top, ETO_CLIPPED, &place, run, static_cast<UINT>(fitting), advances.data());
+  ExtTextOutW(dc, left, top, ETO_CLIPPED, &place, units.c_str(), static_cast<UINT>(fitting), advances.data());
   left += extents[fitting - 1];
-  return fitting;
+  if (fitting == unitCount) return count;
+  int bytes = WideCharToMultiByte(codePage, 0, units.c_str(), fitting, nullptr, 0, nullptr, nullptr);
+  return bytes > 0 && bytes < count ? bytes : count;
 }

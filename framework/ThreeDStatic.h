@@ -2,14 +2,18 @@
 // "ZTK3DSTATIC": a self-drawn text field whose text carries in-line colour and
 // font codes (CRichText). Style bit 0x8000 draws a sunken frame. Text that does
 // not fit is cut at the last whole character before the right edge less 3
-// pixels. WM_GETTEXT and WM_GETTEXTLENGTH answer the text without its codes, so
+// pixels (at 96 dots per inch; the frame and the insets follow the control's
+// scale). WM_GETTEXT and WM_GETTEXTLENGTH answer the text without its codes, so
 // that screen readers and automation read what the control shows.
 //
 // The object is the control's state block: the window procedure creates it at
 // WM_CREATE, reaches it through GWLP_USERDATA and deletes it at WM_DESTROY.
+#include "framework/DisplayScale.h"
 #include "framework/RichText.h"
 #include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
+
+#include <string>
 
 class CThreeDStatic {
  public:
@@ -30,8 +34,9 @@ class CThreeDStatic {
   LRESULT copyPlainText(char* buffer, WPARAM size) const;
   void repaint();
   void paint();
-  void drawFrame(HDC dc, const RECT& client, HBRUSH face, HPEN light, HPEN shadow) const;
-  void drawText(HDC dc, const RECT& client) const;
+  void drawFrame(HDC dc, const RECT& client, const CDisplayScale& scale, HBRUSH face, HBRUSH light,
+                 HBRUSH shadow) const;
+  void drawText(HDC dc, const RECT& client, const CDisplayScale& scale) const;
   int drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const;
 
   HWND window_;

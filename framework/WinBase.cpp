@@ -4,6 +4,10 @@
 
 #include <new>
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace {
 
 LRESULT answerInitDialog(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -88,6 +92,11 @@ LRESULT CWinBase::onCreate(CREATESTRUCTA* create) {
   return defaultProcedure(WM_CREATE, 0, reinterpret_cast<LPARAM>(create));
 }
 LRESULT CWinBase::onDestroy() { return defaultProcedure(WM_DESTROY, 0, 0); }
+LRESULT CWinBase::onDpiChanged(int, const RECT* suggested) {
+  SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  return 0;
+}
 LRESULT CWinBase::onDestroyClipboard() { return defaultProcedure(WM_DESTROYCLIPBOARD, 0, 0); }
 LRESULT CWinBase::onDrawClipboard() { return defaultProcedure(WM_DRAWCLIPBOARD, 0, 0); }
 LRESULT CWinBase::onDrawItem(UINT id, DRAWITEMSTRUCT* item) {
@@ -255,6 +264,7 @@ LRESULT CWinBase::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU: onContextMenu(wParamWindow, lowX, highY); return 0;
     case WM_CREATE: return onCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
     case WM_DESTROY: onDestroy(); return 0;
+    case WM_DPICHANGED: return onDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROYCLIPBOARD: onDestroyClipboard(); return 0;
     case WM_DRAWCLIPBOARD: onDrawClipboard(); return 0;
     case WM_DRAWITEM: onDrawItem(static_cast<UINT>(wParam), reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return 0;

@@ -43,6 +43,9 @@ class CWinBase {
   virtual LRESULT onCreate(CREATESTRUCTA* create);
   virtual LRESULT onDestroy();
   virtual LRESULT onDestroyClipboard();
+  // The window moved to a monitor of another scale (dpi). Default: takes the
+  // size and place the system suggests, which lays the window out anew.
+  virtual LRESULT onDpiChanged(int dpi, const RECT* suggested);
   virtual LRESULT onDrawClipboard();
   virtual LRESULT onDrawItem(UINT id, DRAWITEMSTRUCT* item);
   virtual LRESULT onDropFiles(HDROP drop);

@@ -1,5 +1,7 @@
 #include "framework/WinDC.h"
 
+#include <string>
+
 CWinDC::CWinDC(HWND window) : dc(GetDC(window)), window(window) {}
 
 CWinDC::~CWinDC() {
@@ -69,7 +71,7 @@ CWinPoint CWinDC::scaleWindowExt(int xNumerator, int xDenominator, int yNumerato
 int CWinDC::getClipBox(RECT* rect) { return GetClipBox(dc, rect); }
 BOOL CWinDC::ptVisible(int x, int y) { return PtVisible(dc, x, y); }
 BOOL CWinDC::rectVisible(const RECT* rect) { return RectVisible(dc, rect); }
-BOOL CWinDC::textOut(int x, int y, const char* text, int count) { return TextOutA(dc, x, y, text, count); }
+BOOL CWinDC::textOut(int x, int y, const char* text, int count) { return textOutInCodePage(dc, x, y, text, count); }
 
 BOOL CWinDC::extTextOut(int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
                         const INT* widths) {
@@ -106,4 +108,22 @@ int CWinDC::screenPixelsPerInch() {
   int pixels = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+UINT textCodePage(HDC dc) {
+  UINT codePage = GetACP();
+  CHARSETINFO charset = {};
+  if (codePage != CP_UTF8 &&
+      TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(GetTextCharset(dc))), &charset,
+                           TCI_SRCCHARSET))
+    codePage = charset.ciACP;
+  return codePage;
+}
+
+BOOL textOutInCodePage(HDC dc, int x, int y, const char* text, int count) {
+  UINT codePage = textCodePage(dc);
+  int size = MultiByteToWideChar(codePage, 0, text, count, nullptr, 0);
+  std::wstring units(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(codePage, 0, text, count, &units[0], size);
+  return TextOutW(dc, x, y, units.c_str(), static_cast<int>(units.size()));
 }

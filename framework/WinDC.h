@@ -54,3 +54,12 @@ class CWinDC {
   HWND window = nullptr;
   int flag = 0;
 };
+
+// The code page in which dc's 8-bit text is the program's text: UTF-8 where
+// the program runs in it, and elsewhere the code page of the selected font's
+// character set, in which the system's 8-bit text calls read it. (Those calls
+// read UTF-8 in the font's code page too, which is why text in UTF-8 is
+// measured and drawn through the 16-bit calls.)
+UINT textCodePage(HDC dc);
+// TextOutA for the program's text, in textCodePage(dc).
+BOOL textOutInCodePage(HDC dc, int x, int y, const char* text, int count);

@@ -1,6 +1,8 @@
 #include "framework/WinDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinControl.h"
 #include "framework/WinFrame.h"
 
 LRESULT CWinDialog::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) { return 0; }
@@ -42,17 +44,69 @@ bool CWinDialog::runNested(HWND owner, int acceleratorId) {
                                    reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));
   if (!window) return false;
   MSG message;
+  // 16-bit messages, as in runMessageLoop().
   while (hwnd) {
-    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+    if (accelerators && TranslateAcceleratorW(window, accelerators, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return true;
+}
+
+namespace {
+
+// The dialog base units (average character width, height) of font made at
+// 96 dots per inch, as the dialog manager measures them.
+SIZE standardBaseUnits(HFONT font, int dpi) {
+  LOGFONTA face = {};
+  GetObjectA(font, sizeof face, &face);
+  const int points = MulDiv(face.lfHeight < 0 ? -face.lfHeight : face.lfHeight, 72, dpi);
+  face.lfHeight = -MulDiv(points, CDisplayScale::kStandardDpi, 72);
+  face.lfWidth = 0;
+  HFONT standard = CreateFontIndirectA(&face);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, standard);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  SIZE extent = {};
+  GetTextExtentPoint32A(dc, kLetters, 52, &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(standard);
+  return SIZE{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
+}  // namespace
+
+void CWinDialog::placeTemplateAtScale() {
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+  if (scale.dpi == CDisplayScale::kStandardDpi || !font) return;
+  RECT units = {0, 0, 4, 8};
+  MapDialogRect(hwnd, &units);
+  const SIZE standard = standardBaseUnits(font, scale.dpi);
+  if (units.right <= 0 || units.bottom <= 0 || standard.cx <= 0 || standard.cy <= 0) return;
+  const int across = scale(standard.cx), down = scale(standard.cy);
+  auto x = [&](LONG value) { return MulDiv(value, across, units.right); };
+  auto y = [&](LONG value) { return MulDiv(value, down, units.bottom); };
+  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = CWinControl(child).placement();
+    MoveWindow(child, x(place.left), y(place.top), x(place.right) - x(place.left), y(place.bottom) - y(place.top),
+               FALSE);
+  }
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const RECT outer = scale.outer({0, 0, x(client.right), y(client.bottom)},
+                                 static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)), GetMenu(hwnd) != nullptr,
+                                 static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
+  SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CWinDialog::notifyResult(LRESULT result) {

@@ -32,6 +32,12 @@ class CWinDialog : public CWinBase {
   // The answer to a notification whose result the dialog manager reads from
   // the message result: stores result there and answers TRUE.
   LRESULT notifyResult(LRESULT result);
+  // Dialog units follow the dialog's font, whose height does not grow exactly
+  // with the display scale. A top-level dialog whose code places some
+  // controls in pixels (sizes at 96 dots per inch, scaled) calls this first:
+  // every control and the client area then take the places that the template
+  // gives them at 96 dots per inch, scaled, so that both kinds agree.
+  void placeTemplateAtScale();
   // Makes id the default button again after a click on pressed gave that
   // button the default look: DM_SETDEFID alone does not always take the
   // look back from it.

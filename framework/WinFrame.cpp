@@ -1,6 +1,8 @@
 #include "framework/WinFrame.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinControl.h"
 
 CWinFrame::~CWinFrame() {
   if (accelerators) DestroyAcceleratorTable(accelerators);
@@ -9,10 +11,21 @@ CWinFrame::~CWinFrame() {
 
 LRESULT CWinFrame::onCreate(CREATESTRUCTA* create) {
   if (CWinBase::onCreate(create) == -1) return -1;
+  dpi_ = CDisplayScale::of(hwnd).dpi;
   return onCreateWindow() ? 0 : -1;
 }
 
 bool CWinFrame::onCreateWindow() { return true; }
+
+LRESULT CWinFrame::onDpiChanged(int dpi, const RECT* suggested) {
+  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place = CWinControl(child).placement();
+    MoveWindow(child, MulDiv(place.left, dpi, dpi_), MulDiv(place.top, dpi, dpi_),
+               MulDiv(place.right - place.left, dpi, dpi_), MulDiv(place.bottom - place.top, dpi, dpi_), TRUE);
+  }
+  dpi_ = dpi;
+  return CWinBase::onDpiChanged(dpi, suggested);
+}
 
 bool CWinFrame::loadAccelerators(const char* name) {
   accelerators = LoadAcceleratorsA(getInstanceHandle(), name);
@@ -38,20 +51,26 @@ int CWinFrame::createAndRun(const char* className, const char* title, DWORD styl
   return 1;
 }
 
+// The messages stay 16-bit on their way, as in the system's own dialog loop:
+// a typed character reaches an edit control whole, whereas an 8-bit loop
+// would turn it into the keyboard's code page first and lose every character
+// that code page lacks. Windows of 8-bit procedures still get 8-bit messages.
 WPARAM runMessageLoop(HWND window, HACCEL accelerators) {
   MSG message;
-  // GetMessageA answers -1 on an error, which must end the loop as well.
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (accelerators && TranslateAcceleratorA(window, accelerators, &message)) continue;
+  // GetMessageW answers -1 on an error, which must end the loop as well.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (accelerators && TranslateAcceleratorW(window, accelerators, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return message.wParam;
 }
 
-void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight) {
-  const int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                     2 * GetSystemMetrics(SM_CYDLGFRAME) + clientHeight;
-  limits->ptMinTrackSize.x = minimumWidth;
+void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight) {
+  const CDisplayScale scale = CDisplayScale::of(window);
+  const RECT frame = scale.outer({0, 0, 0, scale(clientHeight)}, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
+                                 true, static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+  const int height = frame.bottom - frame.top;
+  limits->ptMinTrackSize.x = scale(minimumWidth);
   limits->ptMinTrackSize.y = limits->ptMaxTrackSize.y = limits->ptMaxSize.y = height;
 }

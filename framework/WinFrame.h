@@ -13,6 +13,9 @@ class CWinFrame : public CWinBase {
   LRESULT onCreate(CREATESTRUCTA* create) override;
   // Default: true.
   virtual bool onCreateWindow();
+  // Moves and sizes the children in proportion to the new scale before the
+  // window takes the suggested place.
+  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
 
   bool loadAccelerators(const char* name);
   // Creates the window bound to this object (rect null: default position and
@@ -23,11 +26,16 @@ class CWinFrame : public CWinBase {
 
   HACCEL accelerators = nullptr;
   HMENU menu = nullptr;
+
+ private:
+  int dpi_ = 0;  // the scale the children were placed for
 };
 
 // Answers WM_GETMINMAXINFO for a window that only grows in width, from
-// minimumWidth on: its height is a caption, a menu bar and clientHeight.
-void keepWindowHeight(MINMAXINFO* limits, int minimumWidth, int clientHeight);
+// minimumWidth on: its height is a caption, a menu bar, the window's own frame
+// (a sizing frame is wider than a dialog frame) and clientHeight. The sizes
+// are at 96 dots per inch and follow the window's scale.
+void keepWindowHeight(HWND window, MINMAXINFO* limits, int minimumWidth, int clientHeight);
 
 // Runs GetMessageA until the quit message, offering each message to the
 // accelerator table (when there is one) aimed at window. Answers the quit

@@ -1,6 +1,8 @@
 #include "installer/BackgroundWindow.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
 #include "installer/BackgroundGradient.h"
@@ -67,19 +69,21 @@ void BackgroundWindow::paintBackground(HDC dc, const RECT& client) const {
 
 void BackgroundWindow::paintTitle(HDC dc) const {
   CWinFont font;
-  font.create(-MulDiv(kTitlePoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
+  font.create(-MulDiv(kTitlePoints, CDisplayScale::of(hwnd).dpi, 72), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
               "Arial");
   CWinSelection selected(dc, font.handle);
   SetBkMode(dc, TRANSPARENT);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int x = scale(kTitleX), y = scale(kTitleY), shade = scale(kShadeOffset);
   const CText& title = script_.title;
   if (script_.shadeColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.shadeColour));
-    TextOutA(dc, kTitleX + kShadeOffset, kTitleY + kShadeOffset, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, x + shade, y + shade, title.c_str(), static_cast<int>(title.length()));
   }
   if (script_.textColour != SetupScript::kNoColour) {
     SetTextColor(dc, static_cast<COLORREF>(script_.textColour));
-    TextOutA(dc, kTitleX, kTitleY, title.c_str(), static_cast<int>(title.length()));
+    textOutInCodePage(dc, x, y, title.c_str(), static_cast<int>(title.length()));
   }
 }
 

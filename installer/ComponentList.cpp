@@ -1,6 +1,8 @@
 #include "installer/ComponentList.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
+#include "framework/WinDC.h"
 #include "framework/WinControl.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
@@ -27,25 +29,27 @@ bool anyHasSubSelections(const std::vector<Selection>& selections) {
 // that; with a smaller font it ends above the control below it (the
 // "Destination Directory" box), whose caption it would otherwise cover and
 // paint over whenever it is drawn.
-int wideListHeight(HWND dialog, HWND list) {
+int wideListHeight(HWND dialog, HWND list, const CDisplayScale& scale) {
   RECT area = CWinControl(list).placement();
-  int bottom = area.top + kWideListHeight;
+  int bottom = area.top + scale(kWideListHeight);
+  const int gap = scale(kGapAboveNextControl);
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT other = CWinControl(child).placement();
     bool below = other.top >= area.bottom;
-    bool across = other.left < area.left + kWideListWidth && other.right > area.left;
-    if (below && across && other.top - kGapAboveNextControl < bottom) bottom = other.top - kGapAboveNextControl;
+    bool across = other.left < area.left + scale(kWideListWidth) && other.right > area.left;
+    if (below && across && other.top - gap < bottom) bottom = other.top - gap;
   }
   return bottom - area.top;
 }
 
 }  // namespace
 
+// The marks nearest to the screen's scale.
 ComponentList::ComponentList(const SizeText& sizes)
     : sizes_(sizes),
-      chosen_(loadBitmap(MAKEINTRESOURCEA(IDB_CHOSEN))),
-      required_(loadBitmap(MAKEINTRESOURCEA(IDB_REQUIRED))),
-      partlyChosen_(loadBitmap(MAKEINTRESOURCEA(IDB_PARTLY_CHOSEN))) {}
+      chosen_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_CHOSEN)))),
+      required_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_REQUIRED)))),
+      partlyChosen_(loadBitmap(MAKEINTRESOURCEA(CDisplayScale::of(nullptr).imageId(IDB_PARTLY_CHOSEN)))) {}
 
 ComponentList::~ComponentList() {
   for (HBITMAP bitmap : {chosen_, required_, partlyChosen_}) {
@@ -62,14 +66,17 @@ void ComponentList::fill(HWND dialog, std::vector<Selection>& selections) {
   }
   if (!anyHasSubSelections(selections)) {
     ShowWindow(details_, SW_HIDE);
-    SetWindowPos(list_, nullptr, 0, 0, kWideListWidth, wideListHeight(dialog, list_), SWP_NOMOVE | SWP_NOZORDER);
+    const CDisplayScale scale = CDisplayScale::of(dialog);
+    SetWindowPos(list_, nullptr, 0, 0, scale(kWideListWidth), wideListHeight(dialog, list_, scale),
+                 SWP_NOMOVE | SWP_NOZORDER);
   }
   highlight(0);
 }
 
-void ComponentList::measure(MEASUREITEMSTRUCT* item) const {
-  item->itemWidth = kItemWidth;
-  item->itemHeight = kItemHeight;
+void ComponentList::measure(HWND dialog, MEASUREITEMSTRUCT* item) const {
+  const CDisplayScale scale = CDisplayScale::of(dialog);
+  item->itemWidth = scale(kItemWidth);
+  item->itemHeight = scale(kItemHeight);
 }
 
 HBITMAP ComponentList::markOf(unsigned char state) const {
@@ -86,9 +93,11 @@ void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
   const Selection& selection = *items_[item->itemID];
   HDC dc = item->hDC;
   RECT rect = item->rcItem;
+  const CDisplayScale scale = CDisplayScale::of(item->hwndItem);
+  const int line = scale(1);
   CWinSelection font(dc, GetStockObject(ANSI_VAR_FONT));
   SetBkMode(dc, TRANSPARENT);
-  CWinPen white(PS_SOLID, 1, RGB(255, 255, 255));
+  CWinPen white(PS_INSIDEFRAME, line, RGB(255, 255, 255));
   CWinBrush window(GetSysColor(COLOR_WINDOW));
   {
     CWinSelection pen(dc, white.handle), brush(dc, window.handle);
@@ -96,25 +105,29 @@ void ComponentList::draw(const DRAWITEMSTRUCT* item) const {
   }
   bool selected = (item->itemState & ODS_SELECTED) != 0;
   if (selected) {
-    RECT inside = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    RECT inside = {rect.left + line, rect.top + line, rect.right - line, rect.bottom - line};
     FillRect(dc, &inside, GetSysColorBrush(COLOR_HIGHLIGHT));
   }
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   {
-    CWinPen grey(PS_SOLID, 1, kGrey);
+    CWinPen grey(PS_INSIDEFRAME, line, kGrey);
     CWinSelection pen(dc, grey.handle), brush(dc, window.handle);
-    Rectangle(dc, rect.left + 2, rect.top + 1, rect.left + 13, rect.top + 12);
+    Rectangle(dc, rect.left + scale(2), rect.top + scale(1), rect.left + scale(13), rect.top + scale(12));
   }
   if (HBITMAP mark = markOf(selection.state)) {
     HDC memory = CreateCompatibleDC(dc);
     {
+      // The mark's nearest size, stretched to the list's exact scale.
+      BITMAP header = {};
+      GetObjectA(mark, sizeof header, &header);
       CWinSelection bitmap(memory, mark);
-      BitBlt(dc, rect.left + 3, rect.top + 2, kMarkSize, kMarkSize, memory, 0, 0, SRCCOPY);
+      StretchBlt(dc, rect.left + scale(3), rect.top + scale(2), scale(kMarkSize), scale(kMarkSize), memory, 0, 0,
+                 header.bmWidth, header.bmHeight, SRCCOPY);
     }
     DeleteDC(memory);
   }
   if (selection.state == Selection::kRequired) SetTextColor(dc, kGrey);
-  TextOutA(dc, rect.left + 16, rect.top, selection.title.c_str(), static_cast<int>(selection.title.length()));
+  textOutInCodePage(dc, rect.left + scale(16), rect.top, selection.title.c_str(), static_cast<int>(selection.title.length()));
   CText size = sizes_.kilobytes(selection.size);
   DrawTextA(dc, size.c_str(), static_cast<int>(size.length()), &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }

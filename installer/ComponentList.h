@@ -23,7 +23,7 @@ class ComponentList {
   // hides Details and widens the list when no item has sub-selections (down
   // to the control below it at most), and highlights the first item.
   void fill(HWND dialog, std::vector<Selection>& selections);
-  void measure(MEASUREITEMSTRUCT* item) const;
+  void measure(HWND dialog, MEASUREITEMSTRUCT* item) const;
   void draw(const DRAWITEMSTRUCT* item) const;
   // A notification of the list: answers the selection that a click
   // (LBN_SELCHANGE) or double-click (LBN_DBLCLK) toggles, or null when it

@@ -10,6 +10,7 @@ ComponentsPage::ComponentsPage(SetupScript& script, const SizeText& sizes)
     : WizardPage(IDD_COMPONENTS, InstallString::kComponentsTitle, script, sizes), list_(sizes) {}
 
 LRESULT ComponentsPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   list_.fill(hwnd, script_.selections);
   return TRUE;
 }
@@ -53,7 +54,7 @@ void ComponentsPage::showDetails() {
 }
 
 LRESULT ComponentsPage::onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) {
-  if (id == IDC_COMPONENT_LIST) list_.measure(item);
+  if (id == IDC_COMPONENT_LIST) list_.measure(hwnd, item);
   return TRUE;
 }
 

@@ -11,6 +11,7 @@ DestinationPage::DestinationPage(SetupScript& script, const SizeText& sizes)
     : WizardPage(IDD_DESTINATION, InstallString::kDestinationTitle, script, sizes) {}
 
 LRESULT DestinationPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   centreSheet();
   script_.expand(script_.destination);
   SetDlgItemTextA(hwnd, IDC_DESTINATION, script_.destination.c_str());

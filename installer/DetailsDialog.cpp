@@ -14,6 +14,7 @@ void DetailsDialog::run(HWND owner) {
 }
 
 LRESULT DetailsDialog::onInitDialog(HWND) {
+  picture_.show(hwnd);
   SetDlgItemTextA(hwnd, IDC_DESTINATION, script_.destination.c_str());
   sizes_.showFreeSpace(GetDlgItem(hwnd, IDC_SPACE_AVAILABLE), script_.destination.c_str());
   showSize(parent_.sizeForTotal());
@@ -56,7 +57,7 @@ void DetailsDialog::showNested() {
 }
 
 LRESULT DetailsDialog::onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) {
-  if (id == IDC_COMPONENT_LIST) list_.measure(item);
+  if (id == IDC_COMPONENT_LIST) list_.measure(hwnd, item);
   return TRUE;
 }
 

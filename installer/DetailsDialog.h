@@ -4,6 +4,7 @@
 // a nested Details dialog.
 #include "framework/WinDialog.h"
 #include "installer/ComponentList.h"
+#include "installer/WizardPicture.h"
 
 class SetupScript;
 class SizeText;
@@ -30,4 +31,5 @@ class DetailsDialog : public CWinDialog {
   const SetupScript& script_;
   const SizeText& sizes_;
   ComponentList list_;
+  WizardPicture picture_;
 };

@@ -12,6 +12,7 @@
 #include "installer/SizeText.h"
 #include "installer/SystemRestart.h"
 #include "installer/Win32SetupEnvironment.h"
+#include "wordlist/TextEncoding.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -30,6 +31,7 @@ class PublicDesktopEnvironment : public Win32SetupEnvironment {
 InstallApp::InstallApp() : CWinApp("Install"), exitCode_(kExitAborted) {}
 
 int InstallApp::instanceInit() {
+  if (GetACP() == CP_UTF8) setProgramEncoding(TextEncoding::kUtf8);
   InstallCommandLine options = InstallCommandLine::parse(commandLine);
   if (options.error != InstallCommandLine::kNone) {
     tell(InstallString::kUsage, MB_ICONERROR, options.silent);

@@ -1,5 +1,6 @@
 #include "installer/OptionsPage.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 #include "installer/InstallResourceIds.h"
 #include "installer/SetupScript.h"
@@ -8,17 +9,19 @@
 OptionsPage::OptionsPage(SetupScript& script, const SizeText& sizes)
     : WizardPage(IDD_OPTIONS, InstallString::kOptionsTitle, script, sizes), nextId_(kFirstOptionId) {}
 
-// The boxes are placed in pixels; a label's line breaks need a multi-line
+// The boxes are placed in pixels at 96 dots per inch; a label's line breaks need a multi-line
 // button to show as lines.
 LRESULT OptionsPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   std::vector<WizardRules::OptionBox> boxes = WizardRules::optionBoxes(script_.options);
   HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   for (size_t i = 0; i < boxes.size(); ++i) {
     CheckOption& option = script_.options[i];
     const WizardRules::OptionBox& box = boxes[i];
     HWND check = CreateWindowExA(0, "BUTTON", option.label.c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, box.x, box.y,
-                                 box.width, box.height, hwnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId_)),
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, scale(box.x),
+                                 scale(box.y), scale(box.width), scale(box.height), hwnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId_)),
                                  getInstanceHandle(), nullptr);
     SendMessageA(check, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(check, BM_SETCHECK, option.state ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -20,3 +20,5 @@ install_payload(SWEDISH2.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/Swedish2
 install_payload(FRENCH1.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/French1.wdl)
 install_payload(ESTONIAN.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/Estonian.wdl)
 install_payload(VERBS.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/Verbs.wdl)
+install_payload(RUSSIAN.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/Russian.wdl)
+install_payload(GREEK.WDL FILE ${CMAKE_SOURCE_DIR}/resources/samples/Greek.wdl)

@@ -1,5 +1,6 @@
 #include "installer/PreparingDialog.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 #include "installer/InstallResourceIds.h"
 #include "installer/ScriptResource.h"
@@ -21,8 +22,9 @@ LRESULT PreparingDialog::onInitDialog(HWND) {
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   RECT rect;
   GetWindowRect(hwnd, &rect);
-  int x = GetSystemMetrics(SM_CXSCREEN) - kScreenMargin - (rect.right - rect.left);
-  int y = GetSystemMetrics(SM_CYSCREEN) - kScreenMargin - (rect.bottom - rect.top);
+  const int margin = CDisplayScale::of(hwnd)(kScreenMargin);
+  int x = GetSystemMetrics(SM_CXSCREEN) - margin - (rect.right - rect.left);
+  int y = GetSystemMetrics(SM_CYSCREEN) - margin - (rect.bottom - rect.top);
   SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SetTimer(hwnd, InstallTimer::kStart, kTickMilliseconds, nullptr);
   return TRUE;

@@ -22,6 +22,7 @@ ProgramGroupPage::ProgramGroupPage(SetupScript& script, const SizeText& sizes)
     : WizardPage(IDD_PROGRAM_GROUP, InstallString::kProgramGroupTitle, script, sizes) {}
 
 LRESULT ProgramGroupPage::onInitDialog(HWND) {
+  picture_.show(hwnd);
   bool nt = isNtFamily();
   for (int id : {IDC_GROUP_OWNER, IDC_USER_GROUP, IDC_COMMON_GROUP}) EnableWindow(GetDlgItem(hwnd, id), nt);
   CheckRadioButton(hwnd, IDC_USER_GROUP, IDC_COMMON_GROUP, IDC_USER_GROUP);

@@ -3,6 +3,7 @@
 // they fill in, the sheet's buttons and title, the quit question on Cancel,
 // the size lines and the messages of the pages, captioned "Setup".
 #include "framework/WinPropertyPage.h"
+#include "installer/WizardPicture.h"
 
 class SetupScript;
 class SizeText;
@@ -20,6 +21,7 @@ class WizardPage : public CWinPropertyPage {
   bool onWizFinish() override { return leave(); }
 
  protected:
+  WizardPicture picture_;  // shown by each page when it is made
   // Whether the page may be left forward. Default: true.
   virtual bool leave() { return true; }
   HWND sheet() const { return GetParent(hwnd); }

@@ -4,6 +4,7 @@
 #include "framework/WinBase.h"
 #include "quiz/QuizWindow.h"
 #include "resources/QuizResourceIds.h"
+#include "wordlist/TextEncoding.h"
 
 #include <commctrl.h>
 #include <new>
@@ -45,7 +46,10 @@ QuizApp::~QuizApp() {
   if (!settings.rootPath().empty()) settings.save();
 }
 
+// Where the system runs the program in UTF-8 (its manifest asks for it),
+// words hold every script; elsewhere they stay in the code page.
 int QuizApp::instanceInit() {
+  if (GetACP() == CP_UTF8) setProgramEncoding(TextEncoding::kUtf8);
   InitCommonControls();
   registerThreeDControls(getInstance());
   CText rootPath;

@@ -4,6 +4,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "editor/AddWordsDialog.h"
 #include "editor/PropertiesDialog.h"
+#include "framework/DisplayScale.h"
 #include "framework/StringFunctions.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
@@ -38,6 +39,8 @@ const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 // Commands whose windows the program does not have yet.
 const UINT kFileCommands[] = {IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE, IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 const int kTallestAnswerBox = 36;
+const int kLineLeft = 5;
+const int kAnswerTop = 81;
 
 // The last part of the registry path (string 28010) names the program's
 // folders, "Verbolt'97" or "Kielivisa'97".
@@ -88,6 +91,7 @@ QuizWindow::QuizWindow(QuizApp& app)
       autosave_(app.settings, instances_, app.programFolder().c_str(), programFolderName().c_str()) {}
 
 LRESULT QuizWindow::onInitDialog(HWND) {
+  placeTemplateAtScale();
   broadcast(instances_.hello(), reinterpret_cast<LPARAM>(hwnd));
   if (!SetTimer(hwnd, QuizTimer::kAutosave, kAutosavePeriod, nullptr))
     message(QuizString::kCannotSetTimer, MB_OK | MB_ICONERROR);
@@ -96,7 +100,8 @@ LRESULT QuizWindow::onInitDialog(HWND) {
                    settings_.askSecond() ? IDC_QUIZ_SECOND_TO_FIRST : IDC_QUIZ_FIRST_TO_SECOND);
   DWORD width = Settings::kDefaultMainWidth;
   settings_.readNumber(Settings::kSettingsKey, Settings::kMainWidth, &width);
-  SetWindowPos(hwnd, nullptr, 0, 0, static_cast<int>(width), kInitialHeight, SWP_NOMOVE | SWP_NOZORDER);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  SetWindowPos(hwnd, nullptr, 0, 0, scale(static_cast<int>(width)), scale(kInitialHeight), SWP_NOMOVE | SWP_NOZORDER);
   loadCommandLine();
   CheckDlgButton(hwnd, IDC_QUIZ_ASK_PREVIOUS, BST_CHECKED);
   DragAcceptFiles(hwnd, TRUE);
@@ -192,21 +197,46 @@ LRESULT QuizWindow::onActivate(UINT state, BOOL, HWND other) {
   return 0;
 }
 
+// The layout is in pixels at 96 dots per inch, w the width at that scale; the
+// lines stand where the template puts them with its font at that scale, so
+// that no font's dialog units can move them onto each other.
 LRESULT QuizWindow::onSize(UINT type, int width, int) {
   if (type == SIZE_MINIMIZED) return 0;
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int w = scale.standard(width);
+  // Edges are scaled, not sizes, so that neighbours stay apart.
+  auto place = [&](int id, int x, int y, int across, int down) {
+    placeControl(id, scale(x), scale(y), across == kKeep ? kKeep : scale(x + across) - scale(x),
+                 down == kKeep ? kKeep : scale(y + down) - scale(y));
+  };
   const int buttons[] = {IDC_QUIZ_CHECK, IDC_QUIZ_GIVE_HELP, IDC_QUIZ_CHARACTER,
                          IDC_QUIZ_OPEN, IDC_QUIZ_SAVE, IDC_QUIZ_CLOSE};
-  for (int i = 0; i < 6; ++i) placeControl(buttons[i], width - 135, 10 + 33 * i, kKeep, kKeep);
-  const int lines[] = {IDC_QUIZ_QUESTION_LABEL, IDC_QUIZ_RESULT, IDC_QUIZ_RIGHT_ANSWER, IDC_QUIZ_YOUR_ANSWER};
-  for (int id : lines) placeControl(id, kKeep, kKeep, width - 160, 23);
-  placeControl(IDC_QUIZ_QUESTION_WORD, kKeep, kKeep, width - 160, 26);
-  placeControl(IDC_QUIZ_POINTS, kKeep, kKeep, width - 160, 18);
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, width - 160, kKeep);
-  placeControl(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (width - 132) / 2, 21);
-  placeControl(IDC_QUIZ_FIRST_TO_SECOND, (width - 125) / 2, 215, (width - 132) / 2, 21);
-  placeControl(IDC_QUIZ_ASK_PREVIOUS, width - 120, 215, kKeep, kKeep);
-  placeControl(kSeparatorId, kKeep, kKeep, width - 10, 2);
+  for (int i = 0; i < 6; ++i) place(buttons[i], w - 135, 10 + 33 * i, kKeep, kKeep);
+  struct Line {
+    int id, top, height;
+  };
+  const Line lines[] = {{IDC_QUIZ_QUESTION_LABEL, 10, 23}, {IDC_QUIZ_QUESTION_WORD, 39, 26},
+                        {IDC_QUIZ_RESULT, 119, 23},         {IDC_QUIZ_RIGHT_ANSWER, 143, 23},
+                        {IDC_QUIZ_YOUR_ANSWER, 166, 23},    {IDC_QUIZ_POINTS, 190, 18}};
+  for (const Line& line : lines) place(line.id, kLineLeft, line.top, w - 160, line.height);
+  place(IDC_QUIZ_ANSWER_LABEL, kLineLeft + 1, 67, kKeep, kKeep);
+  place(IDC_QUIZ_ANSWER, kLineLeft, kAnswerTop, w - 160, kKeep);
+  // Two pixels narrower than (w - 132) / 2, which would reach into the next.
+  place(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (w - 132) / 2 - 2, 21);
+  place(IDC_QUIZ_FIRST_TO_SECOND, (w - 125) / 2, 215, (w - 132) / 2, 21);
+  place(IDC_QUIZ_ASK_PREVIOUS, w - 120, 215, kKeep, kKeep);
+  place(kSeparatorId, kLineLeft, 213, w - 10, 2);
   InvalidateRect(hwnd, nullptr, TRUE);
+  return 0;
+}
+
+LRESULT QuizWindow::onDpiChanged(int dpi, const RECT* suggested) {
+  HFONT previous = settings_.fontHandle;
+  const LOGFONTA shown = CDisplayScale(dpi).font(settings_.Font);
+  settings_.fontHandle = CreateFontIndirectA(&shown);
+  CWinDialog::onDpiChanged(dpi, suggested);
+  applyUserFont();
+  if (previous) DeleteObject(previous);
   return 0;
 }
 
@@ -226,7 +256,7 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
 
 LRESULT QuizWindow::defaultProcedure(UINT messageId, WPARAM wParam, LPARAM lParam) {
   if (messageId == WM_GETMINMAXINFO) {
-    keepWindowHeight(reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
+    keepWindowHeight(hwnd, reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
     return TRUE;
   }
   if (settings_.messageNumber != 0 && messageId == settings_.messageNumber) {
@@ -320,7 +350,9 @@ void QuizWindow::openList() {
   setDefaultButton(IDC_QUIZ_CHECK);
 }
 
-bool QuizWindow::saveList() {
+bool QuizWindow::saveList() { return mayLoseCharacters() && writeList(); }
+
+bool QuizWindow::writeList() {
   if (document_.fileName.empty()) {
     CText path;
     int type = document_.format;
@@ -339,17 +371,29 @@ bool QuizWindow::saveList() {
   SHAddToRecentDocs(SHARD_PATHA, document_.fileName.c_str());
   settings_.setModified(false);
   document_.historyChanged = false;
+  document_.charactersLost = false;
   autosave_.releaseRestored();
   return true;
 }
 
+// A list read with characters that the program's code page lacks holds them
+// as '?'; saving writes that for good, so the learner decides first.
+bool QuizWindow::mayLoseCharacters() {
+  if (!document_.charactersLost) return true;
+  CText text, caption;
+  text.load(QuizString::kSaveLosesCharacters);
+  caption.load(QuizString::kSaveCaption);
+  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void QuizWindow::saveListAs() {
+  if (!mayLoseCharacters()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (!chooseFile(QuizString::kSaveFileTitle, false, QuizFileDialog::kListFiles, &path, &type)) return;
   document_.fileName = path;
   document_.format = type;
-  saveList();
+  writeList();
   refreshTitle();
 }
 
@@ -439,7 +483,7 @@ void QuizWindow::combineFiles() {
 void QuizWindow::openCharacter() {
   restoreDefaultButton(IDC_QUIZ_CHECK, IDC_QUIZ_CHARACTER);
   character_.open(hwnd, settings_,
-                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
+                  [this](const std::string& character) { appendCharacter(GetDlgItem(hwnd, IDC_QUIZ_ANSWER), character); });
 }
 
 // New languages change the question's label as well as the direction
@@ -544,7 +588,8 @@ void QuizWindow::finishClosing() {
   placement.length = sizeof placement;
   GetWindowPlacement(hwnd, &placement);
   const RECT& outer = placement.rcNormalPosition;
-  settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(outer.right - outer.left));
+  const int width = CDisplayScale::of(hwnd).standard(outer.right - outer.left);
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kMainWidth, static_cast<DWORD>(width));
   autosave_.deleteOwnFile();
   KillTimer(hwnd, QuizTimer::kAutosave);
 }
@@ -700,7 +745,9 @@ void QuizWindow::applyUserFont() {
   WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
-  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, lineHeightFor(settings_.Font, kTallestAnswerBox));
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int height = scale(kAnswerTop + lineHeightFor(settings_.Font, kTallestAnswerBox)) - scale(kAnswerTop);
+  placeControl(IDC_QUIZ_ANSWER, kKeep, kKeep, kKeep, height);
 }
 
 void QuizWindow::setDefaultButton(UINT id) { SendMessageA(hwnd, DM_SETDEFID, id, 0); }

@@ -25,6 +25,9 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onSize(UINT type, int width, int height) override;
   LRESULT onDropFiles(HDROP drop) override;
+  // The user's font is made anew for the new scale; the system scales the
+  // template's controls and fonts, onSize() the layout.
+  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
   // The instance protocol's registered message and the size limits.
   LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -51,7 +54,12 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void newList();
   void openList();
   bool saveList();
+  // saveList() without the question of mayLoseCharacters().
+  bool writeList();
   void saveListAs();
+  // Asks before a save loses characters of the list; false when the learner
+  // says no.
+  bool mayLoseCharacters();
   void focusNextTabStop(bool previous);
   void openSettings();
   void openAbout();

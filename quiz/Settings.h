@@ -21,6 +21,7 @@ class Settings {
   static constexpr const char* kFindKey = "\\Find";
   static constexpr const char* kRecentStringsKey = "\\Recent Strings";
   static constexpr const char* kWordListKey = "\\WordList";
+  static constexpr const char* kCharacterKey = "\\Character";
   static constexpr const char* kMainWidth = "Main Width";        // \Settings
   static constexpr const char* kTestWidth = "Test Width";        // \Settings
   static constexpr const char* kCustomColors = "CustomColors";   // \Colors, 64 bytes
@@ -33,6 +34,7 @@ class Settings {
   static constexpr const char* kColumnWidths = "Column Widths";  // \WordList, 8 bytes
   static constexpr const char* kPosition = "Position";           // \WordList, 16 bytes
   static constexpr const char* kToolbar = "Toolbar";             // \WordList
+  static constexpr const char* kCharacterScript = "Script";      // \Character: the script last chosen
   // Lenient judging and the memory of the answers, stored only while on, and
   // the number Mark Hard Words asked for last.
   static constexpr const char* kWithoutAccents = "Accept Without Accents";  // \Settings
@@ -113,8 +115,10 @@ class Settings {
   COLORREF DiffColor = kDefaultColors[3];
   COLORREF MissingColor = kDefaultColors[4];
   COLORREF ExtraColor = kDefaultColors[5];
-  LOGFONTA Font;
-  HFONT fontHandle = nullptr;  // made from Font when loading, deleted when saving
+  LOGFONTA Font;  // at 96 dots per inch, as stored
+  // Made from Font at the screen's scale when loading (at the main window's
+  // when it moves to a monitor of another scale), deleted when saving.
+  HFONT fontHandle = nullptr;
   BYTE runBits = 0;
   Leniency leniency;  // both off by default
   // The drill counts every answer into the pair's history (off by default, so

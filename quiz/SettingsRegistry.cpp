@@ -1,4 +1,5 @@
 // Loading and saving the settings with the registry (Windows only).
+#include "framework/DisplayScale.h"
 #include "framework/RegistryKey.h"
 #include "quiz/Settings.h"
 
@@ -47,7 +48,8 @@ void Settings::load(const char* rootPath) {
   rootPath_ = rootPath;
   Font = defaultFont();
   loadSettingsKey();
-  fontHandle = CreateFontIndirectA(&Font);
+  const LOGFONTA shown = CDisplayScale::of(nullptr).font(Font);
+  fontHandle = CreateFontIndirectA(&shown);
   loadColorsKey();
 }
 

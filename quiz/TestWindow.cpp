@@ -1,5 +1,6 @@
 #include "quiz/TestWindow.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/ThreeDStatic.h"
 #include "framework/WinControl.h"
 #include "quiz/FontDescription.h"
@@ -19,6 +20,7 @@ const int kInitialHeight = 160;
 const int kMinimumWidth = 270;
 const int kClientHeight = 120;
 const int kButtonInset = 94;    // the buttons' distance from the right edge
+const int kButtonWidth = 90;
 const int kQuestionInset = 110;  // the question lines are the width less this
 const int kNumberPartWidth = 50;
 const int kKeep = CWinControl::kKeep;
@@ -49,7 +51,7 @@ void TestWindow::run(HWND owner) {
   DWORD width = Settings::kDefaultTestWidth;
   settings_.readNumber(Settings::kSettingsKey, Settings::kTestWidth, &width);
   if (width < static_cast<DWORD>(kMinimumWidth)) width = kMinimumWidth;
-  RECT place = {kLeft, kTop, kLeft + static_cast<LONG>(width), kTop + kInitialHeight};
+  const RECT place = CDisplayScale::of(owner)({kLeft, kTop, kLeft + static_cast<LONG>(width), kTop + kInitialHeight});
   if (!loadAccelerators(MAKEINTRESOURCEA(IDR_TEST_ACCELERATORS))) return;
   settings_.testOpen = 1;
   createAndRun(kClassName, loaded(QuizString::kTestTitle).c_str(), kStyle, &place, owner, nullptr, 0);
@@ -110,7 +112,8 @@ LRESULT TestWindow::onClose() {
 LRESULT TestWindow::onDestroy() {
   RECT outer;
   GetWindowRect(hwnd, &outer);
-  settings_.writeNumber(Settings::kSettingsKey, Settings::kTestWidth, static_cast<DWORD>(outer.right - outer.left));
+  const int width = CDisplayScale::of(hwnd).standard(outer.right - outer.left);
+  settings_.writeNumber(Settings::kSettingsKey, Settings::kTestWidth, static_cast<DWORD>(width));
   character_.close();
   test_.stop();
   PostQuitMessage(0);
@@ -137,7 +140,7 @@ LRESULT TestWindow::onActivate(UINT state, BOOL minimized, HWND other) {
 
 LRESULT TestWindow::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETMINMAXINFO) {
-    keepWindowHeight(reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
+    keepWindowHeight(hwnd, reinterpret_cast<MINMAXINFO*>(lParam), kMinimumWidth, kClientHeight);
     return 0;
   }
   return CWinFrame::defaultProcedure(message, wParam, lParam);
@@ -211,7 +214,7 @@ void TestWindow::toggleGiveNumber() {
 // The dialog runs inside this command; the window stays usable meanwhile.
 void TestWindow::openCharacter() {
   character_.open(hwnd, settings_,
-                  [this](unsigned char character) { appendCharacter(GetDlgItem(hwnd, IDC_TEST_ANSWER), character); });
+                  [this](const std::string& character) { appendCharacter(GetDlgItem(hwnd, IDC_TEST_ANSWER), character); });
 }
 
 void TestWindow::focusNextTabStop(bool previous) {
@@ -281,19 +284,23 @@ void TestWindow::showQuestion() {
 void TestWindow::layout() {
   RECT client;
   GetClientRect(hwnd, &client);
-  const int x = client.right - kButtonInset;
-  placeControl(IDC_TEST_START, x, 10, kKeep, kKeep);
-  placeControl(IDC_TEST_CANCEL, x, 40, kKeep, kKeep);
-  placeControl(IDC_TEST_GIVE_NUMBER, x, 78, kKeep, kKeep);
-  placeControl(IDC_TEST_CHARACTER, x, 70, kKeep, kKeep);
-  for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - kQuestionInset, kKeep);
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  const int x = client.right - scale(kButtonInset);
+  placeControl(IDC_TEST_START, x, scale(10), kKeep, kKeep);
+  placeControl(IDC_TEST_CANCEL, x, scale(40), kKeep, kKeep);
+  // As wide as the buttons: its first 110 pixels would pass the right
+  // edge of a window of the least width.
+  placeControl(IDC_TEST_GIVE_NUMBER, x, scale(78), scale(kButtonWidth), kKeep);
+  placeControl(IDC_TEST_CHARACTER, x, scale(70), kKeep, kKeep);
+  for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - scale(kQuestionInset), kKeep);
   SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, WM_SIZE, 0, 0);
 }
 
 HWND TestWindow::makeControl(const char* className, const char* text, DWORD style, const RECT& place, int id,
                              HFONT font, DWORD extendedStyle) {
   CWinControl control;
-  if (!control.createControl(className, text, style, extendedStyle, hwnd, place, id)) return nullptr;
+  if (!control.createControl(className, text, style, extendedStyle, hwnd, CDisplayScale::of(hwnd)(place), id))
+    return nullptr;
   SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control.hwnd;
 }
@@ -313,7 +320,7 @@ void TestWindow::makeCount(int editId, int spinId, const RECT& edit, const RECT&
 }
 
 void TestWindow::setStatusParts(int count) {
-  int rightEdges[2] = {count == 1 ? -1 : kNumberPartWidth, -1};
+  int rightEdges[2] = {count == 1 ? -1 : CDisplayScale::of(hwnd)(kNumberPartWidth), -1};
   SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, SB_SETPARTS, count, reinterpret_cast<LPARAM>(rightEdges));
 }
 

@@ -46,6 +46,7 @@ class TestWindow : public CWinFrame {
   void removeControls(const int* ids, int count);
   void showQuestion();
   void layout();
+  // place is at 96 dots per inch.
   HWND makeControl(const char* className, const char* text, DWORD style, const RECT& place, int id,
                    HFONT font, DWORD extendedStyle = 0);
   void makeCount(int editId, int spinId, const RECT& edit, const RECT& spin);

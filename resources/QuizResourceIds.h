@@ -186,6 +186,7 @@
 #define IDC_CHARACTER_CELLS 1071
 #define IDC_CHARACTER_FONT 1070
 #define IDC_CHARACTER_CLOSE 101
+#define IDC_CHARACTER_SCRIPT 1075
 
 // Properties, dialog IDD_PROPERTIES.
 #define IDC_PROPERTIES_FIRST_LANGUAGE 111
@@ -266,11 +267,20 @@
 #define IDC_HARD_WORDS_OK 1223
 #define IDC_HARD_WORDS_CANCEL 1224
 
-// Toolbar images of the word list window: 16 x 16, and 24 x 24 for large buttons.
+// Toolbar images of the word list window: 16 x 16, and 24 x 24 for large
+// buttons; at 150% with the id + 100, at 200% with the id + 200.
 #define IDB_TOOLBAR 13004
 #define IDB_TOOLBAR_DISABLED 13008
 #define IDB_TOOLBAR_LARGE 13014
 #define IDB_TOOLBAR_LARGE_DISABLED 13015
+#define IDB_TOOLBAR_150 13104
+#define IDB_TOOLBAR_DISABLED_150 13108
+#define IDB_TOOLBAR_LARGE_150 13114
+#define IDB_TOOLBAR_LARGE_DISABLED_150 13115
+#define IDB_TOOLBAR_200 13204
+#define IDB_TOOLBAR_DISABLED_200 13208
+#define IDB_TOOLBAR_LARGE_200 13214
+#define IDB_TOOLBAR_LARGE_DISABLED_200 13215
 
 #ifndef RC_INVOKED
 #include "framework/Win32.h"
@@ -298,6 +308,23 @@ constexpr UINT kTipEdit = 1002;
 constexpr UINT kFontPoints = 10000;  // "%s %dpt": face name, size in points
 constexpr UINT kFontBold = 10001;
 constexpr UINT kFontItalic = 10002;
+// The Character dialog's scripts, in the order it offers them.
+constexpr UINT kScriptLatin1 = 10010;
+constexpr UINT kScriptLatinExtendedA = 10011;
+constexpr UINT kScriptLatinExtendedB = 10012;
+constexpr UINT kScriptPhonetic = 10013;
+constexpr UINT kScriptGreek = 10014;
+constexpr UINT kScriptCyrillic = 10015;
+constexpr UINT kScriptArmenian = 10016;
+constexpr UINT kScriptHebrew = 10017;
+constexpr UINT kScriptArabic = 10018;
+constexpr UINT kScriptDevanagari = 10019;
+constexpr UINT kScriptThai = 10020;
+constexpr UINT kScriptGeorgian = 10021;
+constexpr UINT kScriptLatinAdditional = 10022;
+constexpr UINT kScriptHiragana = 10023;
+constexpr UINT kScriptKatakana = 10024;
+constexpr UINT kScriptHangulJamo = 10025;
 
 constexpr UINT kLanguageCount = 20000;
 constexpr UINT kFirstLanguage = 20001;
@@ -428,6 +455,7 @@ constexpr UINT kRegistryPath = 28010;
 constexpr UINT kUnconvertibleLine = 21100;  // %d: line number
 constexpr UINT kCannotStoreHistory = 21101;  // %s: path
 constexpr UINT kLongWordLine = 21102;        // %d: line number, %d: the longest word
+constexpr UINT kSaveLosesCharacters = 21103;
 constexpr UINT kCountedRight = 23100;
 constexpr UINT kWordsMarked = 23101;         // %d: marked pairs
 constexpr UINT kMarkHardWordsCaption = 23102;

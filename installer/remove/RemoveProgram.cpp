@@ -8,6 +8,8 @@
 #include "installer/remove/SystemRegistry.h"
 
 #include "framework/DiskFile.h"
+#include "wordlist/TextEncoding.h"
+#include "wordlist/Utf8Text.h"
 
 #include <cstring>
 #include <string>
@@ -104,6 +106,10 @@ bool RemoveProgram::readLog(const CText& program, InstallLogRecord& log) {
   DWORD length = file.length();
   std::string text(length <= kLargestLog ? length : 0, '\0');
   bool read = length <= kLargestLog && (length == 0 || file.read(&text[0], length, nullptr) == length);
+  // A log that an installer of code page 1252 wrote names its places in
+  // that code page; a program whose code page is UTF-8 reads them as such.
+  if (read && programEncoding() == TextEncoding::kUtf8 && !isUtf8Text(text.data(), text.size()))
+    text = cp1252ToUtf8(text.data(), text.size());
   if (read && InstallLogReader::read(text.data(), text.size(), log)) return true;
   tell(RemoveString::kLogDamaged, path.c_str(), MB_OK | MB_ICONERROR);
   return false;

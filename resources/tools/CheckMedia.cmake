@@ -1,10 +1,13 @@
 # Runs MediaGen into SCRATCH and compares every output with the committed file
 # under RESOURCES or INSTALLER.
-set(resources english/Verbolt.ico english/Play.bmp english/Stop.bmp english/Probe.wav
-  english/Toolbar.bmp english/ToolbarDisabled.bmp english/ToolbarLarge.bmp english/ToolbarLargeDisabled.bmp
-  sounds/Right.wav sounds/Wrong.wav)
-set(installer media/Install.ico media/Preparing.ico media/Wizard.bmp media/Chosen.bmp media/Required.bmp
-  media/PartlyChosen.bmp)
+set(resources english/Verbolt.ico english/Play.bmp english/Stop.bmp english/Probe.wav sounds/Right.wav sounds/Wrong.wav)
+set(installer media/Install.ico media/Preparing.ico)
+foreach(percent "" 150 200)
+  list(APPEND resources english/Toolbar${percent}.bmp english/ToolbarDisabled${percent}.bmp
+    english/ToolbarLarge${percent}.bmp english/ToolbarLargeDisabled${percent}.bmp)
+  list(APPEND installer media/Wizard${percent}.bmp media/Chosen${percent}.bmp media/Required${percent}.bmp
+    media/PartlyChosen${percent}.bmp)
+endforeach()
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH}/resources/english ${SCRATCH}/resources/sounds ${SCRATCH}/installer/media)
 execute_process(COMMAND ${GENERATOR} ${SCRATCH}/resources ${SCRATCH}/installer RESULT_VARIABLE result)

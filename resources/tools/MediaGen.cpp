@@ -1,7 +1,9 @@
 // Draws and synthesises the binary resources of the quiz program and of the
 // installer, so that they are our own and can be made again. The outputs are
 // committed; run the `media` target (or MediaGen RESOURCES_DIR INSTALLER_DIR)
-// after changing this file. In RESOURCES_DIR:
+// after changing this file. Pictures for the display come at 100%, 150% and
+// 200% of their size at 96 dots per inch; the larger files end in 150 and 200
+// and icons hold every size. In RESOURCES_DIR:
 //   english/Verbolt.ico  icon 1: a speech bubble, 32 x 32 and 16 x 16
 //   english/Play.bmp     play button of the wave preview, 16 x 16, 16 colours
 //   english/Stop.bmp     stop button of the wave preview, 16 x 16, 16 colours
@@ -500,21 +502,23 @@ Bytes toolbarStrip(int size, bool disabled) {
   return bitmapFile(width, size, standardPalette(), strip);
 }
 
-// A check mark of the component list, 9 x 9, in the standard 16 colours.
-Bytes checkMarkFile(std::uint8_t mark, std::uint8_t background) {
+// A check mark of the component list, 9 x 9 at 100% (size x size), in the
+// standard 16 colours.
+Bytes checkMarkFile(std::uint8_t mark, std::uint8_t background, int size = 9) {
   static const char* const kRows[9] = {".........", ".......#.", "......##.", ".#...###.", ".##.###..",
                                        ".#####...", "..###....", "...#.....", "........."};
   std::vector<std::uint8_t> pixels;
-  for (const char* row : kRows)
-    for (int x = 0; x < 9; ++x) pixels.push_back(row[x] == '#' ? mark : background);
-  return bitmapFile(9, 9, standardPalette(), pixels);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels.push_back(kRows[y * 9 / size][x * 9 / size] == '#' ? mark : background);
+  return bitmapFile(size, size, standardPalette(), pixels);
 }
 
 // The wizard's picture: the installer's background gradient from dark red to
-// grey, a speech bubble and a parcel. Indices 0 to 127 hold the gradient, the
-// drawings' colours follow.
-Bytes wizardFile() {
-  const int kWidth = 117, kHeight = 266;
+// grey, a speech bubble and a parcel, 117 x 266 at 100% (percent). Indices 0
+// to 127 hold the gradient, the drawings' colours follow.
+Bytes wizardFile(int percent = 100) {
+  const int kWidth = 117 * percent / 100, kHeight = 266 * percent / 100;
+  const double factor = percent / 100.0;
   Palette palette;
   for (int i = 0; i < 128; ++i) palette.push_back({127, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i)});
   std::vector<Rgb> drawn;
@@ -531,7 +535,8 @@ Bytes wizardFile() {
     const Shape* shape;
     double left, top, scale;
   };
-  const Placed kPlaced[] = {{&kBubble, 10, 30, 3.0}, {&kParcel, 14, 150, 2.8}};
+  const Placed kPlaced[] = {{&kBubble, 10 * factor, 30 * factor, 3.0 * factor},
+                            {&kParcel, 14 * factor, 150 * factor, 2.8 * factor}};
   std::vector<std::uint8_t> pixels;
   for (int row = 0; row < kHeight; ++row)
     for (int column = 0; column < kWidth; ++column) {
@@ -553,22 +558,35 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string root = std::string(argv[1]) + "/";
-  bool ok = writeFile(root + "english/Verbolt.ico", iconFile({drawIcon(kBubble, 32), drawIcon(kBubble, 16)}));
+  auto icon = [](const Shape& shape) {
+    std::vector<IconImage> images;
+    for (int size : {32, 16, 48, 24, 64}) images.push_back(drawIcon(shape, size));
+    return iconFile(images);
+  };
+  bool ok = writeFile(root + "english/Verbolt.ico", icon(kBubble));
   ok = writeFile(root + "english/Play.bmp", buttonFile(playPicture())) && ok;
   ok = writeFile(root + "english/Stop.bmp", buttonFile(stopPicture())) && ok;
-  ok = writeFile(root + "english/Toolbar.bmp", toolbarStrip(16, false)) && ok;
-  ok = writeFile(root + "english/ToolbarDisabled.bmp", toolbarStrip(16, true)) && ok;
-  ok = writeFile(root + "english/ToolbarLarge.bmp", toolbarStrip(24, false)) && ok;
-  ok = writeFile(root + "english/ToolbarLargeDisabled.bmp", toolbarStrip(24, true)) && ok;
+  for (int percent : {100, 150, 200}) {
+    const std::string suffix = percent == 100 ? ".bmp" : std::to_string(percent) + ".bmp";
+    const int small = 16 * percent / 100, large = 24 * percent / 100;
+    ok = writeFile(root + "english/Toolbar" + suffix, toolbarStrip(small, false)) && ok;
+    ok = writeFile(root + "english/ToolbarDisabled" + suffix, toolbarStrip(small, true)) && ok;
+    ok = writeFile(root + "english/ToolbarLarge" + suffix, toolbarStrip(large, false)) && ok;
+    ok = writeFile(root + "english/ToolbarLargeDisabled" + suffix, toolbarStrip(large, true)) && ok;
+  }
   ok = writeFile(root + "english/Probe.wav", probeSound()) && ok;
   ok = writeFile(root + "sounds/Right.wav", rightSound()) && ok;
   ok = writeFile(root + "sounds/Wrong.wav", wrongSound()) && ok;
   std::string media = std::string(argv[2]) + "/media/";
-  ok = writeFile(media + "Install.ico", iconFile({drawIcon(kParcel, 32), drawIcon(kParcel, 16)})) && ok;
-  ok = writeFile(media + "Preparing.ico", iconFile({drawIcon(kDisk, 32), drawIcon(kDisk, 16)})) && ok;
-  ok = writeFile(media + "Wizard.bmp", wizardFile()) && ok;
-  ok = writeFile(media + "Chosen.bmp", checkMarkFile(kBlack, kWhite)) && ok;
-  ok = writeFile(media + "Required.bmp", checkMarkFile(kGrey, kWhite)) && ok;
-  ok = writeFile(media + "PartlyChosen.bmp", checkMarkFile(kBlack, kFace)) && ok;
+  ok = writeFile(media + "Install.ico", icon(kParcel)) && ok;
+  ok = writeFile(media + "Preparing.ico", icon(kDisk)) && ok;
+  for (int percent : {100, 150, 200}) {
+    const std::string suffix = percent == 100 ? ".bmp" : std::to_string(percent) + ".bmp";
+    const int mark = (9 * percent + 50) / 100;
+    ok = writeFile(media + "Wizard" + suffix, wizardFile(percent)) && ok;
+    ok = writeFile(media + "Chosen" + suffix, checkMarkFile(kBlack, kWhite, mark)) && ok;
+    ok = writeFile(media + "Required" + suffix, checkMarkFile(kGrey, kWhite, mark)) && ok;
+    ok = writeFile(media + "PartlyChosen" + suffix, checkMarkFile(kBlack, kFace, mark)) && ok;
+  }
   return ok ? 0 : 1;
 }

@@ -3,25 +3,35 @@
 namespace e2e {
 namespace {
 
-bool removeFolderTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+// With the 16-bit calls, so that names in every script go too, such as those
+// the programs under test make in UTF-8.
+bool removeFolderTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + L"\\" + name;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         removeFolderTree(path);
       } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
       }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  return RemoveDirectoryA(folder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+  return RemoveDirectoryW(folder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
          GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+bool removeFolderTree(const std::string& folder) {
+  int size = MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, nullptr, 0);
+  std::wstring wide(size > 0 ? size : 1, L'\0');
+  if (size > 0) MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, &wide[0], size);
+  wide.resize(wide.size() - 1);
+  return removeFolderTree(wide);
 }
 
 bool makeFolderPath(const std::string& folder) {

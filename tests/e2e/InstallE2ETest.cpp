@@ -188,7 +188,7 @@ void chooseDestination(Installer& setup, HWND sheet, const std::string& destinat
 }
 
 // The components page: Sample Files toggled off and on again restores the
-// required size; its Details dialog lists the seven sample groups, and
+// required size; its Details dialog lists the nine sample groups, and
 // toggling one of them changes the size that it shows.
 void checkComponents(Installer& setup) {
   HWND sheet = setup.sheet("Select Components");
@@ -204,7 +204,7 @@ void checkComponents(Installer& setup) {
   pressButton(page, IDC_DETAILS);
   HWND details = setup.window("Select Components", "#32770", sheet);
   HWND parts = control(details, IDC_COMPONENT_LIST);
-  CHECK_EQ(sendNumbers(parts, LB_GETCOUNT, 0, 0), 7);
+  CHECK_EQ(sendNumbers(parts, LB_GETCOUNT, 0, 0), 9);
   // The parts have no parts of their own: the list grows over the hidden
   // Details button and down to, not over, the caption below it.
   RECT listArea, caption;
@@ -272,7 +272,7 @@ class ReadOnlyFolder {
 std::vector<std::string> sampleFiles(const std::string& folder) {
   std::vector<std::string> files;
   for (const char* name : {"Basic1", "Basic2", "English1", "English2", "German1", "German2", "Swedish1", "Swedish2",
-                           "French1", "Estonian", "Verbs"})
+                           "French1", "Estonian", "Verbs", "Russian", "Greek"})
     files.push_back("FILE=" + folder + "\\Samples\\" + name + ".wdl");
   return files;
 }

@@ -90,14 +90,19 @@ bool QuizSession::focusIn(HWND window, int id) {
 }
 
 bool QuizSession::chooseCharacter(HWND character, unsigned char code) {
-  const int kCells = 1071, kFirstCode = 32;
+  const int kFirstCode = 32;
+  return chooseCell(character, code - kFirstCode);
+}
+
+bool QuizSession::chooseCell(HWND character, int index) {
+  const int kCells = 1071;
   HWND cells = control(character, kCells);
-  sendNumbers(cells, LB_SETTOPINDEX, code - kFirstCode, 0);
+  sendNumbers(cells, LB_SETTOPINDEX, index, 0);
   RECT cell = {};
-  if (!SendMessageTimeoutA(cells, LB_GETITEMRECT, code - kFirstCode, reinterpret_cast<LPARAM>(&cell), SMTO_ABORTIFHUNG,
+  if (!SendMessageTimeoutA(cells, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&cell), SMTO_ABORTIFHUNG,
                            kSendTimeout, nullptr) ||
       cell.bottom <= cell.top) {
-    failWithScreenshot("no cell for character " + std::to_string(code));
+    failWithScreenshot("no cell " + std::to_string(index));
     return false;
   }
   LPARAM point = clientPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);

@@ -66,6 +66,8 @@ struct QuizSession {
   // Double-clicks the cell of the character code in the Character dialog;
   // the caller waits for the character to arrive.
   bool chooseCharacter(HWND character, unsigned char code);
+  // The same for the cell at index of the script shown.
+  bool chooseCell(HWND character, int index);
 };
 
 }  // namespace e2e

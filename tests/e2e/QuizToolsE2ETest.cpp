@@ -256,11 +256,14 @@ WINE_TEST(testWindowAsksTheCountsChosenAndGradesTheAnswers) {
   askEveryPairTwice(quiz, test);
   CHECK(quiz.shows(test, IDC_TEST_START, "&Start"));
 
-  // The height is fixed, the buttons follow the right edge, and the width
-  // is kept for the next test.
+  // The height is fixed (a caption, a menu bar, the sizing frame and 120),
+  // the buttons follow the right edge, and the width is kept for the next
+  // test.
   winetest::setContext("size");
-  const int height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) +
-                     2 * GetSystemMetrics(SM_CYDLGFRAME) + 120;
+  RECT frame = {0, 0, 0, 120};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(test, GWL_STYLE)), TRUE,
+                     static_cast<DWORD>(GetWindowLongA(test, GWL_EXSTYLE)));
+  const int height = frame.bottom - frame.top;
   for (int width : {100, 400}) {
     SetWindowPos(test, nullptr, 0, 0, width, height + 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CHECK(quiz.program.settle());

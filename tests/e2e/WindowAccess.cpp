@@ -6,6 +6,7 @@ namespace e2e {
 namespace {
 
 const int kMessageTextId = 0xFFFF;
+const int kUtf8BytesPerCharacter = 3;
 
 struct ChildSearch {
   bool (*matches)(HWND child, const ChildSearch& search);
@@ -65,12 +66,50 @@ LRESULT sendNumbers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRE
 std::string text(HWND window) {
   LRESULT length = sendNumbers(window, WM_GETTEXTLENGTH, 0, 0);
   if (length <= 0) return std::string();
-  std::vector<char> buffer(length + 1);
+  // A window of a program whose code page is UTF-8 fills an 8-bit copy of
+  // the buffer with its UTF-8 text, which takes more bytes than this code
+  // page's: up to three for one character.
+  std::vector<char> buffer(kUtf8BytesPerCharacter * length + 1);
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
                            SMTO_ABORTIFHUNG, kSendTimeout, &copied))
     return std::string();
   return std::string(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+}
+
+std::string utf8Text(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeout, &length) || length == 0)
+    return std::string();
+  std::vector<wchar_t> buffer(length + 1);
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                           SMTO_ABORTIFHUNG, kSendTimeout, &copied))
+    return std::string();
+  return utf8Of(std::wstring(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1));
+}
+
+bool setUtf8Text(HWND window, const std::string& value) {
+  std::wstring units = wideOf(value);
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(units.c_str()), SMTO_ABORTIFHUNG,
+                             kSendTimeout, &result) &&
+         result != 0;
+}
+
+std::wstring wideOf(const std::string& utf8) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring units(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &units[0], size);
+  return units;
+}
+
+std::string utf8Of(const std::wstring& units) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, units.data(), static_cast<int>(units.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(size > 0 ? size : 0, '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, units.data(), static_cast<int>(units.size()), &text[0], size, nullptr, nullptr);
+  return text;
 }
 
 bool setText(HWND window, const std::string& value) {

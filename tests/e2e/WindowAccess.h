@@ -21,6 +21,14 @@ HWND descendantWithText(HWND window, const std::string& text);
 std::string text(HWND window);
 // True when the window answered WM_SETTEXT with success.
 bool setText(HWND window, const std::string& value);
+// The same as 16-bit text, carried as UTF-8, so that characters of every
+// script arrive, whatever the code pages of the two processes.
+std::string utf8Text(HWND window);
+bool setUtf8Text(HWND window, const std::string& value);
+// UTF-8 to UTF-16 and back.
+std::wstring wideOf(const std::string& utf8);
+std::string utf8Of(const std::wstring& units);
+
 std::string className(HWND window);
 // A message with plain number parameters, sent with the send timeout; answers
 // the window's result, or fallback when it does not answer in time.

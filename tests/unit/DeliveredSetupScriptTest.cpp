@@ -47,7 +47,7 @@ TEST_F(DeliveredScript, HasTheProductTextsColoursAndDefaults) {
   EXPECT_EQ(script.shadeColour, 0);
 }
 
-TEST_F(DeliveredScript, HasTheThreeComponentsAndSevenSampleGroups) {
+TEST_F(DeliveredScript, HasTheThreeComponentsAndNineSampleGroups) {
   ASSERT_EQ(script.selections.size(), 3u);
   EXPECT_STREQ(script.selections[0].title.c_str(), "Verbolt'97 (English)");
   EXPECT_STREQ(script.selections[1].title.c_str(), "Kielivisa'97 (Finnish)");
@@ -56,7 +56,7 @@ TEST_F(DeliveredScript, HasTheThreeComponentsAndSevenSampleGroups) {
   ASSERT_EQ(samples.files.size(), 1u);
   EXPECT_TRUE(samples.files[0].isDirectory());
   EXPECT_STREQ(samples.files[0].destination.c_str(), "%d\\Samples");
-  ASSERT_EQ(samples.subSelections.size(), 7u);
+  ASSERT_EQ(samples.subSelections.size(), 9u);
   for (const Selection& group : samples.subSelections) {
     SCOPED_TRACE(group.title.c_str());
     EXPECT_FALSE(group.title.empty());

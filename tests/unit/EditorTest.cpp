@@ -1,7 +1,9 @@
+#include "editor/CharacterScripts.h"
 #include "editor/ClipboardText.h"
 #include "editor/FindHistory.h"
 #include "editor/WordFinder.h"
 #include "editor/WordlistBlock.h"
+#include "tests/unit/EncodingScope.h"
 #include "wordlist/WordFileLayout.h"
 
 #include "tests/unit/EncodingScope.h"
@@ -223,6 +225,43 @@ TEST_F(EditorTest, FindMatchesPatternsWholeWordsAndCase) {
   EXPECT_EQ(findRow(rows_, -1, "o", 0), 4);              // no start: from the bottom upwards
   EXPECT_EQ(findRow(rows_, -1, "talo", kFindDown | kFindMatchCase), 2);
   EXPECT_EQ(findRow(rows_, -1, "", kFindDown), -1);
+}
+
+// ήλιος and νερό: Greek case folds with its final sigma, accents stay.
+TEST_F(EditorTest, FindFoldsTheCaseOfEveryScriptInUtf8) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  open({"\xCE\xAE\xCE\xBB\xCE\xB9\xCE\xBF\xCF\x82", "\xCE\xBD\xCE\xB5\xCF\x81\xCF\x8C"});
+  EXPECT_EQ(findRow(rows_, -1, "\xCE\x9D\xCE\x95\xCE\xA1\xCE\x8C", kFindDown), 1);                  // ΝΕΡΌ
+  EXPECT_EQ(findRow(rows_, 1, "\xCE\x89\xCE\x9B\xCE\x99\xCE\x9F\xCE\xA3", kFindDown | kFindWholeWord), 0);  // ΉΛΙΟΣ
+  EXPECT_EQ(findRow(rows_, -1, "\xCE\x9D\xCE\x95\xCE\xA1\xCE\x9F", kFindDown), -1);                  // ΝΕΡΟ
+  FindHistory history;
+  history.add("\xCE\x9D\xCE\xB5\xCF\x81\xCF\x8C");
+  history.add("\xCE\x9D\xCE\x95\xCE\xA1\xCE\x8C");
+  EXPECT_EQ(history.entries().size(), 1u);
+}
+
+// The code page's own characters alone, or with UTF-8 every script, the code
+// page's first, each character inserted in the program's encoding.
+TEST(CharacterScripts, TheCodePageAloneOrEveryScriptInUtf8) {
+  {
+    EncodingScope western(TextEncoding::kCp1252);
+    std::vector<CharacterScript> scripts = characterScripts();
+    ASSERT_EQ(scripts.size(), 1u);
+    ASSERT_EQ(scripts[0].codes.size(), 224u);
+    EXPECT_EQ(scripts[0].codes[0x80 - 32], 0x80u);
+    EXPECT_EQ(characterText(0xE4), "\xE4");
+  }
+  EncodingScope utf8(TextEncoding::kUtf8);
+  std::vector<CharacterScript> scripts = characterScripts();
+  ASSERT_EQ(scripts.size(), 16u);
+  ASSERT_EQ(scripts[0].codes.size(), 224u);
+  EXPECT_EQ(scripts[0].codes[0x80 - 32], 0x20ACu);  // the euro sign
+  EXPECT_EQ(scripts[0].codes[0xE4 - 32], 0xE4u);
+  EXPECT_EQ(scripts[5].codes.size(), 256u);  // Cyrillic
+  EXPECT_EQ(scripts[5].codes[0x3A], 0x43Au);
+  for (const CharacterScript& script : scripts) EXPECT_FALSE(script.codes.empty()) << script.nameId;
+  EXPECT_EQ(characterText(0x43A), "\xD0\xBA");
+  EXPECT_EQ(characterText(0xE4), "\xC3\xA4");
 }
 
 TEST(FindHistory, KeepsTenDistinctTextsMostRecentFirst) {

@@ -78,15 +78,3 @@ TEST(RichText, OperandSizes) {
 }
 
 }  // namespace
-
-TEST(RichText, ACutNeverSplitsAUtf8Character) {
-  const std::string run = u8"aжb日c😀";  // a, two bytes, b, three bytes, c, four bytes
-  const struct {
-    int count;
-    int utf8;
-  } cases[] = {{1, 1}, {2, 1}, {3, 3}, {5, 4}, {6, 4}, {7, 7}, {8, 8}, {10, 8}, {11, 8}, {12, 12}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(CRichText::wholeCharacters(run.data(), static_cast<int>(run.size()), c.count, true), c.utf8) << c.count;
-    EXPECT_EQ(CRichText::wholeCharacters(run.data(), static_cast<int>(run.size()), c.count, false), c.count);
-  }
-}

@@ -292,7 +292,7 @@ TEST_F(WordFileTest, IsWordFileLooksAtTheFixedBytes) {
 // languages, author and information, and every pair is marked and whole.
 TEST(SampleLists, OpenWithTheirHeadersAndWholeMarkedPairs) {
   const char* names[] = {"Basic1",  "Basic2",   "English1", "English2", "German1", "German2",
-                         "Swedish1", "Swedish2", "French1",  "Estonian", "Verbs"};
+                         "Swedish1", "Swedish2", "French1",  "Estonian", "Verbs",    "Russian", "Greek"};
   for (const char* name : names) {
     SCOPED_TRACE(name);
     WordList list;

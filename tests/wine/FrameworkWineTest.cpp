@@ -1,6 +1,7 @@
 // The window framework in real windows: application entry, the shared window
 // procedure, both message loops, common dialogs, the wizard, the worker
 // thread, drawing wrappers, centring and the file finder.
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 #include "framework/WinColorDialog.h"
 #include "framework/WinComboBox.h"
@@ -146,6 +147,35 @@ class EntryApp : public CWinApp {
 };
 
 }  // namespace
+
+// Sizes at 96 dots per inch go to a scale and come back as they were; the
+// pictures for 150% serve 120 dots per inch (a tie takes the larger), 144 and
+// 160, those for 200% serve 192; a window's scale is the screen's where the
+// system has no other.
+WINE_TEST(displayScaleTurnsStandardSizesToTheWindowsScaleAndBack) {
+  struct Case {
+    int dpi, size, scaled, imageStep, imageSize;
+  } cases[] = {{96, 440, 440, 0, 16}, {120, 440, 550, 1, 24}, {144, 441, 662, 1, 24}, {160, 3, 5, 1, 24},
+               {192, 270, 540, 2, 32}};
+  for (const Case& c : cases) {
+    winetest::setContext(std::to_string(c.dpi));
+    const CDisplayScale scale(c.dpi);
+    CHECK_EQ(scale(c.size), c.scaled);
+    CHECK_EQ(scale.standard(scale(c.size)), c.size);
+    CHECK_EQ(scale.imageStep(), c.imageStep);
+    CHECK_EQ(scale.imageSize(16), c.imageSize);
+    CHECK_EQ(scale.imageId(13004), 13004 + 100 * c.imageStep);
+    LOGFONTA font = {};
+    font.lfHeight = -11;
+    CHECK_EQ(scale.standardFont(scale.font(font)).lfHeight, -11);
+    const RECT place = scale({50, 50, 550, 380});
+    CHECK(place.left == scale(50) && place.bottom == scale(380));
+  }
+  winetest::setContext("");
+  HDC screen = GetDC(nullptr);
+  CHECK_EQ(CDisplayScale::of(nullptr).dpi, GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(nullptr, screen);
+}
 
 WINE_TEST(entryRunsAppInitInstanceInitAndAnswersInstanceExit) {
   struct Case { int init; int exit; } cases[] = {{1, 0}, {0, 7}, {-5, 3}};

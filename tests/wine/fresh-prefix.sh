@@ -3,7 +3,8 @@
 # template prefix of wine-fixture.sh, on the fixture's X display, so that
 # nothing the program changes reaches other tests. The prefix and its
 # wineserver are removed afterwards; the exit code is the program's.
-#   fresh-prefix.sh STATE_DIR NAME PROGRAM.exe [ARGUMENTS...]
+#   [SCALE_DPI=144] fresh-prefix.sh STATE_DIR NAME PROGRAM.exe [ARGUMENTS...]
+# SCALE_DPI sets the display scale of the prefix in dots per inch.
 set -euo pipefail
 state=$(cd "$1" && pwd)
 prefix=$state/fresh-$2
@@ -31,4 +32,7 @@ cp -al "$template" "$prefix"
 for file in "$prefix"/*.reg "$prefix"/drive_c/windows/*.ini; do
   [ -f "$file" ] && cp --remove-destination "$template/${file#"$prefix"/}" "$file"
 done
+if [ -n "${SCALE_DPI:-}" ]; then
+  "$here/set-scale.sh" "$prefix" "$SCALE_DPI"
+fi
 "$WINELOADER" "$@"

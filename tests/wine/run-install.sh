@@ -2,7 +2,8 @@
 # Runs Install.exe of a Windows build tree under Wine in a clean prefix, made
 # anew from the template prefix each time and kept afterwards for a look
 # (WIN32_BUILD_DIR/wine-install/prefix).
-#   run-install.sh WIN32_BUILD_DIR [/S] [/D=folder]
+#   [SCALE_DPI=144] run-install.sh WIN32_BUILD_DIR [/S] [/D=folder]
+# SCALE_DPI sets the display scale of the prefix (default 96).
 # On $DISPLAY the wizard runs until it ends. Without a display it runs on a
 # private virtual one: a silent install (/S) runs to its end; otherwise a
 # screenshot of the wizard is left in build/install.png. The exit code is
@@ -23,11 +24,13 @@ rm -rf "$state/prefix"
 if [ -n "${DISPLAY:-}" ]; then
   "$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
   "$root/tests/wine/wine-fixture.sh" stop "$state"
+  "$root/tests/wine/set-scale.sh" "$state/prefix" "${SCALE_DPI:-96}"
   wine_environment "$state/prefix" "$arch"
   exec "$WINELOADER" "$program" "$@"
 fi
 
 "$root/tests/wine/wine-fixture.sh" start "$state" "$arch" >/dev/null
+"$root/tests/wine/set-scale.sh" "$state/prefix" "${SCALE_DPI:-96}"
 trap '"$root/tests/wine/wine-fixture.sh" stop "$state"' EXIT
 case " $* " in
   *" /S "*|*" /s "*)
