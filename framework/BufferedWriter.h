@@ -28,6 +28,14 @@ class CBufferedWriter {
     if (used_ < kSize) buffer_[used_++] = byte;
     else writeThrough(&byte, 1);
   }
+  // Room for count bytes (at most kSize) after what is collected, which is
+  // written first when the buffer lacks that room; the caller fills it and
+  // then says how many of its bytes it used.
+  char* room(unsigned count) {
+    if (count > kSize - used_) flush();
+    return buffer_.get() + used_;
+  }
+  void used(unsigned count) { used_ += count; }
   // Writes what is collected; answers whether every write so far succeeded.
   bool flush();
   bool ok() const { return ok_; }

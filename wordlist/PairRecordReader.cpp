@@ -16,7 +16,7 @@ const int kHeaderTexts = 4;
 
 PairRecordReader::PairRecordReader(CDiskFile* file) : file_(file) {}
 
-bool PairRecordReader::passHeader() {
+bool PairRecordReader::passHeader(CText* const* texts) {
   buffer_.reset(new (std::nothrow) char[kBufferSize + kSpareBytes]);
   if (!buffer_) return fail(State::NoMemory);
   capacity_ = kBufferSize;
@@ -30,6 +30,10 @@ bool PairRecordReader::passHeader() {
   begin_ += sizeof kWordFileFixedBytes;
   for (int text = 0; text < kHeaderTexts;) {
     if (const char* end = textEnd(begin_)) {
+      const char* start = buffer_.get() + begin_;
+      unsigned length = static_cast<unsigned>(end - start);
+      if (texts && length > longestWordFileText(encoding_)) return fail(State::Damaged);
+      if (texts) texts[text]->assign(start, static_cast<int>(length));
       begin_ = static_cast<size_t>(end + 1 - buffer_.get());
       ++text;
     } else if (firstMarker_ < end_) {
@@ -53,6 +57,7 @@ bool PairRecordReader::next(Record* record) {
     }
     if (take(record)) return true;
     if (firstMarker_ < end_) return fail(State::Damaged);
+    if (begin_ == end_ && unread_ == 0) return fail(State::Unended);
     fill();
   }
   return false;

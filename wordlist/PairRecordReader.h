@@ -6,6 +6,7 @@
 // of tens of kilobytes), so that reading a file of any length needs no memory
 // in proportion to it.
 #include "framework/DiskFile.h"
+#include "framework/Text.h"
 #include "wordlist/TextEncoding.h"
 
 #include <cstddef>
@@ -17,6 +18,7 @@ class PairRecordReader {
   enum class State {
     Reading,
     EndMarker,   // the records ended in the end marker
+    Unended,     // the records ended with the file, which has no end marker
     Damaged,     // not a word file, a damaged header, or damaged or unended records
     ReadFailed,  // a short read or a read error
     NoMemory,
@@ -34,8 +36,10 @@ class PairRecordReader {
   explicit PairRecordReader(CDiskFile* file);
 
   // Reads from the start of the open file: its fixed bytes, either kind,
-  // and passes its header texts; false when the state is no longer Reading.
-  bool passHeader();
+  // and passes its header texts, storing them in texts[0] to texts[3] when
+  // texts is given (a longer text than the file's encoding holds is damage
+  // then); false when the state is no longer Reading.
+  bool passHeader(CText* const* texts = nullptr);
   // The encoding of the file's texts, by its fixed bytes.
   TextEncoding encoding() const { return encoding_; }
   // The next record; false at the end marker or on a failure (see state()).

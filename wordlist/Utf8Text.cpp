@@ -98,63 +98,79 @@ std::string cp1252ToUtf8(const char* text, size_t size) {
   return out;
 }
 
-bool fitsCp1252(const std::string& utf8) { return fitsCp1252(utf8.data(), utf8.size()); }
+namespace {
 
-bool fitsCp1252(const char* utf8, size_t size) {
-  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
-  for (size_t i = 0, length; i < size; i += length) {
-    if (bytes[i] < 0x80) {
-      length = 1;
-      continue;
-    }
-    // U+00C0 to U+00FF, the letters of Western languages, all fit.
-    if (bytes[i] == 0xC3 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
-      length = 2;
-      continue;
-    }
-    uint32_t character = decodeUtf8(bytes + i, size - i, &length);
-    if (length == 0 || cp1252Byte(character) < 0) return false;
-  }
-  return true;
+const uint64_t kHighBits = 0x8080808080808080u;
+
+uint64_t lowBytes(size_t count) { return count >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * count)) - 1; }
+
+// The eight bytes before end, shifted so that the first of them at or after
+// in comes lowest: the text's last bytes read at once without reaching past
+// its end; what lies above them is 0.
+uint64_t lastBytes(const unsigned char* in, const unsigned char* end) {
+  uint64_t eight;
+  std::memcpy(&eight, end - 8, 8);
+  return eight >> (8 * (8 - (end - in)));
 }
 
-bool putCp1252(const char* utf8, size_t size, char* out, size_t* length) {
-  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
-  char* start = out;
-  const uint64_t kHighBits = 0x8080808080808080u;
-  for (size_t i = 0, taken; i < size; i += taken) {
-    // Words are mostly ASCII, which stays as it is.
-    if (size - i >= 8) {
+// Walks UTF-8 text as code page 1252, character by character, and puts the
+// bytes at out when kStore; false at the first character that code page lacks
+// or the first byte that is not well-formed UTF-8.
+template <bool kStore>
+bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
+  const unsigned char* in = reinterpret_cast<const unsigned char*>(utf8);
+  const unsigned char* end = in + size;
+  size_t written = 0;
+  while (in < end) {
+    // Words are mostly ASCII, which stays as it is: eight bytes at a time up
+    // to the first that is not, the last eight of a text of eight or more
+    // overlapping those before.
+    size_t left = static_cast<size_t>(end - in);
+    if (left >= 8 || size >= 8) {
       uint64_t eight;
-      std::memcpy(&eight, bytes + i, 8);
-      if ((eight & kHighBits) == 0) {
-        std::memcpy(out, &eight, 8);
-        out += 8;
-        taken = 8;
-        continue;
-      }
-    }
-    if (bytes[i] < 0x80) {
-      *out++ = static_cast<char>(bytes[i]);
-      taken = 1;
+      if (left >= 8) std::memcpy(&eight, in, 8);
+      else eight = lastBytes(in, end);
+      if (kStore) std::memcpy(out + written, &eight, 8);
+      uint64_t high = eight & kHighBits & lowBytes(left);
+      size_t plain = high == 0 ? (left < 8 ? left : 8) : static_cast<size_t>(__builtin_ctzll(high)) / 8;
+      in += plain;
+      written += plain;
+      if (high == 0) continue;
+    } else if (*in < 0x80) {
+      if (kStore) out[written] = static_cast<char>(*in);
+      ++written;
+      ++in;
       continue;
     }
     // U+0080 to U+00FF, among them the letters of Western languages, in two
     // bytes.
+    size_t taken;
     uint32_t character;
-    if ((bytes[i] & 0xFE) == 0xC2 && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
-      character = (bytes[i] & 0x1Fu) << 6 | (bytes[i + 1] & 0x3Fu);
+    if ((in[0] & 0xFE) == 0xC2 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
+      character = (in[0] & 0x1Fu) << 6 | (in[1] & 0x3Fu);
       taken = 2;
     } else {
-      character = decodeUtf8(bytes + i, size - i, &taken);
+      character = decodeUtf8(in, static_cast<size_t>(end - in), &taken);
       if (taken == 0) return false;
     }
-    int byte = cp1252Byte(character);
+    int byte = character >= 0xA0 && character <= 0xFF ? static_cast<int>(character) : cp1252Byte(character);
     if (byte < 0) return false;
-    *out++ = static_cast<char>(byte);
+    if (kStore) out[written] = static_cast<char>(byte);
+    ++written;
+    in += taken;
   }
-  *length = static_cast<size_t>(out - start);
+  if (length) *length = written;
   return true;
+}
+
+}  // namespace
+
+bool fitsCp1252(const std::string& utf8) { return fitsCp1252(utf8.data(), utf8.size()); }
+
+bool fitsCp1252(const char* utf8, size_t size) { return walkCp1252<false>(utf8, size, nullptr, nullptr); }
+
+bool putCp1252(const char* utf8, size_t size, char* out, size_t* length) {
+  return walkCp1252<true>(utf8, size, out, length);
 }
 
 std::string fromUtf8(const std::string& utf8, bool* lost) {

@@ -4,6 +4,7 @@
 #include "framework/BufferedWriter.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
+#include "wordlist/PairRecordReader.h"
 #include "wordlist/QzlReader.h"
 #include "wordlist/TextConverter.h"
 #include "wordlist/Utf8Text.h"
@@ -91,94 +92,108 @@ const std::array<Utf8Bytes, 128>& highBytesInUtf8() {
 
 const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
 
-// True when eight bytes are all ASCII above the markers, that is neither 0
-// to 0x03 nor from 0x80.
-bool eightPlainAscii(uint64_t eight) {
+// The high bit of each of eight bytes that is not ASCII above the markers,
+// that is from 0 to 0x03 or from 0x80. Only the lowest is sure to be right:
+// what lies above it may be marked too.
+uint64_t notPlainAscii(uint64_t eight) {
   uint64_t cleared = eight & ~(kOnes * 3);
-  return ((eight | ((cleared - kOnes) & ~cleared)) & kHighBits) == 0;
+  return (eight | ((cleared - kOnes) & ~cleared)) & kHighBits;
 }
 
-// readWordInPlace for a file in code page 1252 read into the program's UTF-8:
-// the word goes converted to out, which then stands after its ending 0. out
-// has room for every byte of the word, two more for each byte from 0x80, and
-// the 0. The file's bytes, which end before end, count for the limit.
-bool readWordIntoUtf8(char*& position, const char* end, char*& out, const char** word, unsigned* length) {
+// Converts one word of a code page 1252 file, which ends in 0x03 and holds no
+// 0x02, into UTF-8 at out, and its ending 0; in then stands on the 0x03, out
+// after the 0. Eight bytes go at a time as far as they are plain ASCII, so
+// both in and out must have eight bytes to spare. A 0 inside ends the word
+// (*firstZero) as it does for every text.
+void convertWord(const char*& in, char*& out, char** firstZero) {
   const std::array<Utf8Bytes, 128>& utf8 = highBytesInUtf8();
-  const char* start = position;
-  char* converted = out;
-  char* firstZero = nullptr;
+  *firstZero = nullptr;
   for (;;) {
-    if (end - position >= 8) {
-      uint64_t eight;
-      std::memcpy(&eight, position, 8);
-      if (eightPlainAscii(eight)) {
-        std::memcpy(out, &eight, 8);
-        out += 8;
-        position += 8;
-        continue;
-      }
+    uint64_t eight;
+    std::memcpy(&eight, in, 8);
+    std::memcpy(out, &eight, 8);
+    uint64_t special = notPlainAscii(eight);
+    if (special == 0) {
+      in += 8;
+      out += 8;
+      continue;
     }
-    unsigned char byte = static_cast<unsigned char>(*position);
-    if (byte < 0x80 && byte > kTextEnd) {
-      *out++ = static_cast<char>(byte);
-    } else if (byte >= 0x80) {
+    unsigned plain = static_cast<unsigned>(__builtin_ctzll(special)) / 8;
+    in += plain;
+    out += plain;
+    unsigned char byte = static_cast<unsigned char>(*in);
+    if (byte == kTextEnd) break;
+    if (byte >= 0x80) {
       // All three bytes are copied; a shorter sequence leaves the rest to
       // what follows it.
       const Utf8Bytes& sequence = utf8[byte - 0x80];
-      out[0] = sequence.bytes[0];
-      out[1] = sequence.bytes[1];
-      out[2] = sequence.bytes[2];
+      std::memcpy(out, sequence.bytes, 3);
       out += sequence.size;
-    } else if (byte == kTextEnd) {
-      break;
-    } else if (byte == kEndMarker) {
-      return false;
     } else {
-      if (byte == 0 && !firstZero) firstZero = out;
+      if (byte == 0 && !*firstZero) *firstZero = out;
       *out++ = static_cast<char>(byte);
     }
-    ++position;
+    ++in;
   }
-  if (static_cast<unsigned>(position - start) > kLongestWordFileText) return false;
-  ++position;
   *out++ = 0;
-  *word = converted;
-  *length = static_cast<unsigned>((firstZero ? firstZero : out - 1) - converted);
-  return true;
 }
 
-size_t highBytes(const char* position, const char* end) {
-  size_t high = 0;
-  for (; end - position >= 8; position += 8) {
-    uint64_t eight;
-    std::memcpy(&eight, position, 8);
-    // Each byte's high bit as 1 there, summed into the top byte.
-    high += static_cast<size_t>((((eight & kHighBits) >> 7) * kOnes) >> 56);
+// Blocks of converted words that the list keeps, taken one after another.
+class ConvertedWords {
+ public:
+  explicit ConvertedWords(CPairList& pairs) : pairs_(pairs) {}
+
+  // Room for size bytes, in the current block or a new one; null when memory
+  // cannot be had.
+  char* room(size_t size) {
+    if (size > left()) {
+      size_t blockSize = size > kBlockSize ? size : kBlockSize;
+      std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
+      if (!block) return nullptr;
+      free_ = block.get();
+      end_ = free_ + blockSize;
+      if (!pairs_.adoptBlock(std::move(block))) return nullptr;
+    }
+    return free_;
   }
-  for (; position < end; ++position) high += static_cast<unsigned char>(*position) >= 0x80;
-  return high;
-}
+  void used(char* end) { free_ = end; }
 
-// readPairs for a file in code page 1252 read into the program's UTF-8, whose
-// bytes up to end hold high bytes from 0x80: the words go converted into one
-// block that the list keeps.
-FileResult readPairsIntoUtf8(char*& position, const char* end, size_t high, CPairList& pairs) {
-  std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(end - position) + 2 * high + 1]);
-  if (!block) return FileResult::NoMemory;
-  char* out = block.get();
-  if (!pairs.adoptBlock(std::move(block))) return FileResult::NoMemory;
-  const char *first, *second;
-  unsigned firstLength, secondLength;
-  while (*position != kEndMarker) {
-    if (!readWordIntoUtf8(position, end, out, &first, &firstLength) ||
-        !readWordIntoUtf8(position, end, out, &second, &secondLength))
+ private:
+  static const size_t kBlockSize = 1024 * 1024;
+  size_t left() const { return static_cast<size_t>(end_ - free_); }
+
+  CPairList& pairs_;
+  char* free_ = nullptr;
+  char* end_ = nullptr;
+};
+
+// The records of one run, whole and in order, converted into the list.
+FileResult convertRecords(const char* in, size_t size, ConvertedWords& words, CPairList& pairs) {
+  // Each byte takes three at most in UTF-8, and the words their ending 0s.
+  char* out = words.room(3 * size + 8);
+  if (!out) return FileResult::NoMemory;
+  for (const char* end = in + size; in < end; in += 2) {
+    const char* firstStart = in;
+    char *first = out, *firstZero;
+    convertWord(in, out, &firstZero);
+    const char* secondStart = ++in;
+    char *second = out, *secondZero;
+    convertWord(in, out, &secondZero);
+    if (static_cast<unsigned>(secondStart - 1 - firstStart) > kLongestWordFileText ||
+        static_cast<unsigned>(in - secondStart) > kLongestWordFileText)
       return FileResult::Invalid;
-    if (position[0] == kEndMarker || position[1] == kEndMarker) return FileResult::Invalid;
-    if (pairs.appendInPlace(first, firstLength, second, secondLength, position[0] != 0 ? 1 : 0) < 0)
+    unsigned firstLength = static_cast<unsigned>((firstZero ? firstZero : second - 1) - first);
+    unsigned secondLength = static_cast<unsigned>((secondZero ? secondZero : out - 1) - second);
+    ++in;
+    if (pairs.appendInPlace(first, firstLength, second, secondLength, *in != 0 ? 1 : 0) < 0)
       return FileResult::NoMemory;
-    position += 2;
   }
+  words.used(out);
   return FileResult::Ok;
+}
+
+FileResult readerFailure(PairRecordReader::State state) {
+  return state == PairRecordReader::State::NoMemory ? FileResult::NoMemory : FileResult::Invalid;
 }
 
 // A pair whose words converter changes gets converted copies; the other
@@ -239,8 +254,40 @@ FileResult readHistories(const char* block, size_t size, CPairList& pairs) {
   return memory ? FileResult::Ok : FileResult::NoMemory;
 }
 
+// A word file in code page 1252 where the program's texts are UTF-8: read
+// through the record reader's buffer and converted into blocks the list keeps,
+// so that the file's own bytes need no memory in proportion to them.
+FileResult readWordFileIntoUtf8(WordList& list, CDiskFile& file) {
+  PairRecordReader reader(&file);
+  CText* const header[] = {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information};
+  if (!reader.passHeader(header)) return readerFailure(reader.state());
+  TextConverter converter(TextEncoding::kCp1252, TextEncoding::kUtf8);
+  for (CText* text : header) converter.convert(text);
+  list.charactersLost = false;
+  list.pairs.clear();
+  ConvertedWords words(list.pairs);
+  const char* records;
+  size_t size;
+  while (reader.nextRecords(&records, &size)) {
+    FileResult result = convertRecords(records, size, words, list.pairs);
+    if (result != FileResult::Ok) return result;
+  }
+  if (reader.state() == PairRecordReader::State::EndMarker) {
+    std::unique_ptr<char[]> rest;
+    if (!reader.readRest(&rest, &size)) return readerFailure(reader.state());
+    FileResult result = readHistories(rest.get(), size, list.pairs);
+    if (result != FileResult::Ok) return result;
+  } else if (reader.state() != PairRecordReader::State::Unended) {
+    return readerFailure(reader.state());
+  }
+  list.format = kFormatWordFile;
+  return FileResult::Ok;
+}
+
 // The texts of a word file in encoding into the program's texts.
 FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) {
+  if (encoding == TextEncoding::kCp1252 && programEncoding() == TextEncoding::kUtf8)
+    return readWordFileIntoUtf8(list, file);
   FileContents contents;
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
@@ -256,14 +303,8 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   position += header - position;
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
-  // Plain ASCII is the same in UTF-8.
-  size_t high = encoding == TextEncoding::kCp1252 && converter.converts() ? highBytes(position, end) : 0;
-  if (high > 0) {
-    result = readPairsIntoUtf8(position, end, high, list.pairs);
-  } else {
-    if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
-    result = readPairs(position, encoding, list.pairs, converter);
-  }
+  if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
+  result = readPairs(position, encoding, list.pairs, converter);
   list.charactersLost = converter.lost();
   // A file cut short ends in the end marker put after its last byte.
   if (result == FileResult::Ok && position < end)
@@ -343,11 +384,19 @@ class RecordWriter {
       bytesOfText(text.c_str(), text.length());
       return;
     }
-    // Never empty, so that even an empty text is written from real memory.
-    if (converted_.size() <= text.length()) converted_.resize(text.length() + 1);
+    if (text.length() > kLongestInRoom) {
+      fits_ = fits_ && convertThroughCopy(text.c_str(), text.length());
+      return;
+    }
+    // Converted straight into the writer's buffer, where the converter may
+    // write eight bytes beyond the text and its end.
+    char* out = writer_.room(static_cast<unsigned>(text.length()) + 9);
     size_t length;
-    fits_ = fits_ && putCp1252(text.c_str(), text.length(), converted_.data(), &length);
-    if (fits_) bytesOfText(converted_.data(), length);
+    fits_ = fits_ && putCp1252(text.c_str(), text.length(), out, &length);
+    if (!fits_) return;
+    if (holdsMarker(out, length)) storable_ = false;
+    out[length] = kTextEnd;
+    writer_.used(static_cast<unsigned>(length) + 1);
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
@@ -363,9 +412,20 @@ class RecordWriter {
     writer_.write(kTextEnd);
   }
 
+  // Texts longer than half the writer's buffer, words of many thousand
+  // characters, go through a copy of their own.
+  static const size_t kLongestInRoom = CBufferedWriter::kSize / 2;
+
+  bool convertThroughCopy(const char* text, size_t size) {
+    std::vector<char> converted(size + 8);
+    size_t length;
+    if (!putCp1252(text, size, converted.data(), &length)) return false;
+    bytesOfText(converted.data(), length);
+    return true;
+  }
+
   CBufferedWriter writer_;
   bool toCp1252_;
-  std::vector<char> converted_;
   bool storable_ = true;
   bool fits_ = true;
 };

@@ -2,6 +2,7 @@
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/WordFile.h"
 
+#include "tests/unit/EncodingScope.h"
 #include "tests/unit/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -157,9 +158,12 @@ TEST_F(HistoryFileTest, AWordFileKeepsItsHistoriesAndStillOpensInAReaderThatDoes
   FileInfo info;
   ASSERT_EQ(readSummary(path.c_str(), &info), FileResult::Ok);
   EXPECT_EQ(info.wordCount, 3);
-  WordList back;
-  ASSERT_TRUE(read(path, &back));
-  EXPECT_EQ(histories(back), "3/1/19000/2 - 0/7/19001/1 ");
+  for (TextEncoding encoding : {TextEncoding::kCp1252, TextEncoding::kUtf8}) {
+    EncodingScope scope(encoding);
+    WordList back;
+    ASSERT_TRUE(read(path, &back));
+    EXPECT_EQ(histories(back), "3/1/19000/2 - 0/7/19001/1 ");
+  }
 
   // A damaged block costs the histories, never the pairs.
   bytes.back() ^= 1;

@@ -1,5 +1,6 @@
 #include "wordlist/WordFile.h"
 
+#include "tests/unit/EncodingScope.h"
 #include "tests/unit/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -77,16 +78,23 @@ TEST_F(WordFileTest, AcceptsOrRefusesDamagedFiles) {
       {"short with a control byte", "a\tb\x01", FileResult::Invalid, 0},
       {"32000-byte word", header() + pair(std::string(32000, 'a'), "b", 1) + "\x02", FileResult::Ok, 1},
       {"32001-byte word", header() + pair(std::string(32001, 'a'), "b", 1) + "\x02", FileResult::Invalid, 0},
+      {"32000 accented bytes", header() + pair(std::string(32000, '\xE4'), "b", 1) + "\x02", FileResult::Ok, 1},
+      {"32001 accented bytes", header() + pair(std::string(32001, '\xE4'), "b", 1) + "\x02", FileResult::Invalid, 0},
       {"damaged first bytes", "\xFE\xFD" + header().substr(2) + pair("a", "b", 0) + "\x02",
        FileResult::UnknownFormat, 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    WordList fresh;
-    list_.take(fresh);
-    EXPECT_EQ(openBytes(c.bytes), c.result);
-    if (c.result == FileResult::Ok) {
-      EXPECT_EQ(list_.pairs.count(), c.pairs);
+  // Where the program's texts are UTF-8, code page 1252 files take another
+  // reader, which must judge every file alike.
+  for (TextEncoding encoding : {TextEncoding::kCp1252, TextEncoding::kUtf8}) {
+    EncodingScope scope(encoding);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      WordList fresh;
+      list_.take(fresh);
+      EXPECT_EQ(openBytes(c.bytes), c.result);
+      if (c.result == FileResult::Ok) {
+        EXPECT_EQ(list_.pairs.count(), c.pairs);
+      }
     }
   }
 }
@@ -104,6 +112,26 @@ TEST_F(WordFileTest, ANulEndsATextButNotTheRecord) {
   ASSERT_EQ(openBytes(header() + pair(std::string("ab\0cd", 5), "x", 1) + "\x02"), FileResult::Ok);
   EXPECT_EQ(list_.pairs.pairAt(0)->firstWord, "ab");
   EXPECT_EQ(list_.pairs.pairAt(0)->secondWord, "x");
+  EncodingScope utf8(TextEncoding::kUtf8);
+  ASSERT_EQ(openBytes(header("Fran\xE7" "ais") + pair(std::string("\xE4\0cd", 4), "x\x80y", 1) +
+                      pair("longer than eight \xE4", "", 0) + "\x02"),
+            FileResult::Ok);
+  EXPECT_EQ(list_.firstLanguage, u8"Français");
+  EXPECT_EQ(list_.pairs.pairAt(0)->firstWord, u8"ä");
+  EXPECT_EQ(list_.pairs.pairAt(0)->secondWord, u8"x€y");
+  EXPECT_EQ(list_.pairs.pairAt(1)->firstWord, u8"longer than eight ä");
+  EXPECT_TRUE(list_.pairs.pairAt(1)->secondWord.empty());
+  EXPECT_EQ(list_.pairs.markOf(1), 0);
+
+  // Saved back in code page 1252, also a word longer than the writer's buffer.
+  std::string longWord;
+  for (int i = 0; i < 40000; ++i) longWord += u8"ä";
+  list_.pairs.append(longWord.c_str(), "x", 0);
+  ASSERT_EQ(save(list_), FileResult::Ok);
+  std::string saved = TempFolder::read(path_);
+  EXPECT_EQ(saved.substr(0, 8), kFixed);
+  EXPECT_NE(saved.find("x\x80y\x03"), std::string::npos);
+  EXPECT_NE(saved.find('\x03' + std::string(40000, '\xE4') + '\x03'), std::string::npos);
 }
 
 TEST_F(WordFileTest, WritesTheLayoutByteForByte) {
