@@ -3,6 +3,7 @@
 #include "framework/BufferedWriter.h"
 #include "framework/FileSystem.h"
 #include "framework/ReplacingFile.h"
+#include "resources/QuizResourceIds.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/PairRecordReader.h"
 #include "wordlist/TextConverter.h"
@@ -56,7 +57,7 @@ void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, Tex
   while (source.reader.next(&record)) {
     writeText(writer, exchanged ? record.second : record.first, exchanged ? record.mark : record.second, converter);
     writeText(writer, exchanged ? record.first : record.second, exchanged ? record.second : record.mark, converter);
-    writer.write(record.mark, 2);
+    writer.write(record.mark, kPairRecordTail);
   }
 }
 
@@ -70,7 +71,7 @@ bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextE
     while (source.reader.next(&record)) {
       writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
       writer.write(record.first, static_cast<unsigned>(record.second - record.first));
-      writer.write(record.mark, 2);
+      writer.write(record.mark, kPairRecordTail);
     }
   } else {
     const char* records;
@@ -136,15 +137,15 @@ CombineResult openSources(const char* firstPath, const char* secondPath, Source*
 
 UINT combineResultMessageId(CombineResult result) {
   switch (result) {
-    case CombineResult::CannotOpenFirst: return 21015;
-    case CombineResult::CannotOpenSecond: return 21016;
-    case CombineResult::NoMemory: return 21005;
-    case CombineResult::CannotReadFirst: return 21017;
-    case CombineResult::CannotReadSecond: return 21018;
-    case CombineResult::FirstUnknown: return 21019;
-    case CombineResult::SecondUnknown: return 21020;
-    case CombineResult::CannotCreate: return 21021;
-    default: return 21022;
+    case CombineResult::CannotOpenFirst: return QuizString::kCombineOpenFirst;
+    case CombineResult::CannotOpenSecond: return QuizString::kCombineOpenSecond;
+    case CombineResult::NoMemory: return QuizString::kNoMemory;
+    case CombineResult::CannotReadFirst: return QuizString::kCombineReadFirst;
+    case CombineResult::CannotReadSecond: return QuizString::kCombineReadSecond;
+    case CombineResult::FirstUnknown: return QuizString::kCombineFirstUnknown;
+    case CombineResult::SecondUnknown: return QuizString::kCombineSecondUnknown;
+    case CombineResult::CannotCreate: return QuizString::kCombineCreateDestination;
+    default: return QuizString::kCombineWrite;
   }
 }
 

@@ -77,11 +77,12 @@ bool PairRecordReader::take(Record* record) {
   const char* bytes = buffer_.get();
   const char* firstEnd = textEnd(begin_);
   const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
-  if (!secondEnd || static_cast<size_t>(secondEnd + 3 - bytes) > firstMarker_) return false;
+  const char* end = secondEnd ? secondEnd + 1 + kPairRecordTail : nullptr;
+  if (!end || static_cast<size_t>(end - bytes) > firstMarker_) return false;
   record->first = bytes + begin_;
   record->second = firstEnd + 1;
   record->mark = secondEnd + 1;
-  begin_ = static_cast<size_t>(secondEnd + 3 - bytes);
+  begin_ = static_cast<size_t>(end - bytes);
   ++recordCount_;
   return true;
 }

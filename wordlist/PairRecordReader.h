@@ -8,6 +8,7 @@
 #include "framework/DiskFile.h"
 #include "framework/Text.h"
 #include "wordlist/TextEncoding.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,7 +31,7 @@ class PairRecordReader {
     const char* first;
     const char* second;
     const char* mark;
-    size_t size() const { return static_cast<size_t>(mark + 2 - first); }
+    size_t size() const { return static_cast<size_t>(mark + kPairRecordTail - first); }
   };
 
   explicit PairRecordReader(CDiskFile* file);

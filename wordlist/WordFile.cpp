@@ -1,7 +1,8 @@
 #include "wordlist/WordFile.h"
 
-#include "framework/ReplacingFile.h"
 #include "framework/BufferedWriter.h"
+#include "framework/ReplacingFile.h"
+#include "resources/QuizResourceIds.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/PairRecordReader.h"
@@ -41,10 +42,15 @@ bool readField(const char*& position, unsigned limit, CText* text) {
   return true;
 }
 
-bool readHeader(const char*& position, unsigned limit, CText* first, CText* second, CText* author,
-                CText* information) {
-  return readField(position, limit, first) && readField(position, limit, second) &&
-         readField(position, limit, author) && readField(position, limit, information);
+// The header's four texts of a word file read whole into contents, after
+// its fixed bytes; position then stands after them. An end marker is put
+// after the file's last byte, so that a file cut short ends there.
+bool readHeader(FileContents& contents, unsigned limit, CText* const (&texts)[4], const char** position) {
+  contents.bytes[contents.size] = kEndMarker;
+  *position = contents.bytes.get() + kFixedSize;
+  for (CText* text : texts)
+    if (!readField(*position, limit, text)) return false;
+  return true;
 }
 
 // Reads one word up to its 0x03 in place: the 0x03 becomes the word's ending
@@ -172,7 +178,7 @@ FileResult convertRecords(const char* in, size_t size, ConvertedWords& words, CP
   // Each byte takes three at most in UTF-8, and the words their ending 0s.
   char* out = words.room(3 * size + 8);
   if (!out) return FileResult::NoMemory;
-  for (const char* end = in + size; in < end; in += 2) {
+  for (const char* end = in + size; in < end; in += kPairRecordTail) {
     const char* firstStart = in;
     char *first = out, *firstZero;
     convertWord(in, out, &firstZero);
@@ -220,7 +226,7 @@ FileResult readPairs(char*& position, TextEncoding encoding, CPairList& pairs, T
     int id = converter.converts() ? appendPair(pairs, first, firstLength, second, secondLength, mark, converter)
                                   : pairs.appendInPlace(first, firstLength, second, secondLength, mark);
     if (id < 0) return FileResult::NoMemory;
-    position += 2;
+    position += kPairRecordTail;
   }
   return FileResult::Ok;
 }
@@ -291,16 +297,13 @@ FileResult readWordFile(WordList& list, CDiskFile& file, TextEncoding encoding) 
   FileContents contents;
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
-  contents.bytes[contents.size] = kEndMarker;
-  char* position = contents.bytes.get() + kFixedSize;
-  const char* header = position;
-  if (!readHeader(header, longestWordFileText(encoding), &list.firstLanguage, &list.secondLanguage, &list.author,
-                  &list.information))
-    return FileResult::Invalid;
+  CText* const header[] = {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information};
+  const char* afterHeader;
+  if (!readHeader(contents, longestWordFileText(encoding), header, &afterHeader)) return FileResult::Invalid;
   TextConverter converter(encoding, programEncoding());
-  for (CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
-    converter.convert(text);
-  position += header - position;
+  for (CText* text : header) converter.convert(text);
+  // The words are read in place, where the 0x03 after each becomes its 0.
+  char* position = contents.bytes.get() + (afterHeader - contents.bytes.get());
   list.pairs.clear();
   const char* end = contents.bytes.get() + contents.size;
   if (!list.pairs.adoptBlock(std::move(contents.bytes))) return FileResult::NoMemory;
@@ -329,7 +332,7 @@ bool isShortText(const char* bytes, DWORD size) {
 FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question) {
   CDiskFile file;
   if (!file.open(list.fileName.c_str(), kReadFlags, nullptr)) return FileResult::CannotOpen;
-  char first[8];
+  char first[kFixedSize];
   DWORD size = file.length();
   if (size < sizeof first) {
     if (size > 0 && file.read(first, size, nullptr) != size) return FileResult::Invalid;
@@ -474,8 +477,10 @@ const char* sameRecords(const char* position, const char* end, const CPairList& 
         return nullptr;
       position += length + 1;
     }
-    if (end - position < 2 || position[0] == kEndMarker || position[1] == kEndMarker) return nullptr;
-    position += 2;
+    if (end - position < static_cast<ptrdiff_t>(kPairRecordTail) || position[0] == kEndMarker ||
+        position[1] == kEndMarker)
+      return nullptr;
+    position += kPairRecordTail;
   }
   return position < end && *position == kEndMarker ? position : nullptr;
 }
@@ -521,12 +526,12 @@ const char* fileResultName(FileResult result) {
 
 UINT fileResultMessageId(FileResult result) {
   switch (result) {
-    case FileResult::CannotOpen: return 21002;
-    case FileResult::UnknownFormat: return 21004;
-    case FileResult::NoMemory: return 21005;
-    case FileResult::CannotCreate: return 21006;
-    case FileResult::CannotWrite: return 21007;
-    default: return 21003;
+    case FileResult::CannotOpen: return QuizString::kOpenNotFound;
+    case FileResult::UnknownFormat: return QuizString::kOpenUnknownFormat;
+    case FileResult::NoMemory: return QuizString::kNoMemory;
+    case FileResult::CannotCreate: return QuizString::kCannotCreate;
+    case FileResult::CannotWrite: return QuizString::kCannotWrite;
+    default: return QuizString::kOpenInvalid;
   }
 }
 
@@ -573,12 +578,11 @@ FileResult storeHistory(const WordList& list) {
   file.close();
   const char* bytes = contents.bytes.get();
   const char* end = bytes + contents.size;
-  contents.bytes[contents.size] = kEndMarker;
-  const char* position = bytes + kFixedSize;
   CText first, second, author, information;
   TextEncoding encoding;
+  const char* position;
   if (contents.size < kFixedSize || !isWordFileStart(bytes, &encoding) ||
-      !readHeader(position, longestWordFileText(encoding), &first, &second, &author, &information))
+      !readHeader(contents, longestWordFileText(encoding), {&first, &second, &author, &information}, &position))
     return FileResult::Invalid;
   const char* endMarker = sameRecords(position, end, list.pairs, encoding);
   if (!endMarker) return FileResult::Invalid;
@@ -596,7 +600,7 @@ FileResult storeHistory(const WordList& list) {
 FileResult readSummary(const char* path, FileInfo* info) {
   CDiskFile file;
   if (!file.open(path, kReadFlags, nullptr)) return FileResult::CannotOpen;
-  if (file.length() <= 7) return FileResult::Invalid;
+  if (file.length() < kFixedSize) return FileResult::Invalid;
   FileContents contents;
   FileResult result = contents.read(file);
   if (result != FileResult::Ok) return result;
@@ -604,10 +608,9 @@ FileResult readSummary(const char* path, FileInfo* info) {
   if (std::memcmp(bytes, kQzlTag, 4) == 0) return FileResult::OldFormat;
   TextEncoding encoding;
   if (!isWordFileStart(bytes, &encoding)) return FileResult::UnknownFormat;
-  contents.bytes[contents.size] = kEndMarker;
-  const char* position = bytes + kFixedSize;
-  if (!readHeader(position, kMaxSummaryText, &info->firstLanguage, &info->secondLanguage, &info->author,
-                  &info->information))
+  const char* position;
+  if (!readHeader(contents, kMaxSummaryText, {&info->firstLanguage, &info->secondLanguage, &info->author, &info->information},
+                  &position))
     return FileResult::Invalid;
   TextConverter converter(encoding, programEncoding());
   for (CText* text : {&info->firstLanguage, &info->secondLanguage, &info->author, &info->information})
@@ -621,7 +624,7 @@ FileResult readSummary(const char* path, FileInfo* info) {
 
 bool isWordFile(const char* path) {
   CDiskFile file;
-  char first[8];
+  char first[kFixedSize];
   TextEncoding encoding;
   return file.open(path, kReadFlags, nullptr) && file.read(first, sizeof first, nullptr) == sizeof first &&
          isWordFileStart(first, &encoding);

@@ -5,6 +5,7 @@
 // 32000 characters either way.
 #include "wordlist/TextEncoding.h"
 
+#include <cstddef>
 #include <cstring>
 
 // Texts in code page 1252, as every word file always had.
@@ -16,6 +17,11 @@ const char kWordFileFixedBytes[8] = {'\xFE', '\xFE', '9', '7', 'W', 'D', 'L', '\
 const char kUtf8WordFileFixedBytes[8] = {'\xFE', '\xFE', '9', '7', 'W', 'D', 'U', '\x00'};
 const char kWordFileTextEnd = 0x03;
 const char kWordFileEndMarker = 0x02;
+// A pair record: the first word and its 0x03, the second word and its 0x03,
+// then the mark byte (any but 0 marks the pair) and one byte more, which is
+// written as 0x03 and read as anything but the end marker: the record's tail
+// of two bytes from the mark on.
+const size_t kPairRecordTail = 2;
 const unsigned kLongestWordFileText = 32000;
 // The same 32000 characters in UTF-8, each of up to four bytes: any text of a
 // word file in code page 1252 still fits once converted.

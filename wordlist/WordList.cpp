@@ -1,6 +1,6 @@
 #include "wordlist/WordList.h"
 
-#include "wordlist/StringIds.h"
+#include "resources/QuizResourceIds.h"
 
 void WordList::reset(bool forgetFile) {
   pairs.clear();
@@ -9,7 +9,7 @@ void WordList::reset(bool forgetFile) {
   firstLanguage.clear();
   secondLanguage.clear();
   author.clear();
-  information.load(kStringMade);
+  information.load(QuizString::kMade);
   char date[81];
   if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date) > 0)
     information.append(date);
