@@ -140,15 +140,17 @@ HistoryBlockWriter::HistoryBlockWriter(uint32_t pairCount, uint32_t recordCount,
   put(header, sizeof header);
 }
 
-// A record's numbers go to the buffer together.
+// A record's numbers are encoded straight into the buffer.
 void HistoryBlockWriter::add(uint32_t index, const PairHistory& history) {
-  unsigned char bytes[4 * kLongestNumber];
+  if (!writing_) return;
+  if (used_ + 4 * kLongestNumber > sizeof buffer_) flush();
+  unsigned char* bytes = reinterpret_cast<unsigned char*>(buffer_ + used_);
   size_t size = encodeNumber(index - nextIndex_, bytes);
   size += encodeNumber(history.rightCount, bytes + size);
   size += encodeNumber(history.wrongCount, bytes + size);
   size += encodeNumber(static_cast<uint32_t>(latestDay_ - history.lastAskedDay) << kBoxBits | history.box,
                        bytes + size);
-  put(bytes, size);
+  used_ += size;
   nextIndex_ = index + 1;
 }
 
