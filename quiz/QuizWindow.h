@@ -82,6 +82,10 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   bool closeWindow();
   void finishClosing();
 
+  // Lets go of the current list before another replaces it or the program
+  // ends: closes the word list window, asks whether to save a changed list
+  // and keeps the pairs' histories. False when the user cancelled.
+  bool letGoOfList();
   // Asks whether to save a changed list; false when the user cancelled.
   bool savePrompt();
   // Lets the user pick a file; false when nothing was chosen.
@@ -95,12 +99,11 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void restoreLeftOver();
   bool offerRestore(const SYSTEMTIME& created);
 
-  // Puts display into the controls (only when ok), emptying the answer box
-  // unless told not to; Ask Previous and Count as Right follow the drill.
-  void show(bool ok, const DrillDisplay& display, bool emptyAnswer = true);
-  void restartDrill();
-  void nextQuestion();
-  void reshuffle();
+  // Takes a step of the drill (restart, nextQuestion, reshuffle, refresh)
+  // and puts its display into the controls when the step succeeded,
+  // emptying the answer box unless told not to; Ask Previous and Count as
+  // Right follow the drill.
+  void show(bool (Drill::*step)(DrillDisplay*), bool emptyAnswer = true);
   void refreshTitle();
   void refreshDirectionCaptions();
   void applyUserFont();
