@@ -53,7 +53,7 @@ bool Drill::shuffle() {
 // reaches every slot of an order this short.
 void Drill::placeNarrow() {
   for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
-    if (pair->mark != 1) continue;
+    if (!pair->drilled()) continue;
     int slot;
     do slot = random_.draw() % state_.count;
     while (state_.order[slot] != -1);
@@ -66,7 +66,7 @@ void Drill::placeNarrow() {
 void Drill::placeWide() {
   int filled = 0;
   for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next)
-    if (pair->mark == 1) state_.order[filled++] = pair->id;
+    if (pair->drilled()) state_.order[filled++] = pair->id;
   for (int i = state_.count - 1; i > 0; --i) {
     int j = static_cast<int>(random_.drawWide() % static_cast<DWORD>(i + 1));
     int id = state_.order[i];
@@ -195,18 +195,14 @@ AnswerResult Drill::judge(const Words& current, const CText& typed) {
 AnswerResult Drill::judgeLeniently(const Words& current, const CText& typed) {
   const Leniency& leniency = settings_.leniency;
   if (acceptsAnswer(typed.c_str(), current.answer.c_str(), leniency)) return Right;
-  std::string questionLow = lowered(current.question);
-  bool askSecond = settings_.askSecond();
-  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
-    const PairWord& question = askSecond ? pair->secondWord : pair->firstWord;
-    if (pair->mark == 0 || !foldsTo(question.c_str(), question.length(), questionLow)) continue;
-    if (acceptsAnswer(typed.c_str(), (askSecond ? pair->firstWord : pair->secondWord).c_str(), leniency)) {
-      state_.otherPairId = pair->id;
-      state_.otherPair = pair;
-      return RightByOtherPair;
-    }
-  }
-  return Wrong;
+  const bool askSecond = settings_.askSecond();
+  WordPair* other = list_.pairs.findMarked(askSecond, lowered(current.question), [&](const WordPair& pair) {
+    return acceptsAnswer(typed.c_str(), (askSecond ? pair.firstWord : pair.secondWord).c_str(), leniency);
+  });
+  if (!other) return Wrong;
+  state_.otherPairId = other->id;
+  state_.otherPair = other;
+  return RightByOtherPair;
 }
 
 void Drill::play(const CText& fileName) {
