@@ -3,6 +3,7 @@
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
 #include "framework/DisplayScale.h"
+#include "framework/WaitCursor.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"
@@ -25,20 +26,6 @@ const UINT_PTR kListSubclass = 1;
 
 // The toolbar options and the menu items that show them, bit by bit.
 const UINT kToolbarOptionItems[] = {IDM_TOOLBAR_FLAT, IDM_TOOLBAR_LABELS, IDM_TOOLBAR_TIPS, IDM_TOOLBAR_LARGE};
-
-// The commands whose dialogs the program does not have yet.
-
-// The hourglass while a command works on many rows.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
 
 // The system's case-insensitive, locale-aware order as byte-comparable keys,
 // made once per row instead of comparing texts at every step of the sort.
@@ -376,7 +363,7 @@ LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
 }
 
 void WordListWindow::sortBy(WordRows::Column column) {
-  WaitCursor wait;
+  CWaitCursor wait;
   keepSelectionAcross([&] { rows_.sort(column, descending_, systemSortKey); });
   repaintRows();
 }
@@ -423,26 +410,26 @@ void WordListWindow::move(bool up) {
 }
 
 void WordListWindow::markAll(UINT command) {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (command == IDM_INVERT_MARKING) rows_.invertChecks();
   else rows_.checkAll(command == IDM_MARK_ALL);
   repaintRows();
 }
 
 void WordListWindow::markSelected() {
-  WaitCursor wait;
+  CWaitCursor wait;
   for (int row : selectedRows()) rows_.setChecked(row, true);
   repaintRows();
 }
 
 void WordListWindow::changeOrder() {
-  WaitCursor wait;
+  CWaitCursor wait;
   for (int row : selectedRows()) rows_.swapWords(row);
   repaintRows();
 }
 
 void WordListWindow::deleteSelected() {
-  WaitCursor wait;
+  CWaitCursor wait;
   std::vector<int> selected = selectedRows();
   if (selected.empty()) return;
   selectOnly({}, -1);
@@ -457,12 +444,12 @@ void WordListWindow::deleteSelected() {
 
 // A cut deletes the rows only when they reached the clipboard.
 void WordListWindow::copy(bool cut) {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (clipboard_.copy(hwnd, rows_, selectedRows()) && cut) deleteSelected();
 }
 
 void WordListWindow::paste() {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (clipboard_.paste(hwnd, rows_) == 0) return;
   showRowCount();
   SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
@@ -591,7 +578,7 @@ LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
     copyShown(item.iSubItem == 0 ? pair.firstWord : pair.secondWord, item.pszText, item.cchTextMax);
   if (item.mask & LVIF_STATE) {
-    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.mark ? kChecked : kUnchecked);
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.marked() ? kChecked : kUnchecked);
     item.stateMask |= LVIS_STATEIMAGEMASK;
   }
   return 0;

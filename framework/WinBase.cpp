@@ -1,6 +1,7 @@
 #include "framework/WinBase.h"
 
 #include "framework/WinApp.h"
+#include "framework/WinControl.h"
 
 #include <new>
 
@@ -185,12 +186,19 @@ void CWinBase::getItemText(int id, CText& text) const {
   text.releaseBuffer(GetDlgItemTextA(hwnd, id, buffer, kLimit));
 }
 
-int CWinBase::messageBox(UINT textId, UINT captionId, UINT style) const {
-  char text[1000] = "";
-  char caption[100] = "Error";
-  LoadStringA(resourceModule(), textId, text, sizeof text);
-  if (captionId != 0) LoadStringA(resourceModule(), captionId, caption, sizeof caption);
-  return MessageBoxA(hwnd, text, caption, style);
+int resourceMessageBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* argument) {
+  CText text, caption("Error");
+  text.formatResource(textId, argument);
+  if (captionId != 0) caption.load(captionId);
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+}
+
+int CWinBase::messageBox(UINT textId, UINT captionId, UINT style, const char* argument) const {
+  return resourceMessageBox(hwnd, textId, captionId, style, argument);
+}
+
+void CWinBase::placeControl(int id, int x, int y, int width, int height) const {
+  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
 }
 
 void CWinBase::centreOnScreen() const {

@@ -110,7 +110,7 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   placeTemplateAtScale();
   broadcast(instances_.hello(), reinterpret_cast<LPARAM>(hwnd));
   if (!SetTimer(hwnd, QuizTimer::kAutosave, kAutosavePeriod, nullptr))
-    message(QuizString::kCannotSetTimer, MB_OK | MB_ICONERROR);
+    reportError(QuizString::kCannotSetTimer);
   SetTimer(hwnd, QuizTimer::kRestore, kRestoreDelay, nullptr);
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND,
                    settings_.askSecond() ? IDC_QUIZ_SECOND_TO_FIRST : IDC_QUIZ_FIRST_TO_SECOND);
@@ -285,7 +285,11 @@ void QuizWindow::playSound(const char* fileName) {
   PlaySoundA(fileName, nullptr, SND_ASYNC | SND_FILENAME | SND_NOWAIT);
 }
 
-void QuizWindow::showError(UINT messageId) { message(messageId, MB_OK | MB_ICONERROR); }
+void QuizWindow::showError(UINT messageId) { reportError(messageId); }
+
+void QuizWindow::reportError(UINT messageId, const char* argument) {
+  messageBox(messageId, QuizString::kErrorCaption, MB_OK | MB_ICONERROR, argument);
+}
 
 void QuizWindow::check() {
   CWaitCursor wait;
@@ -371,7 +375,7 @@ bool QuizWindow::writeList() {
   FileResult result = save(document_);
   releaseSnapshot();
   if (result != FileResult::Ok) {
-    message(fileResultMessageId(result), MB_OK | MB_ICONERROR);
+    reportError(fileResultMessageId(result));
     return false;
   }
   settings_.autoSaveCounter = 0;
@@ -387,10 +391,7 @@ bool QuizWindow::writeList() {
 // as '?'; saving writes that for good, so the learner decides first.
 bool QuizWindow::mayLoseCharacters() {
   if (!document_.charactersLost) return true;
-  CText text, caption;
-  text.load(QuizString::kSaveLosesCharacters);
-  caption.load(QuizString::kSaveCaption);
-  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return messageBox(QuizString::kSaveLosesCharacters, QuizString::kSaveCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void QuizWindow::saveListAs() {
@@ -480,9 +481,7 @@ void QuizWindow::runTest() {
 
 void QuizWindow::combineFiles() {
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  CombineDialog dialog(settings_);
-  SetCursor(previous);
+  CombineDialog dialog = madeUnderWaitCursor<CombineDialog>(settings_);
   dialog.runModal(hwnd);
 }
 
@@ -498,9 +497,7 @@ void QuizWindow::openCharacter() {
 void QuizWindow::openProperties() {
   if (refusedDuringTest()) return;
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  PropertiesDialog dialog(document_, settings_);
-  SetCursor(previous);
+  PropertiesDialog dialog = madeUnderWaitCursor<PropertiesDialog>(document_, settings_);
   dialog.runModal(hwnd);
   refreshDirectionCaptions();
   setDefaultButton(IDC_QUIZ_CHECK);
@@ -510,9 +507,7 @@ void QuizWindow::openProperties() {
 void QuizWindow::addWords() {
   if (refusedDuringTest()) return;
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  AddWordsDialog dialog(settings_, document_);
-  SetCursor(previous);
+  AddWordsDialog dialog = madeUnderWaitCursor<AddWordsDialog>(settings_, document_);
   dialog.runModal(hwnd);
   show(&Drill::reshuffle);
 }
@@ -606,11 +601,8 @@ bool QuizWindow::letGoOfList() {
 
 bool QuizWindow::savePrompt() {
   if (!settings_.modified()) return true;
-  CText text, caption;
-  if (document_.fileName.empty()) text.load(QuizString::kSaveChangesUntitled);
-  else text.formatResource(QuizString::kSaveChangesNamed, document_.fileName.c_str());
-  caption.load(QuizString::kSaveCaption);
-  switch (MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+  const UINT question = document_.fileName.empty() ? QuizString::kSaveChangesUntitled : QuizString::kSaveChangesNamed;
+  switch (messageBox(question, QuizString::kSaveCaption, MB_YESNOCANCEL | MB_ICONQUESTION, document_.fileName.c_str())) {
     case IDYES: return saveList();
     case IDNO:
       autosave_.releaseRestored();
@@ -626,7 +618,7 @@ void QuizWindow::keepHistory() {
   if (!document_.historyChanged || document_.fileName.empty() || document_.format != kFormatWordFile) return;
   FileResult result = storeHistory(document_);
   if (result == FileResult::CannotCreate || result == FileResult::CannotWrite)
-    message(QuizString::kCannotStoreHistory, MB_OK | MB_ICONERROR, document_.fileName.c_str());
+    reportError(QuizString::kCannotStoreHistory, document_.fileName.c_str());
   document_.historyChanged = false;
 }
 
@@ -651,7 +643,7 @@ bool QuizWindow::load(const char* path, int type) {
     return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
   });
   if (result != FileResult::Ok) {
-    message(fileResultMessageId(result), MB_OK | MB_ICONERROR, path);
+    reportError(fileResultMessageId(result), path);
     return false;
   }
   refreshDirectionCaptions();
@@ -753,21 +745,10 @@ void QuizWindow::focusAnswer() { SetFocus(GetDlgItem(hwnd, IDC_QUIZ_ANSWER)); }
 
 bool QuizWindow::refusedDuringTest() {
   if (!settings_.testOpen) return false;
-  message(QuizString::kRefusedDuringTest, MB_OK | MB_ICONERROR);
+  reportError(QuizString::kRefusedDuringTest);
   return true;
-}
-
-int QuizWindow::message(UINT textId, UINT style, const char* argument) {
-  CText text, caption;
-  text.formatResource(textId, argument ? argument : "");
-  caption.load(QuizString::kErrorCaption);
-  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), style);
 }
 
 void QuizWindow::broadcast(WPARAM wParam, LPARAM lParam) {
   PostMessageA(HWND_BROADCAST, settings_.messageNumber, wParam, lParam);
-}
-
-void QuizWindow::placeControl(int id, int x, int y, int width, int height) {
-  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
 }

@@ -34,6 +34,8 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
  private:
   void playSound(const char* fileName) override;
   void showError(UINT messageId) override;
+  // An error message, its text formatted with argument.
+  void reportError(UINT messageId, const char* argument = "");
 
   // The word list window: while it is open the document's pairs are its
   // rows. Commands that replace the document or end the program close it
@@ -110,9 +112,7 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void setDefaultButton(UINT id);
   void focusAnswer();
   bool refusedDuringTest();
-  int message(UINT textId, UINT style, const char* argument = nullptr);
   void broadcast(WPARAM wParam, LPARAM lParam);
-  void placeControl(int id, int x, int y, int width, int height);
 
   QuizApp& app_;
   Settings& settings_;
