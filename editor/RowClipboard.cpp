@@ -138,7 +138,7 @@ bool appendWordFile(const char* path, WordRows& rows) {
   if (open(list, path, kFormatWordFile, [](const InvalidLine&) { return false; }) != FileResult::Ok) return false;
   int before = rows.count();
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next)
-    if (!rows.append(pair->firstWord.c_str(), pair->secondWord.c_str(), pair->mark != 0)) {
+    if (!rows.append(pair->firstWord.c_str(), pair->secondWord.c_str(), pair->marked())) {
       rows.truncate(before);
       return false;
     }

@@ -43,7 +43,7 @@ void WordEntryDialog::setUpEdits() {
   const int height = scale(lineHeightFor(settings_.Font, kTallestEdit));
   for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {
     if (font) SendDlgItemMessageA(hwnd, id, WM_SETFONT, font, TRUE);
-    CWinControl(GetDlgItem(hwnd, id)).place(kKeep, kKeep, scale(kEditWidth), height);
+    placeControl(id, kKeep, kKeep, scale(kEditWidth), height);
   }
 }
 

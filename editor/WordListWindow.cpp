@@ -3,6 +3,7 @@
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
 #include "framework/DisplayScale.h"
+#include "framework/WaitCursor.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"
@@ -25,20 +26,6 @@ const UINT_PTR kListSubclass = 1;
 
 // The toolbar options and the menu items that show them, bit by bit.
 const UINT kToolbarOptionItems[] = {IDM_TOOLBAR_FLAT, IDM_TOOLBAR_LABELS, IDM_TOOLBAR_TIPS, IDM_TOOLBAR_LARGE};
-
-// The commands whose dialogs the program does not have yet.
-
-// The hourglass while a command works on many rows.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
 
 // The system's case-insensitive, locale-aware order as byte-comparable keys,
 // made once per row instead of comparing texts at every step of the sort.
@@ -160,7 +147,7 @@ LRESULT WordListWindow::onInitDialog(HWND) {
   showRowCount();
   nextViewer_ = SetClipboardViewer(hwnd);
   updatePasteButton();
-  SetFocus(list_);
+  SetFocus(list_.hwnd);
   return FALSE;
 }
 
@@ -187,7 +174,7 @@ void WordListWindow::writeSettings() const {
   const CDisplayScale scale = CDisplayScale::of(hwnd);
   INT32 columns[2];
   for (int column = 0; column < 2; ++column)
-    columns[column] = scale.standard(static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0)));
+    columns[column] = scale.standard(list_.columnWidth(column));
   settings_.writeBytes(Settings::kWordListKey, Settings::kColumnWidths, columns, sizeof columns);
   RECT place;
   GetWindowRect(hwnd, &place);
@@ -204,27 +191,18 @@ void WordListWindow::writeSettings() const {
 
 // The rows' text and check boxes are asked for when the view paints them.
 void WordListWindow::prepareList(const int* widths) {
-  list_ = GetDlgItem(hwnd, IDC_WORDLIST_LIST);
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(settings_.fontHandle), FALSE);
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyles, kListStyles);
-  SendMessageA(list_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
-  SetWindowSubclass(list_, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
+  list_.attach(GetDlgItem(hwnd, IDC_WORDLIST_LIST));
+  list_.setFont(settings_.fontHandle, false);
+  list_.setExtendedStyle(kListStyles, kListStyles);
+  list_.setCallbackMask(LVIS_STATEIMAGEMASK);
+  SetWindowSubclass(list_.hwnd, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
   insertColumns(widths);
 }
 
 void WordListWindow::insertColumns(const int* widths) {
   const UINT titles[] = {QuizString::kFirstWordColumn, QuizString::kSecondWordColumn};
-  for (int column = 0; column < 2; ++column) {
-    CText title;
-    title.load(titles[column]);
-    LVCOLUMNA format = {};
-    format.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    format.fmt = LVCFMT_LEFT;
-    format.cx = widths[column];
-    format.pszText = const_cast<char*>(title.c_str());
-    format.iSubItem = column;
-    SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&format));
-  }
+  for (int column = 0; column < 2; ++column)
+    list_.insertColumn(column, CText::loaded(titles[column]).c_str(), widths[column]);
 }
 
 void WordListWindow::buildToolBar(DWORD flags) {
@@ -277,11 +255,11 @@ LRESULT WordListWindow::defaultProcedure(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void WordListWindow::layout() {
-  if (!list_ || !toolbar_.handle()) return;
+  if (!list_.hwnd || !toolbar_.handle()) return;
   RECT client;
   GetClientRect(hwnd, &client);
   int top = toolbar_.fitWidth();
-  MoveWindow(list_, 0, top, client.right, std::max(0, static_cast<int>(client.bottom) - top), TRUE);
+  list_.place(0, top, client.right, std::max(0, static_cast<int>(client.bottom) - top));
 }
 
 LRESULT WordListWindow::onSize(UINT type, int, int) {
@@ -311,7 +289,7 @@ LRESULT WordListWindow::onDestroy() {
     holdsRows_ = false;
     settings_.setModified(true);
   }
-  RemoveWindowSubclass(list_, listProcedure, kListSubclass);
+  RemoveWindowSubclass(list_.hwnd, listProcedure, kListSubclass);
   ChangeClipboardChain(hwnd, nextViewer_);
   return 0;
 }
@@ -376,7 +354,7 @@ LRESULT WordListWindow::onCommand(UINT id, UINT, HWND) {
 }
 
 void WordListWindow::sortBy(WordRows::Column column) {
-  WaitCursor wait;
+  CWaitCursor wait;
   keepSelectionAcross([&] { rows_.sort(column, descending_, systemSortKey); });
   repaintRows();
 }
@@ -385,7 +363,7 @@ void WordListWindow::sortBy(WordRows::Column column) {
 void WordListWindow::keepSelectionAcross(const std::function<void()>& reorder) {
   std::unordered_set<const WordPair*> selected;
   for (int row : selectedRows()) selected.insert(&rows_.at(row));
-  int focused = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  int focused = list_.focusedItem();
   const WordPair* focusedPair = focused >= 0 && focused < rows_.count() ? &rows_.at(focused) : nullptr;
   reorder();
   std::vector<int> again;
@@ -410,62 +388,54 @@ void WordListWindow::move(bool up) {
   int row = selected.front(), other = up ? row - 1 : row + 1;
   if (!(up ? rows_.moveUp(row) : rows_.moveDown(row))) return;
   const UINT mask = LVIS_SELECTED | LVIS_FOCUSED;
-  UINT rowState = static_cast<UINT>(SendMessageA(list_, LVM_GETITEMSTATE, row, mask));
-  UINT otherState = static_cast<UINT>(SendMessageA(list_, LVM_GETITEMSTATE, other, mask));
-  LVITEMA change = {};
-  change.stateMask = mask;
-  change.state = otherState;
-  SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
-  change.state = rowState;
-  SendMessageA(list_, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&change));
-  SendMessageA(list_, LVM_REDRAWITEMS, std::min(row, other), std::max(row, other));
-  SendMessageA(list_, LVM_ENSUREVISIBLE, other, FALSE);
+  UINT rowState = list_.getItemState(row, mask);
+  UINT otherState = list_.getItemState(other, mask);
+  list_.setItemState(row, otherState, mask);
+  list_.setItemState(other, rowState, mask);
+  list_.redrawItems(std::min(row, other), std::max(row, other));
+  list_.ensureVisible(other);
 }
 
 void WordListWindow::markAll(UINT command) {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (command == IDM_INVERT_MARKING) rows_.invertChecks();
   else rows_.checkAll(command == IDM_MARK_ALL);
   repaintRows();
 }
 
 void WordListWindow::markSelected() {
-  WaitCursor wait;
+  CWaitCursor wait;
   for (int row : selectedRows()) rows_.setChecked(row, true);
   repaintRows();
 }
 
 void WordListWindow::changeOrder() {
-  WaitCursor wait;
+  CWaitCursor wait;
   for (int row : selectedRows()) rows_.swapWords(row);
   repaintRows();
 }
 
 void WordListWindow::deleteSelected() {
-  WaitCursor wait;
+  CWaitCursor wait;
   std::vector<int> selected = selectedRows();
   if (selected.empty()) return;
   selectOnly({}, -1);
   rows_.remove(selected);
   showRowCount();
-  if (rows_.count() > 0) {
-    LVITEMA focus = {};
-    focus.stateMask = focus.state = LVIS_FOCUSED;
-    SendMessageA(list_, LVM_SETITEMSTATE, std::min(selected.front(), rows_.count() - 1), reinterpret_cast<LPARAM>(&focus));
-  }
+  if (rows_.count() > 0) list_.setItemState(std::min(selected.front(), rows_.count() - 1), LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
 // A cut deletes the rows only when they reached the clipboard.
 void WordListWindow::copy(bool cut) {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (clipboard_.copy(hwnd, rows_, selectedRows()) && cut) deleteSelected();
 }
 
 void WordListWindow::paste() {
-  WaitCursor wait;
+  CWaitCursor wait;
   if (clipboard_.paste(hwnd, rows_) == 0) return;
   showRowCount();
-  SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
+  list_.ensureVisible(rows_.count() - 1);
 }
 
 void WordListWindow::addWords() {
@@ -482,12 +452,12 @@ void WordListWindow::changeWords() {
 bool WordListWindow::appendCheckedRow(const char* firstWord, const char* secondWord) {
   if (!rows_.append(firstWord, secondWord, true)) return false;
   showRowCount();
-  SendMessageA(list_, LVM_ENSUREVISIBLE, rows_.count() - 1, FALSE);
+  list_.ensureVisible(rows_.count() - 1);
   return true;
 }
 
 int WordListWindow::nextSelectedRow(int row) const {
-  return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED));
+  return list_.nextSelectedItem(row);
 }
 
 void WordListWindow::rowWords(int row, CText* firstWord, CText* secondWord) const {
@@ -497,7 +467,7 @@ void WordListWindow::rowWords(int row, CText* firstWord, CText* secondWord) cons
 
 bool WordListWindow::changeRowWords(int row, const char* firstWord, const char* secondWord) {
   if (!rows_.setWords(row, firstWord, secondWord)) return false;
-  SendMessageA(list_, LVM_REDRAWITEMS, row, row);
+  list_.redrawItems(row, row);
   return true;
 }
 
@@ -520,14 +490,14 @@ LRESULT WordListWindow::onContextMenu(HWND, int x, int y) {
   POINT point = {x, y};
   if (x == -1 && y == -1) {
     // From the keyboard: at the first selected row, or at the list's corner.
-    RECT row = {LVIR_BOUNDS, 0, 0, 0};
+    RECT row;
     int first = firstSelectedRow();
-    if (first < 0 || !SendMessageA(list_, LVM_GETITEMRECT, first, reinterpret_cast<LPARAM>(&row))) row = RECT{0, 0, 0, 0};
+    if (first < 0 || !list_.getItemRect(first, &row, LVIR_BOUNDS)) row = RECT{0, 0, 0, 0};
     point = POINT{row.left, row.bottom};
-    ClientToScreen(list_, &point);
+    ClientToScreen(list_.hwnd, &point);
   }
   RECT listPlace, toolbarPlace;
-  GetWindowRect(list_, &listPlace);
+  GetWindowRect(list_.hwnd, &listPlace);
   GetWindowRect(toolbar_.handle(), &toolbarPlace);
   if (inSelectedRow(point)) showPopup(kWordPopup, point, TPM_RIGHTBUTTON);
   else if (contains(listPlace, point)) showPopup(kNoWordPopup, point, TPM_RIGHTBUTTON);
@@ -538,20 +508,20 @@ LRESULT WordListWindow::onContextMenu(HWND, int x, int y) {
 // Only rows in view can hold the point, so only those are looked at.
 bool WordListWindow::inSelectedRow(POINT screenPoint) const {
   POINT point = screenPoint;
-  ScreenToClient(list_, &point);
-  int top = static_cast<int>(SendMessageA(list_, LVM_GETTOPINDEX, 0, 0));
-  int shown = static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  ScreenToClient(list_.hwnd, &point);
+  int top = list_.topIndex();
+  int shown = list_.countPerPage() + 1;
   for (int row = std::max(top, 0); row < std::min(top + shown, rows_.count()); ++row) {
-    RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
-    if (SendMessageA(list_, LVM_GETITEMSTATE, row, LVIS_SELECTED) &&
-        SendMessageA(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds)) && contains(bounds, point))
+    RECT bounds;
+    if (list_.getItemState(row, LVIS_SELECTED) && list_.getItemRect(row, &bounds, LVIR_BOUNDS) &&
+        contains(bounds, point))
       return true;
   }
   return false;
 }
 
 LRESULT WordListWindow::onNotify(int, NMHDR* header) {
-  if (header->hwndFrom != list_) return answerToolBar(header);
+  if (header->hwndFrom != list_.hwnd) return answerToolBar(header);
   switch (header->code) {
     case LVN_GETDISPINFOA: return answerDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
     case LVN_ODFINDITEMA:
@@ -561,15 +531,14 @@ LRESULT WordListWindow::onNotify(int, NMHDR* header) {
       setDescending(!descending_);
       return 0;
     case NM_CLICK: {
-      LVHITTESTINFO hit = {};
-      hit.pt = reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction;
-      int row = static_cast<int>(SendMessageA(list_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-      if (hit.flags & LVHT_ONITEMSTATEICON) toggleCheck(row);
+      UINT flags;
+      int row = list_.hitTest(reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction, &flags);
+      if (flags & LVHT_ONITEMSTATEICON) toggleCheck(row);
       return 0;
     }
     case LVN_KEYDOWN:
       if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_SPACE)
-        toggleCheck(static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+        toggleCheck(list_.focusedItem());
       return 0;
     case NM_DBLCLK: markSelected(); return 0;
     default: return 0;
@@ -581,7 +550,7 @@ LRESULT WordListWindow::onNotify(int, NMHDR* header) {
 void WordListWindow::toggleCheck(int row) {
   if (row < 0 || row >= rows_.count()) return;
   rows_.setChecked(row, !rows_.checked(row));
-  SendMessageA(list_, LVM_REDRAWITEMS, row, row);
+  list_.redrawItems(row, row);
 }
 
 LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
@@ -591,7 +560,7 @@ LRESULT WordListWindow::answerDisplayInfo(NMLVDISPINFOA* info) const {
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
     copyShown(item.iSubItem == 0 ? pair.firstWord : pair.secondWord, item.pszText, item.cchTextMax);
   if (item.mask & LVIF_STATE) {
-    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.mark ? kChecked : kUnchecked);
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(pair.marked() ? kChecked : kUnchecked);
     item.stateMask |= LVIS_STATEIMAGEMASK;
   }
   return 0;
@@ -620,50 +589,42 @@ LRESULT WordListWindow::answerToolBar(NMHDR* header) {
 }
 
 int WordListWindow::firstSelectedRow() const {
-  return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return list_.nextSelectedItem(-1);
 }
 
 void WordListWindow::showFoundRow(int row) {
-  int focused = row;
-  selectOnly({row}, focused);
-  SendMessageA(list_, LVM_ENSUREVISIBLE, row, FALSE);
+  selectOnly({row}, row);
+  list_.ensureVisible(row);
 }
 
 std::vector<int> WordListWindow::selectedRows() const {
   std::vector<int> rows;
-  int count = static_cast<int>(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0));
-  rows.reserve(count > 0 ? count : 0);
-  for (int row = firstSelectedRow(); row >= 0 && row < rows_.count();
-       row = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, row, LVNI_SELECTED)))
-    rows.push_back(row);
+  rows.reserve(std::max(list_.selectedCount(), 0));
+  for (int row = firstSelectedRow(); row >= 0 && row < rows_.count(); row = nextSelectedRow(row)) rows.push_back(row);
   return rows;
 }
 
 // Takes selection and focus from every row, then gives them to rows and to
 // focused (-1: none). Redrawing waits until the end.
 void WordListWindow::selectOnly(const std::vector<int>& rows, int focused) {
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  LVITEMA change = {};
-  change.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  for (int row : selectedRows()) SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
-  int oldFocus = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-  if (oldFocus >= 0) SendMessageA(list_, LVM_SETITEMSTATE, oldFocus, reinterpret_cast<LPARAM>(&change));
-  change.state = LVIS_SELECTED;
-  change.stateMask = LVIS_SELECTED;
-  for (int row : rows) SendMessageA(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&change));
+  list_.setRedraw(false);
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  for (int row : selectedRows()) list_.setItemState(row, 0, both);
+  int oldFocus = list_.focusedItem();
+  if (oldFocus >= 0) list_.setItemState(oldFocus, 0, both);
+  for (int row : rows) list_.setItemState(row, LVIS_SELECTED, LVIS_SELECTED);
   if (focused >= 0) {
-    change.state = change.stateMask = LVIS_FOCUSED;
-    SendMessageA(list_, LVM_SETITEMSTATE, focused, reinterpret_cast<LPARAM>(&change));
-    SendMessageA(list_, LVM_SETSELECTIONMARK, 0, focused);
+    list_.setItemState(focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    list_.setSelectionMark(focused);
   }
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  list_.setRedraw(true);
 }
 
 void WordListWindow::showRowCount() {
-  SendMessageA(list_, LVM_SETITEMCOUNT, rows_.count(), LVSICF_NOSCROLL);
+  list_.setItemCount(rows_.count(), LVSICF_NOSCROLL);
   repaintRows();
 }
 
-void WordListWindow::repaintRows() { InvalidateRect(list_, nullptr, TRUE); }
+void WordListWindow::repaintRows() { InvalidateRect(list_.hwnd, nullptr, TRUE); }
 
 void WordListWindow::updatePasteButton() { toolbar_.enable(IDM_WORDLIST_PASTE, clipboard_.canPaste(hwnd)); }

@@ -11,6 +11,7 @@
 #include "editor/WordRowEditor.h"
 #include "editor/WordListToolBar.h"
 #include "editor/WordRows.h"
+#include "framework/WinListView.h"
 #include "framework/WinMenu.h"
 #include "quiz/Settings.h"
 #include "wordlist/WordList.h"
@@ -114,7 +115,7 @@ class WordListWindow : public CWinDialog, private FindTarget, private WordRowEdi
   RowClipboard clipboard_;
   WordListToolBar toolbar_;
   CWinMenu popups_;
-  HWND list_ = nullptr;
+  CWinListView list_;
   HWND nextViewer_ = nullptr;
   bool descending_ = false;
   bool holdsRows_ = false;

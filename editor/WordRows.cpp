@@ -38,7 +38,7 @@ void WordRows::lendTo(WordList& list) {
 void WordRows::takeBack(WordList& list) { pairs_.takeFrom(list.pairs); }
 
 void WordRows::relinkWithPlainMarks() {
-  for (WordPair* pair : order_) pair->mark = pair->mark ? 1 : 0;
+  for (WordPair* pair : order_) pair->mark = pair->marked() ? 1 : 0;
   pairs_.relink(order_);
 }
 
@@ -94,7 +94,7 @@ void WordRows::checkAll(bool on) {
 }
 
 void WordRows::invertChecks() {
-  for (WordPair* pair : order_) pair->mark = pair->mark ? 0 : 1;
+  for (WordPair* pair : order_) pair->mark = pair->marked() ? 0 : 1;
 }
 
 void WordRows::sort(Column column, bool descending, const SortKey& key) {

@@ -24,7 +24,7 @@ class WordRows {
   int count() const { return static_cast<int>(order_.size()); }
   // 0 <= row < count().
   const WordPair& at(int row) const { return *order_[row]; }
-  bool checked(int row) const { return order_[row]->mark != 0; }
+  bool checked(int row) const { return order_[row]->marked(); }
   void setChecked(int row, bool on) { order_[row]->mark = on ? 1 : 0; }
 
   // Opening: list's pairs become the rows in list order; list keeps none.

@@ -33,6 +33,16 @@ bool folderExists(const char* path) {
   return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool isFile(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool isFolder(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool moveFile(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
 
 bool deleteFile(const char* name) { return DeleteFileA(name) != 0; }

@@ -325,6 +325,12 @@ void CText::formatResource(UINT id, ...) {
   std::free(pattern);
 }
 
+CText CText::loaded(UINT id) {
+  CText text;
+  text.load(id);
+  return text;
+}
+
 bool CText::load(UINT id) {
   char* scratch = static_cast<char*>(std::malloc(kScratchSize));
   if (!scratch) return false;

@@ -69,6 +69,8 @@ class CText {
   void formatV(const char* format, va_list arguments);
   void formatResource(UINT id, ...);
   bool load(UINT id);  // replaces the text with string resource id
+  // String resource id as a new text; empty when there is none.
+  static CText loaded(UINT id);
   bool appendResource(UINT id);
 
   const char* c_str() const { return buffer_ ? buffer_ : ""; }

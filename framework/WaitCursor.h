@@ -4,6 +4,8 @@
 // scope.
 #include "framework/Win32.h"
 
+#include <utility>
+
 class CWaitCursor {
  public:
   CWaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
@@ -14,3 +16,11 @@ class CWaitCursor {
  private:
   HCURSOR previous_;
 };
+
+// A T made under the wait cursor, for a dialog that reads much while it is
+// made; the cursor goes back before the dialog runs.
+template <class T, class... Arguments>
+T madeUnderWaitCursor(Arguments&&... arguments) {
+  CWaitCursor wait;
+  return T(std::forward<Arguments>(arguments)...);
+}

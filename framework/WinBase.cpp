@@ -1,7 +1,9 @@
 #include "framework/WinBase.h"
 
 #include "framework/WinApp.h"
+#include "framework/WinControl.h"
 
+#include <memory>
 #include <new>
 
 #ifndef WM_DPICHANGED
@@ -41,12 +43,11 @@ BOOL CWinBase::destroy() { return DestroyWindow(hwnd); }
 
 int CWinBase::getText(CWideText& text) {
   int length = static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
-  WCHAR* buffer = new (std::nothrow) WCHAR[length + 2];
+  std::unique_ptr<WCHAR[]> buffer(new (std::nothrow) WCHAR[length + 2]);
   if (!buffer) return 0;
-  int result = static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, length + 2, reinterpret_cast<LPARAM>(buffer)));
+  int result = static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, length + 2, reinterpret_cast<LPARAM>(buffer.get())));
   buffer[result < length + 2 ? result : length + 1] = 0;
-  text = buffer;
-  delete[] buffer;
+  text = buffer.get();
   return result;
 }
 
@@ -185,12 +186,19 @@ void CWinBase::getItemText(int id, CText& text) const {
   text.releaseBuffer(GetDlgItemTextA(hwnd, id, buffer, kLimit));
 }
 
-int CWinBase::messageBox(UINT textId, UINT captionId, UINT style) const {
-  char text[1000] = "";
-  char caption[100] = "Error";
-  LoadStringA(resourceModule(), textId, text, sizeof text);
-  if (captionId != 0) LoadStringA(resourceModule(), captionId, caption, sizeof caption);
-  return MessageBoxA(hwnd, text, caption, style);
+int resourceMessageBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* argument) {
+  CText text, caption("Error");
+  text.formatResource(textId, argument);
+  if (captionId != 0) caption.load(captionId);
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+}
+
+int CWinBase::messageBox(UINT textId, UINT captionId, UINT style, const char* argument) const {
+  return resourceMessageBox(hwnd, textId, captionId, style, argument);
+}
+
+void CWinBase::placeControl(int id, int x, int y, int width, int height) const {
+  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
 }
 
 void CWinBase::centreOnScreen() const {
@@ -279,6 +287,7 @@ LRESULT CWinBase::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       onMeasureItem(static_cast<UINT>(wParam), reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
       return 0;
     case WM_MENUCHAR: return onMenuChar(LOBYTE(LOWORD(wParam)), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+    // A dialog procedure should "return TRUE if it processed the message"; the menu does not read a window's answer.
     case WM_MENUSELECT: onMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); return 1;
     case WM_MOUSEACTIVATE: return onMouseActivate(wParamWindow, LOWORD(lParam), HIWORD(lParam));
     case WM_MOUSEMOVE: onMouseMove(static_cast<UINT>(wParam), lowX, highY); return 0;
@@ -295,6 +304,7 @@ LRESULT CWinBase::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_VSCROLL: onVScroll(LOWORD(wParam), HIWORD(wParam), lParamWindow); return 0;
     case WM_WINDOWPOSCHANGED: onWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
     case WM_WINDOWPOSCHANGING: onWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
+    // "DefWindowProc returns a handle to the large or small icon associated with the window", as WM_SETICON set it.
     case WM_GETICON: return DefWindowProcA(hwnd, message, wParam, lParam);
     default: return defaultProcedure(message, wParam, lParam);
   }

@@ -8,6 +8,11 @@
 // passes its message on to defaultProcedure().
 #include "framework/Text.h"
 
+// A message box over owner: string resource textId, formatted with argument,
+// under the caption captionId (0 gives the caption "Error"). Answers
+// MessageBoxA's result.
+int resourceMessageBox(HWND owner, UINT textId, UINT captionId, UINT style, const char* argument = "");
+
 class CWinBase {
  public:
   CWinBase() = default;
@@ -84,10 +89,12 @@ class CWinBase {
   void clientToScreen(RECT* rect) const;
   // At most 4086 characters.
   void getItemText(int id, CText& text) const;
-  // Caption id 0 gives the caption "Error". Answers MessageBoxA's result.
-  int messageBox(UINT textId, UINT captionId, UINT style) const;
+  // resourceMessageBox() over this window.
+  int messageBox(UINT textId, UINT captionId, UINT style, const char* argument = "") const;
   // Keeps size and z-order.
   void centreOnScreen() const;
+  // CWinControl::place() of the child control id.
+  void placeControl(int id, int x, int y, int width, int height) const;
 
   // The object bound to window, or null.
   static CWinBase* fromHandle(HWND window);

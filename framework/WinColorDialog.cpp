@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-CWinColorDialog::CWinColorDialog(COLORREF initial, DWORD flags) : chooseColor(), customColors(new COLORREF[16]) {
-  std::memset(customColors, 0xFF, 16 * sizeof(COLORREF));
+CWinColorDialog::CWinColorDialog(COLORREF initial, DWORD flags) : chooseColor(), customColors() {
+  std::memset(customColors, 0xFF, sizeof customColors);
   chooseColor.lStructSize = sizeof chooseColor;
   chooseColor.lpCustColors = customColors;
   chooseColor.Flags = flags | CC_ENABLEHOOK;
@@ -14,8 +14,6 @@ CWinColorDialog::CWinColorDialog(COLORREF initial, DWORD flags) : chooseColor(),
     chooseColor.Flags |= CC_RGBINIT;
   }
 }
-
-CWinColorDialog::~CWinColorDialog() { delete[] customColors; }
 
 BOOL CWinColorDialog::run(HWND owner) {
   chooseColor.hwndOwner = owner;

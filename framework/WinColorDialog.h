@@ -9,11 +9,10 @@ class CWinColorDialog : public CWinCommonDialog {
   // CC_ENABLEHOOK is added; a non-zero initial colour adds CC_RGBINIT, so
   // black opens without a preselected colour.
   CWinColorDialog(COLORREF initial, DWORD flags);
-  ~CWinColorDialog() override;
 
   // False when the user cancels.
   BOOL run(HWND owner);
 
   CHOOSECOLORA chooseColor;
-  COLORREF* customColors;  // owned, 16 entries
+  COLORREF customColors[16];
 };

@@ -28,6 +28,12 @@ void CWinControl::getText(CText& text) const {
   text.releaseBuffer(GetWindowTextA(hwnd, buffer, length + 1));
 }
 
+void CWinControl::setFont(HFONT font, bool redraw) const {
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+}
+
+void CWinControl::setRedraw(bool on) const { SendMessageA(hwnd, WM_SETREDRAW, on, 0); }
+
 void CWinControl::place(int x, int y, int width, int height) const {
   if (!hwnd) return;
   RECT now = placement();

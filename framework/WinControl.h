@@ -20,6 +20,9 @@ class CWinControl {
   void changeStyle(DWORD remove, DWORD add, bool reposition = false, UINT flags = 0);
   void clientToScreen(RECT* rect) const;
   void getText(CText& text) const;
+  void setFont(HFONT font, bool redraw) const;
+  // WM_SETREDRAW: false holds the control's drawing until true.
+  void setRedraw(bool on) const;
   // Moves and sizes the control in its parent's client pixels; kKeep keeps
   // a value as it is. Nothing happens without a control.
   static const int kKeep = INT_MIN;

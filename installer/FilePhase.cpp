@@ -1,5 +1,6 @@
 #include "installer/FilePhase.h"
 
+#include "framework/FileSystem.h"
 #include "installer/ExistingFileRules.h"
 #include "installer/InstallLogText.h"
 #include "installer/InstallResourceIds.h"
@@ -8,21 +9,6 @@
 #include "installer/SetupScript.h"
 #include "installer/VersionTest.h"
 #include "installer/Win32SetupEnvironment.h"
-
-namespace {
-
-CText loaded(UINT id) {
-  CText text;
-  text.load(id);
-  return text;
-}
-
-bool isFile(const char* path) {
-  DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
 
 FilePhase::FilePhase(SetupScript& script, const PayloadSource& payloads, InstallUser& user)
     : script_(script), payloads_(payloads), user_(user) {}
@@ -87,7 +73,7 @@ bool FilePhase::install(FileEntry& entry) {
 bool FilePhase::confirmReplacingNewer(const CText& destination) {
   CText question;
   question.formatResource(InstallString::kKeepNewerFile, destination.c_str());
-  int answer = user_.ask(question.c_str(), loaded(InstallString::kCopyingFiles).c_str(),
+  int answer = user_.ask(question.c_str(), CText::loaded(InstallString::kCopyingFiles).c_str(),
                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   if (answer != IDYES) return false;
   CopyFileA(destination.c_str(), withExtension(destination.c_str(), ".bak").c_str(), FALSE);
@@ -101,7 +87,7 @@ FilePhase::Outcome FilePhase::writeAsking(const FileEntry& entry) {
     if (result == PayloadWrite::kWritten || result == PayloadWrite::kNoPayload) return kWritten;
     CText question;
     question.formatResource(InstallString::kCannotCopy, entry.destination.c_str());
-    int answer = user_.ask(question.c_str(), loaded(InstallString::kError).c_str(), MB_ABORTRETRYIGNORE);
+    int answer = user_.ask(question.c_str(), CText::loaded(InstallString::kError).c_str(), MB_ABORTRETRYIGNORE);
     if (answer == IDABORT) return kAbort;
     if (answer != IDRETRY) return kSkipped;
   }
@@ -116,7 +102,7 @@ void FilePhase::replaceAtRestart(const CText& realDestination, const CText& repl
     if (error == ERROR_ACCESS_DENIED) {
       CText message;
       message.formatResource(InstallString::kAccessDenied, shortReal.c_str());
-      user_.ask(message.c_str(), loaded(InstallString::kError).c_str(), MB_OK | MB_ICONINFORMATION);
+      user_.ask(message.c_str(), CText::loaded(InstallString::kError).c_str(), MB_OK | MB_ICONINFORMATION);
       DeleteFileA(shortReplacement.c_str());
     } else if (error == ERROR_CALL_NOT_IMPLEMENTED) {
       CText wininit("%w\\wininit.ini");

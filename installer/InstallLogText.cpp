@@ -2,14 +2,8 @@
 
 namespace {
 
-const char* rootWord(RegistryEntry::Root root) {
-  switch (root) {
-    case RegistryEntry::kClassesRoot: return "HKCR";
-    case RegistryEntry::kLocalMachine: return "HKLM";
-    case RegistryEntry::kUsers: return "HKU";
-    default: return "HKCU";
-  }
-}
+// An entry without a root is logged under HKCU.
+const char* rootWord(RegistryEntry::Root root) { return RegistryEntry::rootName(root, "HKCU"); }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "installer/ProgramGroupPage.h"
 
+#include "framework/FileSystem.h"
 #include "framework/WinFileFinder.h"
 #include "installer/InstallLogText.h"
 #include "installer/InstallResourceIds.h"
@@ -10,11 +11,6 @@
 namespace {
 
 bool isNtFamily() { return GetVersion() < 0x80000000; }
-
-bool isFolder(const char* path) {
-  DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 

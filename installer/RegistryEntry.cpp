@@ -13,13 +13,15 @@ int hexDigit(char c) {
   return -1;
 }
 
-RegistryEntry::Root rootFromWord(const CText& word) {
-  if (word.compareNoCase("HKCR") == 0) return RegistryEntry::kClassesRoot;
-  if (word.compareNoCase("HKCU") == 0) return RegistryEntry::kCurrentUser;
-  if (word.compareNoCase("HKLM") == 0) return RegistryEntry::kLocalMachine;
-  if (word.compareNoCase("HKU") == 0) return RegistryEntry::kUsers;
-  return RegistryEntry::kNoRoot;
-}
+struct RootName {
+  RegistryEntry::Root root;
+  const char* name;
+};
+
+const RootName kRootNames[] = {{RegistryEntry::kClassesRoot, "HKCR"},
+                               {RegistryEntry::kCurrentUser, "HKCU"},
+                               {RegistryEntry::kLocalMachine, "HKLM"},
+                               {RegistryEntry::kUsers, "HKU"}};
 
 void setString(RegistryEntry& entry, const CText& text) {
   entry.type = RegistryEntry::kString;
@@ -101,7 +103,7 @@ RegistryEntry::Action actionFromWord(const CText& word) {
 RegistryEntry RegistryEntry::parse(const char* value) {
   RegistryEntry entry;
   ValueCursor cursor(value);
-  entry.root = rootFromWord(cursor.readUntil(","));
+  entry.root = rootNamed(cursor.readUntil(",").c_str());
   if (!cursor.skipIf(',')) return entry;
   entry.key = cursor.readUntil(",");
   if (!cursor.skipIf(',')) return entry;
@@ -112,6 +114,18 @@ RegistryEntry RegistryEntry::parse(const char* value) {
   }
   if (readData(entry, cursor)) entry.action = actionFromWord(cursor.readUntil(","));
   return entry;
+}
+
+RegistryEntry::Root RegistryEntry::rootNamed(const char* name) {
+  for (const RootName& known : kRootNames)
+    if (CText(name).compareNoCase(known.name) == 0) return known.root;
+  return kNoRoot;
+}
+
+const char* RegistryEntry::rootName(Root root, const char* fallback) {
+  for (const RootName& known : kRootNames)
+    if (known.root == root) return known.name;
+  return fallback;
 }
 
 std::vector<unsigned char> RegistryEntry::numberData(const char* digits) {

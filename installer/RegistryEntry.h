@@ -37,6 +37,11 @@ struct RegistryEntry {
   // and action (nochange, delete), split at commas. Never fails: missing
   // fields leave the defaults above.
   static RegistryEntry parse(const char* value);
+  // The root that name ("HKCR", "HKCU", "HKLM", "HKU", any case) gives;
+  // kNoRoot for any other name.
+  static Root rootNamed(const char* name);
+  // The name of root in scripts and logs; fallback for kNoRoot.
+  static const char* rootName(Root root, const char* fallback);
   // The four bytes of a "dword:" field's hexadecimal digits, in the
   // processor's order.
   static std::vector<unsigned char> numberData(const char* digits);

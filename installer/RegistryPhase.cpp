@@ -5,6 +5,7 @@
 #include "installer/SetupScript.h"
 #include "installer/UninstallEntry.h"
 
+#include "framework/FileSystem.h"
 #include "framework/RegistryKey.h"
 
 #include <shlobj.h>
@@ -13,11 +14,6 @@ namespace {
 
 bool valueExists(HKEY key, const char* name) {
   return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
-bool isFile(const char* path) {
-  DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The uninstall command that the walk's entries set, macros expanded; the

@@ -1,5 +1,6 @@
 #include "installer/SilentInstall.h"
 
+#include "framework/FileSystem.h"
 #include "installer/InstallCommandLine.h"
 #include "installer/InstallLogText.h"
 #include "installer/InstallRun.h"
@@ -22,11 +23,6 @@ class SilentUser : public InstallUser {
   HWND owner() override { return nullptr; }
   bool stopRequested() override { return false; }
 };
-
-bool isFolder(const char* path) {
-  DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Makes each missing level of folder and adds the levels above it that it
 // made to madeParents, outermost first; answers whether folder exists

@@ -1,8 +1,8 @@
 #include "quiz/AnswerMarker.h"
 
 #include "framework/RichText.h"
-#include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
+#include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Codec.h"
 
@@ -147,8 +147,8 @@ class Alignment {
 }  // namespace
 
 AnswerMarker::AnswerMarker(const Settings& settings) : settings_(settings) {
-  rightLabel_.load(kStringRightLabel);
-  yourLabel_.load(kStringYourLabel);
+  rightLabel_.load(QuizString::kRightLabel);
+  yourLabel_.load(QuizString::kYourLabel);
 }
 
 void AnswerMarker::build(const char* typed, const char* right, const char* other, CText* rightLine,

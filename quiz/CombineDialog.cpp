@@ -1,5 +1,6 @@
 #include "quiz/CombineDialog.h"
 
+#include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
 #include "quiz/QuizFileDialog.h"
 #include "resources/QuizResourceIds.h"
@@ -10,12 +11,6 @@
 namespace {
 
 const int kNameLimit = 260;
-
-CText loaded(UINT id) {
-  CText text;
-  text.load(id);
-  return text;
-}
 
 // After these the general failure message follows.
 bool followedByGeneralFailure(CombineResult result) {
@@ -68,11 +63,11 @@ void CombineDialog::combine() {
   if (newDestination) getItemText(IDC_COMBINE_DESTINATION, destination);
   else destination = first;
   if (first.empty() || second.empty() || destination.empty()) {
-    message(QuizString::kCombineEmptyName, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+    messageBox(QuizString::kCombineEmptyName, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
     return;
   }
   if (sameSourceFiles(first.c_str(), second.c_str())) {
-    message(QuizString::kCombineSameFiles, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+    messageBox(QuizString::kCombineSameFiles, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
     return;
   }
   WordOrder order;
@@ -82,16 +77,18 @@ void CombineDialog::combine() {
   CWinControl(GetDlgItem(hwnd, IDC_COMBINE_SECOND_LANGUAGE)).getText(header.secondLanguage);
   CWinControl(GetDlgItem(hwnd, IDC_COMBINE_AUTHOR)).getText(header.author);
   CWinControl(GetDlgItem(hwnd, IDC_COMBINE_INFORMATION)).getText(header.information);
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  CombineResult result = combineWordFiles(first.c_str(), second.c_str(), destination.c_str(), header, order);
-  SetCursor(previous);
+  CombineResult result;
+  {
+    CWaitCursor wait;
+    result = combineWordFiles(first.c_str(), second.c_str(), destination.c_str(), header, order);
+  }
   if (result != CombineResult::Ok) {
     reportFailure(result);
     return;
   }
   showSummary(IDC_COMBINE_FIRST, IDC_COMBINE_FIRST_INFO, false);
   showSummary(IDC_COMBINE_SECOND, IDC_COMBINE_SECOND_INFO, false);
-  message(QuizString::kCombineDone, QuizString::kOkCaption, MB_OK | MB_ICONINFORMATION);
+  messageBox(QuizString::kCombineDone, QuizString::kOkCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 bool CombineDialog::chooseOrder(const CText& first, const CText& second, WordOrder* order) {
@@ -105,7 +102,7 @@ bool CombineDialog::chooseOrder(const CText& first, const CText& second, WordOrd
   }
   FileInfo one, other;
   if (readSummary(first.c_str(), &one) != FileResult::Ok || readSummary(second.c_str(), &other) != FileResult::Ok) {
-    message(QuizString::kCombineFailed, QuizString::kErrorCaption, MB_OK | MB_ICONINFORMATION);
+    messageBox(QuizString::kCombineFailed, QuizString::kErrorCaption, MB_OK | MB_ICONINFORMATION);
     return false;
   }
   const UINT question = MB_YESNOCANCEL | MB_ICONQUESTION;
@@ -113,13 +110,13 @@ bool CombineDialog::chooseOrder(const CText& first, const CText& second, WordOrd
     case AutomaticOrder::Same: *order = WordOrder::Same; return true;
     case AutomaticOrder::Reversed: *order = WordOrder::Reversed; return true;
     case AutomaticOrder::AskNormalOrder:
-      switch (message(QuizString::kAskNormalOrder, QuizString::kAutomaticOrderCaption, question)) {
+      switch (messageBox(QuizString::kAskNormalOrder, QuizString::kAutomaticOrderCaption, question)) {
         case IDYES: *order = WordOrder::Same; return true;
         case IDNO: *order = WordOrder::Reversed; return true;
         default: return false;
       }
     case AutomaticOrder::AskReversibleOrder:
-      switch (message(QuizString::kAskReversibleOrder, QuizString::kAutomaticOrderCaption, question)) {
+      switch (messageBox(QuizString::kAskReversibleOrder, QuizString::kAutomaticOrderCaption, question)) {
         case IDYES: *order = WordOrder::Reversed; return true;
         case IDNO: *order = WordOrder::Same; return true;
         default: return false;
@@ -157,7 +154,7 @@ void CombineDialog::browse(int editId, bool open) {
   getItemText(editId, path);
   int type = kFormatWordFile;
   QuizFileDialog dialog(settings_);
-  if (dialog.run(hwnd, loaded(QuizString::kBrowseFileTitle).c_str(), open,
+  if (dialog.run(hwnd, CText::loaded(QuizString::kBrowseFileTitle).c_str(), open,
                  open ? QuizFileDialog::kWordOrAllFiles : QuizFileDialog::kWordFiles, &path, &type))
     SetDlgItemTextA(hwnd, editId, path.c_str());
 }
@@ -168,16 +165,12 @@ void CombineDialog::refreshDestination() {
   EnableWindow(GetDlgItem(hwnd, IDC_COMBINE_DESTINATION), newDestination);
   EnableWindow(GetDlgItem(hwnd, IDC_COMBINE_GET_DESTINATION), newDestination);
   SetDlgItemTextA(hwnd, IDC_COMBINE_FIRST_GROUP,
-                  loaded(newDestination ? QuizString::kFirstFileGroup : QuizString::kFirstFileDestinationGroup)
+                  CText::loaded(newDestination ? QuizString::kFirstFileGroup : QuizString::kFirstFileDestinationGroup)
                       .c_str());
 }
 
 void CombineDialog::reportFailure(CombineResult result) {
-  message(combineResultMessageId(result), QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+  messageBox(combineResultMessageId(result), QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
   if (followedByGeneralFailure(result))
-    message(QuizString::kCombineFailed, QuizString::kErrorCaption, MB_OK | MB_ICONINFORMATION);
-}
-
-int CombineDialog::message(UINT textId, UINT captionId, UINT style) {
-  return MessageBoxA(hwnd, loaded(textId).c_str(), loaded(captionId).c_str(), style);
+    messageBox(QuizString::kCombineFailed, QuizString::kErrorCaption, MB_OK | MB_ICONINFORMATION);
 }

@@ -26,7 +26,6 @@ class CombineDialog : public CWinDialog {
   void browse(int editId, bool open);
   void refreshDestination();
   void reportFailure(CombineResult result);
-  int message(UINT textId, UINT captionId, UINT style);
 
   Settings& settings_;
 };

@@ -1,8 +1,8 @@
 #include "quiz/Drill.h"
 
 #include "framework/RichText.h"
-#include "quiz/DrillStrings.h"
 #include "quiz/RichTextCodes.h"
+#include "resources/QuizResourceIds.h"
 #include "wordlist/Utf8Text.h"
 
 #include <string>
@@ -39,7 +39,7 @@ bool Drill::shuffle() {
   state_.position = 0;
   state_.currentId = 0;
   if (!state_.allocateOrder(marked)) {
-    events_.showError(kStringNoMemory);
+    events_.showError(QuizString::kNoMemory);
     return false;
   }
   for (int i = 0; i < state_.count; ++i) state_.order[i] = -1;
@@ -53,7 +53,7 @@ bool Drill::shuffle() {
 // reaches every slot of an order this short.
 void Drill::placeNarrow() {
   for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
-    if (pair->mark != 1) continue;
+    if (!pair->drilled()) continue;
     int slot;
     do slot = random_.draw() % state_.count;
     while (state_.order[slot] != -1);
@@ -66,7 +66,7 @@ void Drill::placeNarrow() {
 void Drill::placeWide() {
   int filled = 0;
   for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next)
-    if (pair->mark == 1) state_.order[filled++] = pair->id;
+    if (pair->drilled()) state_.order[filled++] = pair->id;
   for (int i = state_.count - 1; i > 0; --i) {
     int j = static_cast<int>(random_.drawWide() % static_cast<DWORD>(i + 1));
     int id = state_.order[i];
@@ -106,7 +106,7 @@ bool Drill::takeOtherThanPrevious() {
 bool Drill::fetch(int id, Words* words) {
   CText first, second;
   if (!list_.pairs.copyPair(id, &first, &second)) {
-    events_.showError(kStringCannotGetWords);
+    events_.showError(QuizString::kCannotGetWords);
     return false;
   }
   bool askSecond = settings_.askSecond();
@@ -195,18 +195,14 @@ AnswerResult Drill::judge(const Words& current, const CText& typed) {
 AnswerResult Drill::judgeLeniently(const Words& current, const CText& typed) {
   const Leniency& leniency = settings_.leniency;
   if (acceptsAnswer(typed.c_str(), current.answer.c_str(), leniency)) return Right;
-  std::string questionLow = lowered(current.question);
-  bool askSecond = settings_.askSecond();
-  for (WordPair* pair = list_.pairs.head(); pair; pair = pair->next) {
-    const PairWord& question = askSecond ? pair->secondWord : pair->firstWord;
-    if (pair->mark == 0 || !foldsTo(question.c_str(), question.length(), questionLow)) continue;
-    if (acceptsAnswer(typed.c_str(), (askSecond ? pair->firstWord : pair->secondWord).c_str(), leniency)) {
-      state_.otherPairId = pair->id;
-      state_.otherPair = pair;
-      return RightByOtherPair;
-    }
-  }
-  return Wrong;
+  const bool askSecond = settings_.askSecond();
+  WordPair* other = list_.pairs.findMarked(askSecond, lowered(current.question), [&](const WordPair& pair) {
+    return acceptsAnswer(typed.c_str(), (askSecond ? pair.firstWord : pair.secondWord).c_str(), leniency);
+  });
+  if (!other) return Wrong;
+  state_.otherPairId = other->id;
+  state_.otherPair = other;
+  return RightByOtherPair;
 }
 
 void Drill::play(const CText& fileName) {
@@ -301,7 +297,7 @@ bool Drill::refresh(DrillDisplay* display) {
 
   int markedCount = list_.pairs.countMarked();
   fillResultLine(previous, &display->resultLine);
-  display->pointsLine.formatResource(kStringPoints, state_.rightCount, state_.answeredCount, markedCount,
+  display->pointsLine.formatResource(QuizString::kPoints, state_.rightCount, state_.answeredCount, markedCount,
                                      pairCount);
   fillQuestion(current, markedCount, display);
   if (state_.answeredCount < 1)
@@ -318,7 +314,7 @@ void Drill::fillResultLine(const Words& previous, CText* line) const {
   bool wrong = state_.lastResult == Wrong;
   bool colors = settings_.statusOn(Settings::kUseColors);
   if (colors) appendColorCode(line, kTextColorCode, wrong ? settings_.WrongColor : settings_.RightColor);
-  line->appendResource(wrong ? kStringWrong : countedAsRight_ ? kStringCountedRight : kStringRight);
+  line->appendResource(wrong ? QuizString::kWrong : countedAsRight_ ? QuizString::kCountedRight : QuizString::kRight);
   if (colors) appendColorCode(line, kTextColorCode, settings_.BaseColor);
   appendFontCode(line, settings_.fontHandle);
   line->append(" (");
@@ -328,14 +324,14 @@ void Drill::fillResultLine(const Words& previous, CText* line) const {
 
 void Drill::fillQuestion(const Words& current, int markedCount, DrillDisplay* display) const {
   if (markedCount == 0) {
-    display->questionWord.load(kStringNoSelectedWords);
+    display->questionWord.load(QuizString::kNoSelectedWords);
     display->questionLabel.clear();
     return;
   }
   display->questionWord = CRichText::shown(current.question.c_str()).c_str();
   int language = languages_.find(answerLanguage().c_str());
-  if (language >= 0) display->questionLabel.formatResource(kStringWhatIsIn, languages_.phrase(language).c_str());
-  else display->questionLabel.load(kStringWhatIs);
+  if (language >= 0) display->questionLabel.formatResource(QuizString::kWhatIsIn, languages_.phrase(language).c_str());
+  else display->questionLabel.load(QuizString::kWhatIs);
 }
 
 const CText& Drill::answerLanguage() const {

@@ -7,12 +7,6 @@
 
 namespace {
 
-CText loaded(UINT id) {
-  CText text;
-  text.load(id);
-  return text;
-}
-
 CText fullPath(const CText& path) {
   char full[MAX_PATH];
   DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
@@ -52,10 +46,8 @@ void ManageFiles::run(UINT command) {
 
 // The list stays in memory as changed, so that closing offers to save it.
 void ManageFiles::deleteListFile() {
-  CText question;
-  question.formatResource(QuizString::kDeleteFileQuestion, document_.fileName.c_str());
-  if (MessageBoxA(owner_, question.c_str(), loaded(QuizString::kDeleteFileCaption).c_str(),
-                  MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (resourceMessageBox(owner_, QuizString::kDeleteFileQuestion, QuizString::kDeleteFileCaption,
+                         MB_YESNO | MB_ICONQUESTION, document_.fileName.c_str()) != IDYES)
     return;
   if (!deleteFile(document_.fileName.c_str())) {
     report(QuizString::kCannotDeleteFile, document_.fileName.c_str());
@@ -116,7 +108,5 @@ bool ManageFiles::askName(UINT titleId, const CText& current, bool browse, CText
 }
 
 void ManageFiles::report(UINT textId, const char* argument) {
-  CText text;
-  text.formatResource(textId, argument ? argument : "");
-  MessageBoxA(owner_, text.c_str(), loaded(QuizString::kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
+  resourceMessageBox(owner_, textId, QuizString::kErrorCaption, MB_OK | MB_ICONERROR, argument);
 }

@@ -28,7 +28,7 @@ class ManageFiles {
   // Asks for a name with the Input dialog; false when cancelled, empty or
   // equal to current.
   bool askName(UINT titleId, const CText& current, bool browse, CText* name);
-  void report(UINT textId, const char* argument = nullptr);
+  void report(UINT textId, const char* argument = "");
 
   HWND owner_;
   WordList& document_;

@@ -1,9 +1,9 @@
 #include "quiz/QuizState.h"
 
-#include <cstdlib>
 #include <cstring>
+#include <new>
 
-QuizState::~QuizState() { std::free(order); }
+QuizState::~QuizState() = default;
 
 void QuizState::reset() {
   answeredCount = -1;
@@ -18,11 +18,10 @@ void QuizState::reset() {
 }
 
 bool QuizState::allocateOrder(int newCount) {
-  std::free(order);
-  order = nullptr;
+  order.reset();
   count = 0;
   if (newCount <= 0) return true;
-  order = static_cast<int*>(std::malloc(static_cast<size_t>(newCount) * sizeof(int)));
+  order.reset(new (std::nothrow) int[newCount]);
   if (!order) return false;
   count = newCount;
   return true;
@@ -30,6 +29,6 @@ bool QuizState::allocateOrder(int newCount) {
 
 void QuizState::removeOrderEntry(int index) {
   if (index < 0 || index >= count) return;
-  std::memmove(order + index, order + index + 1, static_cast<size_t>(count - index - 1) * sizeof(int));
+  std::memmove(order.get() + index, order.get() + index + 1, static_cast<size_t>(count - index - 1) * sizeof(int));
   --count;
 }

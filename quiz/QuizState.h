@@ -4,6 +4,8 @@
 // quiz window through its Drill.
 #include "framework/Text.h"
 
+#include <memory>
+
 struct WordPair;
 
 enum AnswerResult { NoAnswer = 0, Right = 1, Wrong = 2, RightByOtherPair = 3 };
@@ -23,7 +25,7 @@ struct QuizState {
   // Takes the entry at index out of order; later entries move down.
   void removeOrderEntry(int index);
 
-  int* order = nullptr;  // owned, count entries
+  std::unique_ptr<int[]> order;  // count entries
   int count = 0;
   int position = 0;      // index of the next pair to take
   int currentId = 0;     // -1 when no pair is asked

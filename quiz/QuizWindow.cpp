@@ -36,11 +36,27 @@ const int kKeep = CWinControl::kKeep;
 const int kSeparatorId = -1;  // the template stores it as 0xFFFFFFFF
 const int kAnswerReadLimit = Drill::kAnswerLimit + 1;
 
-// Commands whose windows the program does not have yet.
+// The Manage Files commands, which act only on a list that has a file.
 const UINT kFileCommands[] = {IDM_QUIZ_DELETE_FILE, IDM_QUIZ_RENAME_FILE, IDM_QUIZ_MOVE_FILE, IDM_QUIZ_COPY_FILE};
 const int kTallestAnswerBox = 36;
+// The layout in pixels at 96 dots per inch; an inset is a distance from the
+// client area's right edge.
+const int kButtonInset = 135;
+const int kButtonTop = 10;
+const int kButtonStep = 33;
 const int kLineLeft = 5;
+const int kLineInset = 160;  // the lines are the width less this
+const int kAnswerLabelTop = 67;
 const int kAnswerTop = 81;
+const int kDirectionLeft = 5;
+const int kDirectionTop = 215;
+const int kDirectionHeight = 21;
+const int kDirectionInset = 132;         // the two directions share the width less this
+const int kSecondDirectionInset = 125;   // the second starts at half the width less this
+const int kAskPreviousInset = 120;
+const int kSeparatorTop = 213;
+const int kSeparatorInset = 10;
+const int kSeparatorHeight = 2;
 
 // The last part of the registry path (string 28010) names the program's
 // folders, "Verbolt'97" or "Kielivisa'97".
@@ -94,7 +110,7 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   placeTemplateAtScale();
   broadcast(instances_.hello(), reinterpret_cast<LPARAM>(hwnd));
   if (!SetTimer(hwnd, QuizTimer::kAutosave, kAutosavePeriod, nullptr))
-    message(QuizString::kCannotSetTimer, MB_OK | MB_ICONERROR);
+    reportError(QuizString::kCannotSetTimer);
   SetTimer(hwnd, QuizTimer::kRestore, kRestoreDelay, nullptr);
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND,
                    settings_.askSecond() ? IDC_QUIZ_SECOND_TO_FIRST : IDC_QUIZ_FIRST_TO_SECOND);
@@ -113,7 +129,7 @@ LRESULT QuizWindow::onInitDialog(HWND) {
   showRememberAnswers();
   refreshDirectionCaptions();
   refreshTitle();
-  restartDrill();
+  show(&Drill::restart);
   return FALSE;
 }
 
@@ -211,21 +227,22 @@ LRESULT QuizWindow::onSize(UINT type, int width, int) {
   };
   const int buttons[] = {IDC_QUIZ_CHECK, IDC_QUIZ_GIVE_HELP, IDC_QUIZ_CHARACTER,
                          IDC_QUIZ_OPEN, IDC_QUIZ_SAVE, IDC_QUIZ_CLOSE};
-  for (int i = 0; i < 6; ++i) place(buttons[i], w - 135, 10 + 33 * i, kKeep, kKeep);
+  for (int i = 0; i < 6; ++i) place(buttons[i], w - kButtonInset, kButtonTop + kButtonStep * i, kKeep, kKeep);
   struct Line {
     int id, top, height;
   };
   const Line lines[] = {{IDC_QUIZ_QUESTION_LABEL, 10, 23}, {IDC_QUIZ_QUESTION_WORD, 39, 26},
                         {IDC_QUIZ_RESULT, 119, 23},         {IDC_QUIZ_RIGHT_ANSWER, 143, 23},
                         {IDC_QUIZ_YOUR_ANSWER, 166, 23},    {IDC_QUIZ_POINTS, 190, 18}};
-  for (const Line& line : lines) place(line.id, kLineLeft, line.top, w - 160, line.height);
-  place(IDC_QUIZ_ANSWER_LABEL, kLineLeft + 1, 67, kKeep, kKeep);
-  place(IDC_QUIZ_ANSWER, kLineLeft, kAnswerTop, w - 160, kKeep);
-  // Two pixels narrower than (w - 132) / 2, which would reach into the next.
-  place(IDC_QUIZ_SECOND_TO_FIRST, 5, 215, (w - 132) / 2 - 2, 21);
-  place(IDC_QUIZ_FIRST_TO_SECOND, (w - 125) / 2, 215, (w - 132) / 2, 21);
-  place(IDC_QUIZ_ASK_PREVIOUS, w - 120, 215, kKeep, kKeep);
-  place(kSeparatorId, kLineLeft, 213, w - 10, 2);
+  for (const Line& line : lines) place(line.id, kLineLeft, line.top, w - kLineInset, line.height);
+  place(IDC_QUIZ_ANSWER_LABEL, kLineLeft + 1, kAnswerLabelTop, kKeep, kKeep);
+  place(IDC_QUIZ_ANSWER, kLineLeft, kAnswerTop, w - kLineInset, kKeep);
+  const int direction = (w - kDirectionInset) / 2;
+  // Two pixels narrower than its share, which would reach into the next.
+  place(IDC_QUIZ_SECOND_TO_FIRST, kDirectionLeft, kDirectionTop, direction - 2, kDirectionHeight);
+  place(IDC_QUIZ_FIRST_TO_SECOND, (w - kSecondDirectionInset) / 2, kDirectionTop, direction, kDirectionHeight);
+  place(IDC_QUIZ_ASK_PREVIOUS, w - kAskPreviousInset, kDirectionTop, kKeep, kKeep);
+  place(kSeparatorId, kLineLeft, kSeparatorTop, w - kSeparatorInset, kSeparatorHeight);
   InvalidateRect(hwnd, nullptr, TRUE);
   return 0;
 }
@@ -244,12 +261,9 @@ LRESULT QuizWindow::onDropFiles(HDROP drop) {
   char path[MAX_PATH] = "";
   DragQueryFileA(drop, 0, path, MAX_PATH);
   DragFinish(drop);
-  if (refusedDuringTest()) return 0;
-  closeWordList();
-  if (!savePrompt()) return 0;
-  keepHistory();
+  if (refusedDuringTest() || !letGoOfList()) return 0;
   load(path, kFormatNone);
-  restartDrill();
+  show(&Drill::restart);
   refreshTitle();
   return 0;
 }
@@ -271,21 +285,24 @@ void QuizWindow::playSound(const char* fileName) {
   PlaySoundA(fileName, nullptr, SND_ASYNC | SND_FILENAME | SND_NOWAIT);
 }
 
-void QuizWindow::showError(UINT messageId) { message(messageId, MB_OK | MB_ICONERROR); }
+void QuizWindow::showError(UINT messageId) { reportError(messageId); }
+
+void QuizWindow::reportError(UINT messageId, const char* argument) {
+  messageBox(messageId, QuizString::kErrorCaption, MB_OK | MB_ICONERROR, argument);
+}
 
 void QuizWindow::check() {
   CWaitCursor wait;
   char typed[kAnswerReadLimit];
   GetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, typed, sizeof typed);
   drill_.check(typed);
-  nextQuestion();
+  show(&Drill::nextQuestion);
 }
 
 // The menu item follows the drill; its key does nothing while it is greyed.
 void QuizWindow::countAsRight() {
   if (wordList_ || !drill_.countAsRight()) return;
-  DrillDisplay display;
-  show(drill_.refresh(&display), display, false);
+  show(&Drill::refresh, false);
 }
 
 void QuizWindow::enableCountAsRight() {
@@ -306,7 +323,7 @@ void QuizWindow::giveHelp() {
 
 void QuizWindow::chooseDirection(UINT button) {
   if (IsDlgButtonChecked(hwnd, button) == BST_CHECKED) drill_.setDirection(button == IDC_QUIZ_SECOND_TO_FIRST);
-  reshuffle();
+  show(&Drill::reshuffle);
 }
 
 void QuizWindow::toggleAskPrevious() {
@@ -323,28 +340,22 @@ void QuizWindow::showAskPrevious() {
 }
 
 void QuizWindow::newList() {
-  if (refusedDuringTest()) return;
-  closeWordList();
-  if (!savePrompt()) return;
-  keepHistory();
+  if (refusedDuringTest() || !letGoOfList()) return;
   document_.reset(true);
   settings_.resetRunTimeFlags();
   CheckRadioButton(hwnd, IDC_QUIZ_SECOND_TO_FIRST, IDC_QUIZ_FIRST_TO_SECOND, IDC_QUIZ_SECOND_TO_FIRST);
   refreshTitle();
   refreshDirectionCaptions();
-  restartDrill();
+  show(&Drill::restart);
 }
 
 void QuizWindow::openList() {
-  if (refusedDuringTest()) return;
-  closeWordList();
-  if (!savePrompt()) return;
-  keepHistory();
+  if (refusedDuringTest() || !letGoOfList()) return;
   CText path(document_.fileName);
   int type = document_.format;
   if (chooseFile(QuizString::kOpenFileTitle, true, QuizFileDialog::kAnyFiles, &path, &type)) {
     load(path.c_str(), type);
-    restartDrill();
+    show(&Drill::restart);
   }
   refreshTitle();
   setDefaultButton(IDC_QUIZ_CHECK);
@@ -364,7 +375,7 @@ bool QuizWindow::writeList() {
   FileResult result = save(document_);
   releaseSnapshot();
   if (result != FileResult::Ok) {
-    message(fileResultMessageId(result), MB_OK | MB_ICONERROR);
+    reportError(fileResultMessageId(result));
     return false;
   }
   settings_.autoSaveCounter = 0;
@@ -380,10 +391,7 @@ bool QuizWindow::writeList() {
 // as '?'; saving writes that for good, so the learner decides first.
 bool QuizWindow::mayLoseCharacters() {
   if (!document_.charactersLost) return true;
-  CText text, caption;
-  text.load(QuizString::kSaveLosesCharacters);
-  caption.load(QuizString::kSaveCaption);
-  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return messageBox(QuizString::kSaveLosesCharacters, QuizString::kSaveCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void QuizWindow::saveListAs() {
@@ -408,7 +416,7 @@ void QuizWindow::openSettings() {
     dialog.runModal(hwnd);
   }
   applyUserFont();
-  nextQuestion();
+  show(&Drill::nextQuestion);
 }
 
 void QuizWindow::openAbout() {
@@ -430,7 +438,7 @@ void QuizWindow::openWordList() {
   bool opened = window.run(hwnd);
   wordList_ = nullptr;
   // The window may have been closed because this one closed.
-  if (opened && hwnd) reshuffle();
+  if (opened && hwnd) show(&Drill::reshuffle);
 }
 
 void QuizWindow::closeWordList() {
@@ -473,9 +481,7 @@ void QuizWindow::runTest() {
 
 void QuizWindow::combineFiles() {
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  CombineDialog dialog(settings_);
-  SetCursor(previous);
+  CombineDialog dialog = madeUnderWaitCursor<CombineDialog>(settings_);
   dialog.runModal(hwnd);
 }
 
@@ -491,25 +497,19 @@ void QuizWindow::openCharacter() {
 void QuizWindow::openProperties() {
   if (refusedDuringTest()) return;
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  PropertiesDialog dialog(document_, settings_);
-  SetCursor(previous);
+  PropertiesDialog dialog = madeUnderWaitCursor<PropertiesDialog>(document_, settings_);
   dialog.runModal(hwnd);
   refreshDirectionCaptions();
   setDefaultButton(IDC_QUIZ_CHECK);
-  if (!dialog.changed()) return;
-  DrillDisplay display;
-  show(drill_.refresh(&display), display);
+  if (dialog.changed()) show(&Drill::refresh);
 }
 
 void QuizWindow::addWords() {
   if (refusedDuringTest()) return;
   character_.close();
-  HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  AddWordsDialog dialog(settings_, document_);
-  SetCursor(previous);
+  AddWordsDialog dialog = madeUnderWaitCursor<AddWordsDialog>(settings_, document_);
   dialog.runModal(hwnd);
-  reshuffle();
+  show(&Drill::reshuffle);
 }
 
 void QuizWindow::showRememberAnswers() {
@@ -549,7 +549,7 @@ void QuizWindow::markDueWords() {
 // changed and the drill asks just the marked pairs.
 void QuizWindow::reportMarked(int marked, UINT captionId) {
   settings_.setModified(true);
-  reshuffle();
+  show(&Drill::reshuffle);
   CText text, caption;
   text.formatResource(QuizString::kWordsMarked, marked);
   caption.load(captionId);
@@ -570,9 +570,7 @@ void QuizWindow::enableFileCommands() {
 
 bool QuizWindow::closeWindow() {
   if (settings_.closing) return true;
-  closeWordList();
-  if (!savePrompt()) return false;
-  keepHistory();
+  if (!letGoOfList()) return false;
   settings_.closing = 1;
   finishClosing();
   DestroyWindow(hwnd);
@@ -594,13 +592,17 @@ void QuizWindow::finishClosing() {
   KillTimer(hwnd, QuizTimer::kAutosave);
 }
 
+bool QuizWindow::letGoOfList() {
+  closeWordList();
+  if (!savePrompt()) return false;
+  keepHistory();
+  return true;
+}
+
 bool QuizWindow::savePrompt() {
   if (!settings_.modified()) return true;
-  CText text, caption;
-  if (document_.fileName.empty()) text.load(QuizString::kSaveChangesUntitled);
-  else text.formatResource(QuizString::kSaveChangesNamed, document_.fileName.c_str());
-  caption.load(QuizString::kSaveCaption);
-  switch (MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+  const UINT question = document_.fileName.empty() ? QuizString::kSaveChangesUntitled : QuizString::kSaveChangesNamed;
+  switch (messageBox(question, QuizString::kSaveCaption, MB_YESNOCANCEL | MB_ICONQUESTION, document_.fileName.c_str())) {
     case IDYES: return saveList();
     case IDNO:
       autosave_.releaseRestored();
@@ -616,7 +618,7 @@ void QuizWindow::keepHistory() {
   if (!document_.historyChanged || document_.fileName.empty() || document_.format != kFormatWordFile) return;
   FileResult result = storeHistory(document_);
   if (result == FileResult::CannotCreate || result == FileResult::CannotWrite)
-    message(QuizString::kCannotStoreHistory, MB_OK | MB_ICONERROR, document_.fileName.c_str());
+    reportError(QuizString::kCannotStoreHistory, document_.fileName.c_str());
   document_.historyChanged = false;
 }
 
@@ -641,7 +643,7 @@ bool QuizWindow::load(const char* path, int type) {
     return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES;
   });
   if (result != FileResult::Ok) {
-    message(fileResultMessageId(result), MB_OK | MB_ICONERROR, path);
+    reportError(fileResultMessageId(result), path);
     return false;
   }
   refreshDirectionCaptions();
@@ -675,7 +677,7 @@ void QuizWindow::restoreLeftOver() {
   enableFileCommands();
   autosave_.keepRestored(path.c_str());
   refreshDirectionCaptions();
-  restartDrill();
+  show(&Drill::restart);
   settings_.setModified(true);
 }
 
@@ -687,7 +689,9 @@ bool QuizWindow::offerRestore(const SYSTEMTIME& created) {
   return MessageBoxA(hwnd, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void QuizWindow::show(bool ok, const DrillDisplay& display, bool emptyAnswer) {
+void QuizWindow::show(bool (Drill::*step)(DrillDisplay*), bool emptyAnswer) {
+  DrillDisplay display;
+  const bool ok = (drill_.*step)(&display);
   enableCountAsRight();
   showAskPrevious();
   if (!ok) return;
@@ -699,21 +703,6 @@ void QuizWindow::show(bool ok, const DrillDisplay& display, bool emptyAnswer) {
   SetDlgItemTextA(hwnd, IDC_QUIZ_YOUR_ANSWER, display.yourLine.c_str());
   if (emptyAnswer) SetDlgItemTextA(hwnd, IDC_QUIZ_ANSWER, "");
   focusAnswer();
-}
-
-void QuizWindow::restartDrill() {
-  DrillDisplay display;
-  show(drill_.restart(&display), display);
-}
-
-void QuizWindow::nextQuestion() {
-  DrillDisplay display;
-  show(drill_.nextQuestion(&display), display);
-}
-
-void QuizWindow::reshuffle() {
-  DrillDisplay display;
-  show(drill_.reshuffle(&display), display);
 }
 
 void QuizWindow::refreshTitle() {
@@ -756,21 +745,10 @@ void QuizWindow::focusAnswer() { SetFocus(GetDlgItem(hwnd, IDC_QUIZ_ANSWER)); }
 
 bool QuizWindow::refusedDuringTest() {
   if (!settings_.testOpen) return false;
-  message(QuizString::kRefusedDuringTest, MB_OK | MB_ICONERROR);
+  reportError(QuizString::kRefusedDuringTest);
   return true;
-}
-
-int QuizWindow::message(UINT textId, UINT style, const char* argument) {
-  CText text, caption;
-  text.formatResource(textId, argument ? argument : "");
-  caption.load(QuizString::kErrorCaption);
-  return MessageBoxA(hwnd, text.c_str(), caption.c_str(), style);
 }
 
 void QuizWindow::broadcast(WPARAM wParam, LPARAM lParam) {
   PostMessageA(HWND_BROADCAST, settings_.messageNumber, wParam, lParam);
-}
-
-void QuizWindow::placeControl(int id, int x, int y, int width, int height) {
-  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
 }

@@ -34,6 +34,8 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
  private:
   void playSound(const char* fileName) override;
   void showError(UINT messageId) override;
+  // An error message, its text formatted with argument.
+  void reportError(UINT messageId, const char* argument = "");
 
   // The word list window: while it is open the document's pairs are its
   // rows. Commands that replace the document or end the program close it
@@ -82,6 +84,10 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   bool closeWindow();
   void finishClosing();
 
+  // Lets go of the current list before another replaces it or the program
+  // ends: closes the word list window, asks whether to save a changed list
+  // and keeps the pairs' histories. False when the user cancelled.
+  bool letGoOfList();
   // Asks whether to save a changed list; false when the user cancelled.
   bool savePrompt();
   // Lets the user pick a file; false when nothing was chosen.
@@ -95,21 +101,18 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   void restoreLeftOver();
   bool offerRestore(const SYSTEMTIME& created);
 
-  // Puts display into the controls (only when ok), emptying the answer box
-  // unless told not to; Ask Previous and Count as Right follow the drill.
-  void show(bool ok, const DrillDisplay& display, bool emptyAnswer = true);
-  void restartDrill();
-  void nextQuestion();
-  void reshuffle();
+  // Takes a step of the drill (restart, nextQuestion, reshuffle, refresh)
+  // and puts its display into the controls when the step succeeded,
+  // emptying the answer box unless told not to; Ask Previous and Count as
+  // Right follow the drill.
+  void show(bool (Drill::*step)(DrillDisplay*), bool emptyAnswer = true);
   void refreshTitle();
   void refreshDirectionCaptions();
   void applyUserFont();
   void setDefaultButton(UINT id);
   void focusAnswer();
   bool refusedDuringTest();
-  int message(UINT textId, UINT style, const char* argument = nullptr);
   void broadcast(WPARAM wParam, LPARAM lParam);
-  void placeControl(int id, int x, int y, int width, int height);
 
   QuizApp& app_;
   Settings& settings_;

@@ -2,6 +2,7 @@
 
 #include "framework/DisplayScale.h"
 #include "framework/ThreeDStatic.h"
+#include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
 #include "quiz/FontDescription.h"
 #include "quiz/TestWordsDialog.h"
@@ -36,12 +37,6 @@ const int kQuestionLines[] = {IDC_TEST_QUESTION_LABEL, IDC_TEST_QUESTION_WORD, I
 
 HFONT guiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-CText loaded(UINT id) {
-  CText text;
-  text.load(id);
-  return text;
-}
-
 }  // namespace
 
 TestWindow::TestWindow(WordList& list, Settings& settings)
@@ -54,7 +49,7 @@ void TestWindow::run(HWND owner) {
   const RECT place = CDisplayScale::of(owner)({kLeft, kTop, kLeft + static_cast<LONG>(width), kTop + kInitialHeight});
   if (!loadAccelerators(MAKEINTRESOURCEA(IDR_TEST_ACCELERATORS))) return;
   settings_.testOpen = 1;
-  createAndRun(kClassName, loaded(QuizString::kTestTitle).c_str(), kStyle, &place, owner, nullptr, 0);
+  createAndRun(kClassName, CText::loaded(QuizString::kTestTitle).c_str(), kStyle, &place, owner, nullptr, 0);
   settings_.testOpen = 0;
 }
 
@@ -71,9 +66,9 @@ void TestWindow::close() {
 
 bool TestWindow::onCreateWindow() {
   const DWORD button = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-  makeControl("BUTTON", loaded(QuizString::kTestStart).c_str(), button | BS_DEFPUSHBUTTON, {170, 10, 260, 35},
+  makeControl("BUTTON", CText::loaded(QuizString::kTestStart).c_str(), button | BS_DEFPUSHBUTTON, {170, 10, 260, 35},
               IDC_TEST_START, guiFont());
-  makeControl("BUTTON", loaded(QuizString::kButtonCancel).c_str(), button | BS_PUSHBUTTON, {170, 40, 260, 65},
+  makeControl("BUTTON", CText::loaded(QuizString::kButtonCancel).c_str(), button | BS_PUSHBUTTON, {170, 40, 260, 65},
               IDC_TEST_CANCEL, guiFont());
   makeControl(STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, {0, 0, 0, 20}, IDC_TEST_STATUS, guiFont());
   buildSetup();
@@ -156,11 +151,11 @@ void TestWindow::start() {
       focus(IDC_TEST_FIRST_COUNT);
       return;
     case WordTest::kNotEnoughWords:
-      message(QuizString::kNotEnoughWords, QuizString::kErrorCaption, MB_OK);
+      messageBox(QuizString::kNotEnoughWords, QuizString::kErrorCaption, MB_OK);
       focus(IDC_TEST_FIRST_COUNT);
       return;
     case WordTest::kNoMemory:
-      message(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK);
+      messageBox(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK);
       return;
     case WordTest::kStarted:
       break;
@@ -189,12 +184,10 @@ void TestWindow::cancel() {
 }
 
 void TestWindow::showResults() {
-  CText caption = loaded(QuizString::kTestPointsCaption);
+  CText caption = CText::loaded(QuizString::kTestPointsCaption);
   if (MessageBoxA(hwnd, test_.resultText(graded_).c_str(), caption.c_str(), MB_YESNO | MB_ICONINFORMATION) ==
       IDYES) {
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    TestWordsDialog grid(test_);
-    SetCursor(previous);
+    TestWordsDialog grid = madeUnderWaitCursor<TestWordsDialog>(test_);
     grid.runModal(hwnd);
   }
   // The main window's closing sequence may have closed this window meanwhile.
@@ -233,12 +226,12 @@ void TestWindow::buildSetup() {
   makeCount(IDC_TEST_FIRST_COUNT, IDC_TEST_FIRST_SPIN, {5, 25, 90, 47}, {72, 26, 92, 43});
   makeControl("STATIC", secondLabel.c_str(), label, {6, 54, 130, 69}, IDC_TEST_SECOND_LABEL, guiFont());
   makeCount(IDC_TEST_SECOND_COUNT, IDC_TEST_SECOND_SPIN, {5, 70, 90, 92}, {70, 71, 90, 88});
-  makeControl("BUTTON", loaded(QuizString::kTestGiveNumber).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX,
+  makeControl("BUTTON", CText::loaded(QuizString::kTestGiveNumber).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX,
               {170, 78, 280, 93}, IDC_TEST_GIVE_NUMBER, guiFont());
   CheckDlgButton(hwnd, IDC_TEST_GIVE_NUMBER, BST_CHECKED);
   for (int id : {IDC_TEST_START, IDC_TEST_CANCEL})
     SetWindowPos(GetDlgItem(hwnd, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetDlgItemTextA(hwnd, IDC_TEST_START, loaded(QuizString::kTestStart).c_str());
+  SetDlgItemTextA(hwnd, IDC_TEST_START, CText::loaded(QuizString::kTestStart).c_str());
   setStatusParts(1);
   status.formatResource(QuizString::kTestWordsInUse, list_.pairs.count());
   setStatusText(0, status.c_str());
@@ -250,17 +243,17 @@ void TestWindow::buildRunning() {
   const int h = lineHeight();
   const DWORD line = WS_CHILD | WS_VISIBLE | CThreeDStatic::kSunken;
   HFONT userFont = settings_.fontHandle ? settings_.fontHandle : guiFont();
-  makeControl(CThreeDStatic::kClassName, loaded(QuizString::kWhatIs).c_str(), line, {5, 10, 155, h + 10},
+  makeControl(CThreeDStatic::kClassName, CText::loaded(QuizString::kWhatIs).c_str(), line, {5, 10, 155, h + 10},
               IDC_TEST_QUESTION_LABEL, guiFont());
   makeControl(CThreeDStatic::kClassName, "", line, {5, h + 12, 155, 2 * h + 12}, IDC_TEST_QUESTION_WORD, userFont);
   makeControl("EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, {5, 2 * h + 15, 155, 3 * h + 15},
               IDC_TEST_ANSWER, userFont, WS_EX_CLIENTEDGE);
-  makeControl("BUTTON", loaded(QuizString::kTestCharacter).c_str(),
+  makeControl("BUTTON", CText::loaded(QuizString::kTestCharacter).c_str(),
               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, {170, 70, 260, 95},
               IDC_TEST_CHARACTER, guiFont());
   for (int id : {IDC_TEST_START, IDC_TEST_CANCEL})
     SetWindowPos(GetDlgItem(hwnd, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetDlgItemTextA(hwnd, IDC_TEST_START, loaded(QuizString::kTestNext).c_str());
+  SetDlgItemTextA(hwnd, IDC_TEST_START, CText::loaded(QuizString::kTestNext).c_str());
   setStatusParts(2);
   layout();
 }
@@ -335,13 +328,6 @@ void TestWindow::focus(int id) {
   if (IsWindowVisible(hwnd)) SetFocus(lastFocus_);
 }
 
-void TestWindow::placeControl(int id, int x, int y, int width, int height) {
-  CWinControl(GetDlgItem(hwnd, id)).place(x, y, width, height);
-}
-
-int TestWindow::message(UINT textId, UINT captionId, UINT style) {
-  return MessageBoxA(hwnd, loaded(textId).c_str(), loaded(captionId).c_str(), style);
-}
 
 // The height of the question lines and the answer box from the user's font:
 // its absolute height + 12, from 23 to 34 pixels.

@@ -53,8 +53,6 @@ class TestWindow : public CWinFrame {
   void setStatusParts(int count);
   void setStatusText(int part, const char* text);
   void focus(int id);
-  void placeControl(int id, int x, int y, int width, int height);
-  int message(UINT textId, UINT captionId, UINT style);
   int lineHeight() const;
 
   WordList& list_;

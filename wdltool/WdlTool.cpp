@@ -116,7 +116,7 @@ int info(WordList& list) {
 int dump(WordList& list) {
   Printer printer(list);
   for (WordPair* pair = list.pairs.head(); pair; pair = pair->next) {
-    std::fputc(pair->mark == 1 ? '1' : '0', stdout);
+    std::fputc(pair->drilled() ? '1' : '0', stdout);
     std::fputc('\t', stdout);
     printer.put(pair->firstWord);
     std::fputc('\t', stdout);

@@ -121,17 +121,25 @@ bool CPairList::copyPair(int id, CText* firstWord, CText* secondWord) {
 int CPairList::countMarked() const {
   int marked = 0;
   for (WordPair* pair = head_; pair; pair = pair->next)
-    if (pair->mark == 1) ++marked;
+    if (pair->drilled()) ++marked;
   return marked;
 }
 
-int CPairList::findMarked(const char* key1, const char* key2) const {
-  std::string first(key1), second(key2);
+WordPair* CPairList::findMarked(bool askSecond, const std::string& key,
+                                const std::function<bool(const WordPair&)>& also) const {
   for (WordPair* pair = head_; pair; pair = pair->next) {
-    if (pair->mark == 0 || !foldsTo(pair->firstWord.c_str(), pair->firstWord.length(), first)) continue;
-    if (foldsTo(pair->secondWord.c_str(), pair->secondWord.length(), second)) return pair->id;
+    const PairWord& question = askSecond ? pair->secondWord : pair->firstWord;
+    if (pair->marked() && foldsTo(question.c_str(), question.length(), key) && also(*pair)) return pair;
   }
-  return -1;
+  return nullptr;
+}
+
+int CPairList::findMarked(const char* key1, const char* key2) const {
+  const std::string second(key2);
+  const WordPair* found = findMarked(false, key1, [&](const WordPair& pair) {
+    return foldsTo(pair.secondWord.c_str(), pair.secondWord.length(), second);
+  });
+  return found ? found->id : -1;
 }
 
 void CPairList::takeFrom(CPairList& other) {

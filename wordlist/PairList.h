@@ -8,7 +8,9 @@
 #include "wordlist/WordPair.h"
 #include "wordlist/WordStore.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CPairList {
@@ -50,8 +52,14 @@ class CPairList {
   // compared, never read: it may be a node that a reorder dropped.
   int idOf(const WordPair* pair) const;
   int countMarked() const;
-  // The first marked pair whose words, case folded (wordlist/Utf8Text.h),
-  // equal the two keys (which the caller has folded), or -1.
+  // The first marked pair whose question word (the second word when
+  // askSecond, else the first), case folded (wordlist/Utf8Text.h), equals
+  // key (which the caller has folded) and which also accepts; null when
+  // there is none.
+  WordPair* findMarked(bool askSecond, const std::string& key,
+                       const std::function<bool(const WordPair&)>& also) const;
+  // The first marked pair whose words, case folded, equal the two keys
+  // (which the caller has folded), or -1.
   int findMarked(const char* key1, const char* key2) const;
   // Moves all pairs of other into this list (whose pairs are freed first);
   // other becomes empty.

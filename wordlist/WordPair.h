@@ -25,6 +25,10 @@ struct WordPair {
   PairWord secondWord;
   int id = 0;  // position in the list, 0 for the first pair
   unsigned char mark = 0;  // 1 = takes part in the drill
+  // Any mark but 0 shows as marked and is found by the search for marked
+  // pairs; the drill counts and asks only marks of exactly 1.
+  bool marked() const { return mark != 0; }
+  bool drilled() const { return mark == 1; }
   WordPair* next = nullptr;
   // In the pair list's word store; null until the pair has a history. It
   // stays with the node when the list is reordered or its words change.

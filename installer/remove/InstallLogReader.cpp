@@ -9,21 +9,13 @@ namespace {
 
 bool sameWord(const std::string& word, const char* wanted) { return CText(word.c_str()).compareNoCase(wanted) == 0; }
 
-RegistryEntry::Root rootOf(const std::string& word) {
-  if (sameWord(word, "HKCR")) return RegistryEntry::kClassesRoot;
-  if (sameWord(word, "HKCU")) return RegistryEntry::kCurrentUser;
-  if (sameWord(word, "HKLM")) return RegistryEntry::kLocalMachine;
-  if (sameWord(word, "HKU")) return RegistryEntry::kUsers;
-  return RegistryEntry::kNoRoot;
-}
-
 // "ROOT,key" or "ROOT,key,"name"": the value name starts at the first comma
 // followed by a double quote and runs to the closing quote, which ends the
 // line.
 bool readRegistry(const std::string& text, LogEntry& entry) {
   size_t comma = text.find(',');
   if (comma == std::string::npos) return false;
-  entry.root = rootOf(text.substr(0, comma));
+  entry.root = RegistryEntry::rootNamed(text.substr(0, comma).c_str());
   std::string key = text.substr(comma + 1);
   size_t quote = key.find(",\"");
   if (quote != std::string::npos) {

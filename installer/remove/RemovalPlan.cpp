@@ -37,14 +37,8 @@ bool endsWithLink(const CText& path) {
   return text.size() > 4 && text.compare(text.size() - 4, 4, ".lnk") == 0;
 }
 
-const char* rootWord(RegistryEntry::Root root) {
-  switch (root) {
-    case RegistryEntry::kClassesRoot: return "HKCR";
-    case RegistryEntry::kCurrentUser: return "HKCU";
-    case RegistryEntry::kLocalMachine: return "HKLM";
-    default: return "HKU";
-  }
-}
+// A root the log does not name reads as HKU.
+const char* rootWord(RegistryEntry::Root root) { return RegistryEntry::rootName(root, "HKU"); }
 
 RemovalStep pathStep(RemovalStep::Action action, const LogEntry* entry, const CText& path, const CText& linkFreeFrom) {
   RemovalStep step;

@@ -84,7 +84,7 @@ class DrillTest : public ::testing::Test {
 
   std::vector<int> order() const {
     const QuizState& state = drill->state();
-    return std::vector<int>(state.order, state.order + state.count);
+    return std::vector<int>(state.order.get(), state.order.get() + state.count);
   }
 
   WordList list;
