@@ -498,7 +498,7 @@ Written writeRecords(const WordList& list, CDiskFile* file, TextEncoding encodin
   for (WordPair* pair = list.pairs.head(); pair && writer.storable() && writer.fits(); pair = pair->next) {
     writer.text(pair->firstWord);
     writer.text(pair->secondWord);
-    writer.byte(pair->mark ? 1 : 0);
+    writer.byte(pair->marked() ? 1 : 0);
     writer.byte(kTextEnd);
     histories.add(pair);
   }
