@@ -205,7 +205,7 @@ void WordListWindow::writeSettings() const {
 // The rows' text and check boxes are asked for when the view paints them.
 void WordListWindow::prepareList(const int* widths) {
   list_ = GetDlgItem(hwnd, IDC_WORDLIST_LIST);
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(settings_.fontHandle), FALSE);
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(scaledFont(settings_.fontHandle)), FALSE);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyles, kListStyles);
   SendMessageA(list_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
   SetWindowSubclass(list_, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));

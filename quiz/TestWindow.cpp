@@ -301,7 +301,7 @@ HWND TestWindow::makeControl(const char* className, const char* text, DWORD styl
   CWinControl control;
   if (!control.createControl(className, text, style, extendedStyle, hwnd, CDisplayScale::of(hwnd)(place), id))
     return nullptr;
-  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(scaledFont(font)), FALSE);
   return control.hwnd;
 }
 
