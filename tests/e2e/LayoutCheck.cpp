@@ -11,30 +11,26 @@ namespace e2e {
 
 namespace {
 
-// Reads a DIALOGEX template field by field; every read past its end gives 0
-// and clears ok.
+// Reads a DIALOGEX template field by field; past its end every read gives 0
+// and ok() turns false.
 struct TemplateReader {
-  const BYTE* begin;
-  const BYTE* at;
-  const BYTE* end;
-  bool ok = true;
+  const BYTE* data;
+  size_t size;
+  size_t at = 0;
 
-  DWORD number(DWORD size) {
+  bool ok() const { return at <= size; }
+  DWORD number(DWORD count) {
     DWORD value = 0;
-    ok = ok && static_cast<DWORD>(end - at) >= size;
-    for (DWORD i = 0; ok && i < size; ++i) value |= static_cast<DWORD>(*at++) << (8 * i);
+    for (DWORD i = 0; i < count; ++i, ++at) value |= at < size ? static_cast<DWORD>(data[at]) << (8 * i) : 0;
     return value;
   }
-  void skip(DWORD size) {
-    ok = ok && static_cast<DWORD>(end - at) >= size;
-    if (ok) at += size;
-  }
+  void skip(size_t count) { at += count; }
   // A text (its characters below 128) or an ordinal (empty).
   std::string name() {
     std::string text;
-    WORD first = static_cast<WORD>(number(2));
-    if (first == 0xFFFF) number(2);
-    for (WORD c = first == 0xFFFF ? 0 : first; c != 0 && ok; c = static_cast<WORD>(number(2)))
+    WORD c = static_cast<WORD>(number(2));
+    if (c == 0xFFFF) number(2);
+    for (c = c == 0xFFFF ? 0 : c; c != 0 && ok(); c = static_cast<WORD>(number(2)))
       text.push_back(static_cast<char>(c < 128 ? c : '?'));
     return text;
   }
@@ -43,7 +39,7 @@ struct TemplateReader {
 // The font and control ids of a DIALOGEX template, the font as the dialog
 // manager makes it at dpi.
 bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::set<int>* ids) {
-  TemplateReader reader{data, data, data + size};
+  TemplateReader reader{data, size};
   if (reader.number(4) != 0xFFFF0001) return false;
   reader.skip(8);
   const DWORD style = reader.number(4);
@@ -54,35 +50,17 @@ bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::se
   *font = LOGFONTA{};
   font->lfHeight = -MulDiv(static_cast<int>(reader.number(2)), dpi, 72);
   font->lfWeight = static_cast<LONG>(reader.number(2));
-  font->lfItalic = static_cast<BYTE>(reader.number(1));
-  reader.skip(1);
+  font->lfItalic = static_cast<BYTE>(reader.number(2));
   font->lfCharSet = DEFAULT_CHARSET;
   std::strncpy(font->lfFaceName, reader.name().c_str(), LF_FACESIZE - 1);
-  for (int i = 0; i < count && reader.ok; ++i) {
-    reader.skip((4 - (reader.at - reader.begin) % 4) % 4);
-    reader.skip(20);
+  for (int i = 0; i < count && reader.ok(); ++i) {
+    reader.skip((4 - reader.at % 4) % 4 + 20);
     ids->insert(static_cast<int>(reader.number(4)));
     reader.name();
     reader.name();
     reader.skip(reader.number(2));
   }
-  return reader.ok;
-}
-
-BOOL CALLBACK collectTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR parameter) {
-  auto* found = reinterpret_cast<std::vector<std::pair<const BYTE*, DWORD>>*>(parameter);
-  HRSRC resource = FindResourceA(module, name, type);
-  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  if (loaded) found->push_back({static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)});
-  return TRUE;
-}
-
-// A font of the system's, made at the screen's scale, at dpi.
-LOGFONTA atScale(LOGFONTA font, int dpi) {
-  HDC screen = GetDC(nullptr);
-  font.lfHeight = MulDiv(font.lfHeight, dpi, GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return font;
+  return reader.ok();
 }
 
 bool isDialog(HWND window) { return className(window) == "#32770"; }
@@ -172,22 +150,27 @@ void checkToolBar(HWND toolbar, std::vector<std::string>* faults) {
 
 LayoutCheck::LayoutCheck(const std::string& programPath, int dpi) {
   HDC screen = GetDC(nullptr);
-  dpi_ = dpi ? dpi : GetDeviceCaps(screen, LOGPIXELSY);
+  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont_, &guiFont_);
+  dpi_ = dpi ? dpi : screenDpi;
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  guiFont_ = atScale(guiFont_, dpi_);
-  messageFont_ = atScale(metrics.lfMessageFont, dpi_);
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont_, &guiFont_);
+  messageFont_ = metrics.lfMessageFont;
+  for (LOGFONTA* font : {&guiFont_, &messageFont_}) font->lfHeight = MulDiv(font->lfHeight, dpi_, screenDpi);
   HMODULE module = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return;
-  std::vector<std::pair<const BYTE*, DWORD>> found;
-  EnumResourceNamesA(module, MAKEINTRESOURCEA(5), collectTemplate, reinterpret_cast<LONG_PTR>(&found));
-  for (const auto& entry : found) {
+  EnumResourceNamesA(module, MAKEINTRESOURCEA(5), [](HMODULE from, LPCSTR type, LPSTR name, LONG_PTR check) -> BOOL {
+    auto* self = reinterpret_cast<LayoutCheck*>(check);
+    HRSRC resource = FindResourceA(from, name, type);
+    HGLOBAL loaded = resource ? LoadResource(from, resource) : nullptr;
     Template dialog;
-    if (readTemplate(entry.first, entry.second, dpi_, &dialog.font, &dialog.ids)) templates_.push_back(dialog);
-  }
+    if (loaded && readTemplate(static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(from, resource),
+                               self->dpi_, &dialog.font, &dialog.ids))
+      self->templates_.push_back(dialog);
+    return TRUE;
+  }, reinterpret_cast<LONG_PTR>(this));
   FreeLibrary(module);
 }
 

@@ -1,18 +1,15 @@
 #pragma once
 // LayoutCheck: whether a window of another process is whole at a display
-// scale. Every visible control must lie inside its parent's client area, no
-// two visible controls may overlap (group boxes, lines, frames, up-down arrows
-// and tab controls aside), the text of every single-line static, push button,
-// check box and radio button must fit its control, every toolbar button must
-// lie inside the toolbar's visible part, and a top-level window must lie on
-// the screen. Child dialogs (property pages) are checked with their controls.
-//
-// Fonts cannot be read from another process, so a control's font is the one
-// its program gives it at the scale: the font of the dialog template (read
-// from the program's file) that holds the control's id, the system's default
-// GUI font for controls that a program makes itself, and the message font for
-// dialogs that the system makes (message boxes, property sheets). The test
-// process must run at the screen's scale.
+// scale: every visible control inside its parent's client area; no two
+// visible controls overlapping (group boxes, lines, frames, up-down arrows and
+// tab controls aside); the text of every single-line static, push button,
+// check box and radio button fitting its control; every toolbar button inside
+// the toolbar's visible part; a top-level window on the screen. Child dialogs
+// (property pages) are checked with their controls. Fonts cannot be read from
+// another process: a control's font is the one its program gives it at the
+// scale, that of the dialog template (from the program's file) holding its
+// id, the default GUI font for controls a program makes, the message font in
+// dialogs the system makes. The test process must run at the screen's scale.
 #include <windows.h>
 
 #include <set>
