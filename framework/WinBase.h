@@ -107,7 +107,8 @@ class CWinBase {
   // Turns a message of a bound object into its handler call and answer.
   LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   // A font made at the screen's scale (the user's, the system's GUI font),
-  // as a control of this window shows it at the window's scale.
+  // as a control of this window shows it at the window's scale. Not to be
+  // kept: a copy lives until the window's scale changes.
   HFONT scaledFont(HFONT screenFont);
 
  private:

@@ -293,6 +293,8 @@ void TestWindow::layout() {
   placeControl(IDC_TEST_GIVE_NUMBER, x, scale(78), scale(kButtonWidth), kKeep);
   placeControl(IDC_TEST_CHARACTER, x, scale(70), kKeep, kKeep);
   for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - scale(kQuestionInset), kKeep);
+  // The number part is as wide as the scale, which may have changed.
+  setStatusParts(static_cast<int>(SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, SB_GETPARTS, 0, 0)));
   SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, WM_SIZE, 0, 0);
 }
 

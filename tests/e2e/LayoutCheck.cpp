@@ -65,9 +65,17 @@ bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::se
 
 bool isDialog(HWND window) { return className(window) == "#32770"; }
 
-bool inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
+std::string show(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + ")";
+}
+
+// The rule shared by controls, toolbar buttons and top-level windows: inner
+// (named what) lies inside outer (named where).
+void checkInside(const RECT& inner, const RECT& outer, const std::string& what, const std::string& where,
+                 std::vector<std::string>* faults) {
+  if (inner.left < outer.left || inner.top < outer.top || inner.right > outer.right || inner.bottom > outer.bottom)
+    faults->push_back(what + " " + show(inner) + " leaves " + where + " " + show(outer));
 }
 
 // Where control is in its parent's client co-ordinates.
@@ -80,11 +88,6 @@ RECT placeInParent(HWND control) {
 
 std::string describe(HWND control) {
   return className(control) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" + text(control) + "\"";
-}
-
-std::string show(const RECT& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-         std::to_string(r.bottom) + ")";
 }
 
 // Dialog units turn into pixels one by one, rounded, so that neighbours in a
@@ -138,12 +141,9 @@ void checkToolBar(HWND toolbar, std::vector<std::string>* faults) {
   MapWindowPoints(GetParent(toolbar), toolbar, reinterpret_cast<POINT*>(&parent), 2);
   IntersectRect(&shown, &shown, &parent);
   const int count = static_cast<int>(sendNumbers(toolbar, TB_BUTTONCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const RECT button = sendForRect(toolbar, TB_GETITEMRECT, i);
-    if (!inside(button, shown))
-      faults->push_back("toolbar button " + std::to_string(i) + " " + show(button) +
-                        " leaves the toolbar's visible part " + show(shown));
-  }
+  for (int i = 0; i < count; ++i)
+    checkInside(sendForRect(toolbar, TB_GETITEMRECT, i), shown, "toolbar button " + std::to_string(i),
+                "the toolbar's visible part", faults);
 }
 
 }  // namespace
@@ -179,8 +179,8 @@ std::vector<std::string> LayoutCheck::faults(HWND window) const {
   RECT outer = {};
   GetWindowRect(window, &outer);
   const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD) && !inside(outer, screen))
-    found.push_back("window " + text(window) + " " + show(outer) + " leaves the screen");
+  if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+    checkInside(outer, screen, "window " + text(window), "the screen", &found);
   checkChildren(window, &found);
   return found;
 }
@@ -195,8 +195,7 @@ void LayoutCheck::checkChildren(HWND parent, std::vector<std::string>* faults) c
     HWND control = shown[i];
     const Rule rule = ruleOf(control, dpi_);
     const RECT place = placeInParent(control);
-    if (!inside(place, client))
-      faults->push_back(describe(control) + " " + show(place) + " leaves its parent's client area " + show(client));
+    checkInside(place, client, describe(control), "its parent's client area", faults);
     for (size_t j = i + 1; j < shown.size() && !rule.mayOverlap; ++j)
       if (!ruleOf(shown[j], dpi_).mayOverlap && overlap(place, placeInParent(shown[j])))
         faults->push_back(describe(control) + " overlaps " + describe(shown[j]));
