@@ -290,11 +290,16 @@ LRESULT WordListWindow::onSize(UINT type, int, int) {
 }
 
 LRESULT WordListWindow::onDpiChanged(int dpi, const RECT* suggested) {
-  CWinDialog::onDpiChanged(dpi, suggested);
+  const int previous = CDisplayScale::of(hwnd).dpi;
+  for (int column = 0; column < 2; ++column) {
+    const int width = static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0));
+    SendMessageA(list_, LVM_SETCOLUMNWIDTH, column, MulDiv(width, dpi, previous));
+  }
+  const LRESULT answer = CWinDialog::onDpiChanged(dpi, suggested);
   buildToolBar(toolbarFlags());
   widenToToolBar();
   layout();
-  return 0;
+  return answer;
 }
 
 LRESULT WordListWindow::onClose() {

@@ -63,6 +63,15 @@ bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::se
   return reader.ok();
 }
 
+BOOL CALLBACK collectTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
+  HRSRC resource = FindResourceA(module, name, type);
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  if (loaded)
+    reinterpret_cast<std::vector<std::pair<const BYTE*, DWORD>>*>(found)->push_back(
+        {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)});
+  return TRUE;
+}
+
 bool isDialog(HWND window) { return className(window) == "#32770"; }
 
 std::string show(const RECT& r) {
@@ -161,16 +170,12 @@ LayoutCheck::LayoutCheck(const std::string& programPath, int dpi) {
   for (LOGFONTA* font : {&guiFont_, &messageFont_}) font->lfHeight = MulDiv(font->lfHeight, dpi_, screenDpi);
   HMODULE module = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return;
-  EnumResourceNamesA(module, MAKEINTRESOURCEA(5), [](HMODULE from, LPCSTR type, LPSTR name, LONG_PTR check) -> BOOL {
-    auto* self = reinterpret_cast<LayoutCheck*>(check);
-    HRSRC resource = FindResourceA(from, name, type);
-    HGLOBAL loaded = resource ? LoadResource(from, resource) : nullptr;
+  std::vector<std::pair<const BYTE*, DWORD>> found;
+  EnumResourceNamesA(module, MAKEINTRESOURCEA(5), collectTemplate, reinterpret_cast<LONG_PTR>(&found));
+  for (const auto& entry : found) {
     Template dialog;
-    if (loaded && readTemplate(static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(from, resource),
-                               self->dpi_, &dialog.font, &dialog.ids))
-      self->templates_.push_back(dialog);
-    return TRUE;
-  }, reinterpret_cast<LONG_PTR>(this));
+    if (readTemplate(entry.first, entry.second, dpi_, &dialog.font, &dialog.ids)) templates_.push_back(dialog);
+  }
   FreeLibrary(module);
 }
 
