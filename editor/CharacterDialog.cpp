@@ -115,7 +115,7 @@ LRESULT CharacterDialog::onDrawItem(UINT id, DRAWITEMSTRUCT* item) {
   CWinBrush fill(colours_[chosen ? kHighlight : kWindow]);
   CWinPen frame(PS_SOLID, 1, RGB(0, 0, 0));
   HDC dc = item->hDC;
-  CWinSelection pen(dc, frame.handle), brush(dc, fill.handle), font(dc, font_);
+  CWinSelection pen(dc, frame.handle), brush(dc, fill.handle), font(dc, scaledFont(font_));
   RECT cell = item->rcItem;
   Rectangle(dc, cell.left, cell.top, cell.right + 1, cell.bottom + 1);
   std::wstring shape = cellShape(static_cast<unsigned>(item->itemData));
@@ -174,11 +174,19 @@ void CharacterDialog::chooseScript(int index) {
 
 // The list box asks for its item height while the dialog is being made,
 // before this object is bound to it, so the measured sizes are set here.
+// The cells are measured anew in the font at the new scale.
+LRESULT CharacterDialog::onDpiChanged(int dpi, const RECT* suggested) {
+  const LRESULT answer = CWinDialog::onDpiChanged(dpi, suggested);
+  measureCells();
+  InvalidateRect(GetDlgItem(hwnd, IDC_CHARACTER_CELLS), nullptr, TRUE);
+  return answer;
+}
+
 void CharacterDialog::measureCells() {
   SIZE largest = {};
   HDC screen = GetDC(nullptr);
   {
-    CWinSelection font(screen, font_);
+    CWinSelection font(screen, scaledFont(font_));
     for (unsigned code : scripts_[script_].codes) {
       std::wstring shape = cellShape(code);
       SIZE size = {};

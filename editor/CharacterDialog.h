@@ -45,6 +45,7 @@ class CharacterDialog : public CWinDialog {
   LRESULT onClose() override;
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onDrawItem(UINT id, DRAWITEMSTRUCT* item) override;
+  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
 
  private:
   enum Colour { kWindow, kWindowText, kHighlight, kHighlightText, kColourCount };

@@ -131,6 +131,15 @@ struct QuizWalk {
     if (words && sendCommand(words, IDM_WORDLIST_CLOSE)) quiz.program.waitForGone(words);
   }
 
+  // Its cells are measured in the font of the new scale.
+  void character() {
+    HWND dialog = open(quiz.main, IDC_QUIZ_CHARACTER, "Character");
+    move(dialog, "Character", [&] {
+      return static_cast<int>(sendNumbers(control(dialog, IDC_CHARACTER_CELLS), LB_GETITEMHEIGHT, 0, 0));
+    });
+    close(dialog, IDC_CHARACTER_CLOSE);
+  }
+
   void test() {
     postCommand(quiz.main, IDM_QUIZ_TESTS);
     HWND test = quiz.window("", "WDLTEST", quiz.main);
@@ -185,9 +194,9 @@ void walkQuizProgram(const QuizBuild& build) {
                  {IDM_QUIZ_PROPERTIES, "Properties", IDCANCEL},
                  {IDM_QUIZ_ADD_WORDS, "Add Words", IDCANCEL},
                  {IDM_QUIZ_COMBINE_FILES, "Combine Files", IDCANCEL},
-                 {IDM_QUIZ_MARK_HARD_WORDS, "Mark Hard Words", IDC_HARD_WORDS_CANCEL},
-                 {IDC_QUIZ_CHARACTER, "Character", IDC_CHARACTER_CLOSE}};
+                 {IDM_QUIZ_MARK_HARD_WORDS, "Mark Hard Words", IDC_HARD_WORDS_CANCEL}};
   for (const auto& dialog : dialogs) walk.close(walk.open(walk.quiz.main, dialog.command, dialog.name), dialog.button);
+  walk.character();
   walk.move(walk.quiz.main, "main window", [&] { return editTextWidth(control(walk.quiz.main, IDC_QUIZ_ANSWER)); });
   // The word list window gave its rows back: the list counts as changed.
   PostMessageA(walk.quiz.main, WM_CLOSE, 0, 0);
