@@ -1,6 +1,7 @@
 #include "editor/FindDialog.h"
 
 #include "editor/model/WordFinder.h"
+#include "framework/DisplayScale.h"
 #include "framework/RegistryKey.h"
 #include "resources/QuizResourceIds.h"
 
@@ -84,9 +85,11 @@ void FindDialog::readOptions() {
   if (!settings_.readNumber(Settings::kFindKey, Settings::kFindLeft, &left) ||
       !settings_.readNumber(Settings::kFindKey, Settings::kFindTop, &top))
     return;
+  // The place is stored at 96 dots per inch.
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
   RECT place;
   GetWindowRect(hwnd, &place);
-  OffsetRect(&place, static_cast<LONG>(left) - place.left, static_cast<LONG>(top) - place.top);
+  OffsetRect(&place, scale(static_cast<int>(left)) - place.left, scale(static_cast<int>(top)) - place.top);
   // A place on a screen that is no longer there would hide the dialog.
   if (onScreen(place)) SetWindowPos(hwnd, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
@@ -151,8 +154,9 @@ void FindDialog::writeSettings() const {
   settings_.writeNumber(Settings::kFindKey, Settings::kFindDirection, checked(hwnd, IDC_FIND_DOWN) ? 1 : 0);
   settings_.writeNumber(Settings::kFindKey, Settings::kFindWholeWord, checked(hwnd, IDC_FIND_WHOLE_WORD) ? 1 : 0);
   settings_.writeNumber(Settings::kFindKey, Settings::kFindMatchCase, checked(hwnd, IDC_FIND_MATCH_CASE) ? 1 : 0);
-  settings_.writeNumber(Settings::kFindKey, Settings::kFindLeft, static_cast<DWORD>(place.left));
-  settings_.writeNumber(Settings::kFindKey, Settings::kFindTop, static_cast<DWORD>(place.top));
+  const CDisplayScale scale = CDisplayScale::of(hwnd);
+  settings_.writeNumber(Settings::kFindKey, Settings::kFindLeft, static_cast<DWORD>(scale.standard(place.left)));
+  settings_.writeNumber(Settings::kFindKey, Settings::kFindTop, static_cast<DWORD>(scale.standard(place.top)));
 }
 
 void FindDialog::focusText() { SetFocus(GetDlgItem(hwnd, IDC_FIND_TEXT)); }

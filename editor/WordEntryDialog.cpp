@@ -38,7 +38,7 @@ LRESULT WordEntryDialog::onActivate(UINT state, BOOL minimized, HWND other) {
 
 void WordEntryDialog::setUpEdits() {
   placeTemplateAtScale();
-  WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
+  WPARAM font = reinterpret_cast<WPARAM>(scaledFont(settings_.fontHandle));
   const CDisplayScale scale = CDisplayScale::of(hwnd);
   const int height = scale(lineHeightFor(settings_.Font, kTallestEdit));
   for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {

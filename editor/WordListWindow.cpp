@@ -192,7 +192,7 @@ void WordListWindow::writeSettings() const {
 // The rows' text and check boxes are asked for when the view paints them.
 void WordListWindow::prepareList(const int* widths) {
   list_.attach(GetDlgItem(hwnd, IDC_WORDLIST_LIST));
-  list_.setFont(settings_.fontHandle, false);
+  list_.setFont(scaledFont(settings_.fontHandle), false);
   list_.setExtendedStyle(kListStyles, kListStyles);
   list_.setCallbackMask(LVIS_STATEIMAGEMASK);
   SetWindowSubclass(list_.hwnd, listProcedure, kListSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -268,11 +268,14 @@ LRESULT WordListWindow::onSize(UINT type, int, int) {
 }
 
 LRESULT WordListWindow::onDpiChanged(int dpi, const RECT* suggested) {
-  CWinDialog::onDpiChanged(dpi, suggested);
+  const int previous = CDisplayScale::of(hwnd).dpi;
+  for (int column = 0; column < 2; ++column)
+    list_.setColumnWidth(column, MulDiv(list_.columnWidth(column), dpi, previous));
+  const LRESULT answer = CWinDialog::onDpiChanged(dpi, suggested);
   buildToolBar(toolbarFlags());
   widenToToolBar();
   layout();
-  return 0;
+  return answer;
 }
 
 LRESULT WordListWindow::onClose() {

@@ -43,7 +43,8 @@ class WordListWindow : public CWinDialog, private FindTarget, private WordRowEdi
   LRESULT onNotify(int id, NMHDR* header) override;
   LRESULT onContextMenu(HWND window, int x, int y) override;
   LRESULT onSize(UINT type, int width, int height) override;
-  // The toolbar is made anew with the images nearest to the new scale.
+  // The columns grow with the scale; the toolbar is made anew with the images
+  // nearest to the new scale.
   LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
   LRESULT onClose() override;
   LRESULT onDestroy() override;

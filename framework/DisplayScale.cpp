@@ -19,13 +19,23 @@ int screenDpi() {
   return dpi > 0 ? dpi : CDisplayScale::kStandardDpi;
 }
 
+const char kToldDpi[] = "DisplayScale.dpi";
+
 }  // namespace
 
 CDisplayScale CDisplayScale::of(HWND window) {
   static const DpiForWindow dpiForWindow = newerUserFunction<DpiForWindow>("GetDpiForWindow");
-  int dpi = window && dpiForWindow ? static_cast<int>(dpiForWindow(window)) : 0;
+  HWND topLevel = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  int dpi = topLevel ? static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(topLevel, kToldDpi))) : 0;
+  if (dpi <= 0 && window && dpiForWindow) dpi = static_cast<int>(dpiForWindow(window));
   return CDisplayScale(dpi > 0 ? dpi : screenDpi());
 }
+
+void CDisplayScale::remember(HWND window, int dpi) {
+  SetPropA(window, kToldDpi, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+}
+
+void CDisplayScale::forget(HWND window) { RemovePropA(window, kToldDpi); }
 
 RECT CDisplayScale::operator()(const RECT& rect) const {
   return {(*this)(rect.left), (*this)(rect.top), (*this)(rect.right), (*this)(rect.bottom)};

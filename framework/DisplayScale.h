@@ -3,7 +3,10 @@
 // the programs' sizes, which are all given at 96 dots per inch, to that scale.
 // The per-window and per-monitor calls of newer Windows are looked up at run
 // time; without them the screen's LOGPIXELSY is the scale, so the programs
-// still start on old Windows.
+// still start on old Windows. A window that was told of a new scale
+// (WM_DPICHANGED) keeps it, and so do its controls: the system answers the
+// same once it has sent the message, and where a scale change is only sent
+// (as to a test's program), the window and the system agree all the same.
 #include "framework/Win32.h"
 
 class CDisplayScale {
@@ -13,6 +16,10 @@ class CDisplayScale {
   explicit CDisplayScale(int dpi = kStandardDpi) : dpi(dpi) {}
   // The scale window is drawn at (null: the screen's).
   static CDisplayScale of(HWND window);
+  // The top-level window is drawn at dpi from now on; forget() before it is
+  // gone.
+  static void remember(HWND window, int dpi);
+  static void forget(HWND window);
 
   // A size at 96 dots per inch, at this scale.
   int operator()(int size) const { return MulDiv(size, dpi, kStandardDpi); }

@@ -66,6 +66,8 @@ LRESULT CThreeDButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       font_ = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam)) repaint();
       return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case BM_SETSTYLE:
       setStyle(wParam, lParam);
       return 0;

@@ -55,6 +55,8 @@ LRESULT CThreeDStatic::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       font_ = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam)) repaint();
       return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_SIZE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -99,8 +101,9 @@ void CThreeDStatic::paint() {
   RECT client;
   GetClientRect(window_, &client);
   const CDisplayScale scale = CDisplayScale::of(window_);
+  CScaledFonts codedFonts;
   drawFrame(dc, client, scale, face, light, shadow);
-  drawText(dc, client, scale);
+  drawText(dc, client, scale, codedFonts);
   SelectObject(dc, oldFont);
   DeleteObject(shadow);
   DeleteObject(light);
@@ -138,8 +141,11 @@ void CThreeDStatic::drawFrame(HDC dc, const RECT& r, const CDisplayScale& scale,
 // the first character that does not fit ends the painting. Each run is drawn
 // with the advances it was measured with, so that it ends exactly where the
 // next one starts (a font whose drawn advances differ from its measured ones
-// would otherwise run into the next run, over a trailing space).
-void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& scale) const {
+// would otherwise run into the next run, over a trailing space). The fonts of
+// the codes are made at the screen's scale; codedFonts holds their copies at
+// the control's until the painting is done.
+void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& scale,
+                             CScaledFonts& codedFonts) const {
   const int limit = client.right - scale(3);
   const RECT box = {client.left + scale(4), client.top + scale(2), client.right - scale(4), client.bottom - scale(2)};
   SetBkMode(dc, OPAQUE);
@@ -165,7 +171,8 @@ void CThreeDStatic::drawText(HDC dc, const RECT& client, const CDisplayScale& sc
     if (i + 1 + operand > size) return;
     if (code == CRichText::kTextColor) SetTextColor(dc, operandColor(text + i + 1));
     if (code == CRichText::kBackColor) SetBkColor(dc, operandColor(text + i + 1));
-    if (code == CRichText::kFont) SelectObject(dc, operandFont(text + i + 1));
+    if (code == CRichText::kFont)
+      SelectObject(dc, codedFonts.at(operandFont(text + i + 1), CDisplayScale::of(nullptr).dpi, scale.dpi));
     i += 1 + operand;
   }
 }

@@ -9,6 +9,7 @@
 // The object is the control's state block: the window procedure creates it at
 // WM_CREATE, reaches it through GWLP_USERDATA and deletes it at WM_DESTROY.
 #include "framework/DisplayScale.h"
+#include "framework/ScaledFonts.h"
 #include "framework/RichText.h"
 #include "framework/SelfDrawnControl.h"
 #include "framework/Win32.h"
@@ -36,7 +37,7 @@ class CThreeDStatic {
   void paint();
   void drawFrame(HDC dc, const RECT& client, const CDisplayScale& scale, HBRUSH face, HBRUSH light,
                  HBRUSH shadow) const;
-  void drawText(HDC dc, const RECT& client, const CDisplayScale& scale) const;
+  void drawText(HDC dc, const RECT& client, const CDisplayScale& scale, CScaledFonts& codedFonts) const;
   int drawRun(HDC dc, const char* run, int count, int& left, int limit, const RECT& box) const;
 
   HWND window_;

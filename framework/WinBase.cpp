@@ -1,5 +1,6 @@
 #include "framework/WinBase.h"
 
+#include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
 #include "framework/WinControl.h"
 
@@ -93,7 +94,16 @@ LRESULT CWinBase::onCreate(CREATESTRUCTA* create) {
   return defaultProcedure(WM_CREATE, 0, reinterpret_cast<LPARAM>(create));
 }
 LRESULT CWinBase::onDestroy() { return defaultProcedure(WM_DESTROY, 0, 0); }
-LRESULT CWinBase::onDpiChanged(int, const RECT* suggested) {
+LRESULT CWinBase::onDpiChanged(int dpi, const RECT* suggested) {
+  const int previous = CDisplayScale::of(hwnd).dpi;
+  CDisplayScale::remember(hwnd, dpi);
+  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT place = CWinControl(child).placement();
+    MoveWindow(child, MulDiv(place.left, dpi, previous), MulDiv(place.top, dpi, previous),
+               MulDiv(place.right - place.left, dpi, previous), MulDiv(place.bottom - place.top, dpi, previous),
+               TRUE);
+  }
+  fonts_.rescale(hwnd, previous, dpi);
   SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   return 0;
@@ -172,6 +182,10 @@ LRESULT CWinBase::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWinBase::onInitDialog(HWND focus) { return 0; }
 
+HFONT CWinBase::scaledFont(HFONT screenFont) {
+  return fonts_.at(screenFont, CDisplayScale::of(nullptr).dpi, CDisplayScale::of(hwnd).dpi);
+}
+
 void CWinBase::getPlacement(WINDOWPLACEMENT* placement) const {
   placement->length = sizeof(WINDOWPLACEMENT);
   GetWindowPlacement(hwnd, placement);
@@ -241,7 +255,10 @@ LRESULT CALLBACK CWinBase::windowProcedure(HWND window, UINT message, WPARAM wPa
     if (message == WM_NCDESTROY) {
       // The window is gone: later messages must not reach the object, which
       // may be destroyed before the next window with this handle appears.
+      // The children are gone, and with them the last users of its fonts.
       bind(window, nullptr);
+      CDisplayScale::forget(window);
+      object->fonts_.release();
       object->hwnd = nullptr;
     }
     return result;

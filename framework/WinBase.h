@@ -6,6 +6,7 @@
 // window's user data at WM_NCCREATE (windows) or WM_INITDIALOG (dialogs);
 // messages that arrive before binding are answered 0. Each handler's default
 // passes its message on to defaultProcedure().
+#include "framework/ScaledFonts.h"
 #include "framework/Text.h"
 
 // A message box over owner: string resource textId, formatted with argument,
@@ -48,8 +49,10 @@ class CWinBase {
   virtual LRESULT onCreate(CREATESTRUCTA* create);
   virtual LRESULT onDestroy();
   virtual LRESULT onDestroyClipboard();
-  // The window moved to a monitor of another scale (dpi). Default: takes the
-  // size and place the system suggests, which lays the window out anew.
+  // The window moved to a monitor of another scale (dpi). Default: keeps the
+  // new scale for CDisplayScale::of(), moves and sizes the children in
+  // proportion, gives them their fonts at the new scale and takes the size
+  // and place the system suggests, which lays the window out anew (onSize()).
   virtual LRESULT onDpiChanged(int dpi, const RECT* suggested);
   virtual LRESULT onDrawClipboard();
   virtual LRESULT onDrawItem(UINT id, DRAWITEMSTRUCT* item);
@@ -110,4 +113,11 @@ class CWinBase {
  protected:
   // Turns a message of a bound object into its handler call and answer.
   LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // A font made at the screen's scale (the user's, the system's GUI font),
+  // as a control of this window shows it at the window's scale. Not to be
+  // kept: a copy lives until the window's scale changes.
+  HFONT scaledFont(HFONT screenFont);
+
+ private:
+  CScaledFonts fonts_;
 };

@@ -7,6 +7,11 @@
 
 LRESULT CWinDialog::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) { return 0; }
 
+LRESULT CWinDialog::onDpiChanged(int dpi, const RECT* suggested) {
+  CWinBase::onDpiChanged(dpi, suggested);
+  return TRUE;
+}
+
 INT_PTR CWinDialog::runModal(HWND owner) {
   return DialogBoxParamA(getInstanceHandle(), MAKEINTRESOURCEA(templateId), owner, dialogProcedure(),
                          reinterpret_cast<LPARAM>(static_cast<CWinBase*>(this)));

@@ -11,6 +11,8 @@ class CWinDialog : public CWinBase {
 
   // Answers 0: the dialog manager does the default processing.
   LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Answers TRUE: the dialog manager must not scale the dialog a second time.
+  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
 
   // Answers the EndDialog value (1 after IDOK, 2 after IDCANCEL), or -1 when
   // the dialog cannot be made.

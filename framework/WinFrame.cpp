@@ -2,7 +2,6 @@
 
 #include "framework/DisplayScale.h"
 #include "framework/WinApp.h"
-#include "framework/WinControl.h"
 
 CWinFrame::~CWinFrame() {
   if (accelerators) DestroyAcceleratorTable(accelerators);
@@ -11,21 +10,10 @@ CWinFrame::~CWinFrame() {
 
 LRESULT CWinFrame::onCreate(CREATESTRUCTA* create) {
   if (CWinBase::onCreate(create) == -1) return -1;
-  dpi_ = CDisplayScale::of(hwnd).dpi;
   return onCreateWindow() ? 0 : -1;
 }
 
 bool CWinFrame::onCreateWindow() { return true; }
-
-LRESULT CWinFrame::onDpiChanged(int dpi, const RECT* suggested) {
-  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT place = CWinControl(child).placement();
-    MoveWindow(child, MulDiv(place.left, dpi, dpi_), MulDiv(place.top, dpi, dpi_),
-               MulDiv(place.right - place.left, dpi, dpi_), MulDiv(place.bottom - place.top, dpi, dpi_), TRUE);
-  }
-  dpi_ = dpi;
-  return CWinBase::onDpiChanged(dpi, suggested);
-}
 
 bool CWinFrame::loadAccelerators(const char* name) {
   accelerators = LoadAcceleratorsA(getInstanceHandle(), name);

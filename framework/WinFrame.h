@@ -13,9 +13,6 @@ class CWinFrame : public CWinBase {
   LRESULT onCreate(CREATESTRUCTA* create) override;
   // Default: true.
   virtual bool onCreateWindow();
-  // Moves and sizes the children in proportion to the new scale before the
-  // window takes the suggested place.
-  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
 
   bool loadAccelerators(const char* name);
   // Creates the window bound to this object (rect null: default position and
@@ -26,9 +23,6 @@ class CWinFrame : public CWinBase {
 
   HACCEL accelerators = nullptr;
   HMENU menu = nullptr;
-
- private:
-  int dpi_ = 0;  // the scale the children were placed for
 };
 
 // Answers WM_GETMINMAXINFO for a window that only grows in width, from

@@ -72,6 +72,8 @@ int CWinListView::columnWidth(int column) const {
   return static_cast<int>(SendMessageA(hwnd, LVM_GETCOLUMNWIDTH, column, 0));
 }
 
+void CWinListView::setColumnWidth(int column, int width) { SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, column, width); }
+
 int CWinListView::hitTest(POINT point, UINT* flags) const {
   LVHITTESTINFO hit = {};
   hit.pt = point;

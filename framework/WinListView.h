@@ -33,6 +33,7 @@ class CWinListView : public CWinControl {
   // A left-aligned column of the given width; false when it is not added.
   bool insertColumn(int column, const char* title, int width);
   int columnWidth(int column) const;
+  void setColumnWidth(int column, int width);
   // The item at point (client pixels), or -1; flags takes the LVHT_ bits.
   int hitTest(POINT point, UINT* flags) const;
   // The first item in view and how many items fit in it.

@@ -247,16 +247,6 @@ LRESULT QuizWindow::onSize(UINT type, int width, int) {
   return 0;
 }
 
-LRESULT QuizWindow::onDpiChanged(int dpi, const RECT* suggested) {
-  HFONT previous = settings_.fontHandle;
-  const LOGFONTA shown = CDisplayScale(dpi).font(settings_.Font);
-  settings_.fontHandle = CreateFontIndirectA(&shown);
-  CWinDialog::onDpiChanged(dpi, suggested);
-  applyUserFont();
-  if (previous) DeleteObject(previous);
-  return 0;
-}
-
 LRESULT QuizWindow::onDropFiles(HDROP drop) {
   char path[MAX_PATH] = "";
   DragQueryFileA(drop, 0, path, MAX_PATH);
@@ -731,7 +721,7 @@ void QuizWindow::refreshDirectionCaptions() {
 }
 
 void QuizWindow::applyUserFont() {
-  WPARAM font = reinterpret_cast<WPARAM>(settings_.fontHandle);
+  WPARAM font = reinterpret_cast<WPARAM>(scaledFont(settings_.fontHandle));
   SendDlgItemMessageA(hwnd, IDC_QUIZ_ANSWER, WM_SETFONT, font, TRUE);
   SendDlgItemMessageA(hwnd, IDC_QUIZ_QUESTION_WORD, WM_SETFONT, font, TRUE);
   const CDisplayScale scale = CDisplayScale::of(hwnd);

@@ -25,9 +25,6 @@ class QuizWindow : public CWinDialog, private DrillEvents, private AutosaveLende
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
   LRESULT onSize(UINT type, int width, int height) override;
   LRESULT onDropFiles(HDROP drop) override;
-  // The user's font is made anew for the new scale; the system scales the
-  // template's controls and fonts, onSize() the layout.
-  LRESULT onDpiChanged(int dpi, const RECT* suggested) override;
   // The instance protocol's registered message and the size limits.
   LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -286,6 +286,8 @@ void TestWindow::layout() {
   placeControl(IDC_TEST_GIVE_NUMBER, x, scale(78), scale(kButtonWidth), kKeep);
   placeControl(IDC_TEST_CHARACTER, x, scale(70), kKeep, kKeep);
   for (int id : kQuestionLines) placeControl(id, kKeep, kKeep, client.right - scale(kQuestionInset), kKeep);
+  // The number part is as wide as the scale, which may have changed.
+  setStatusParts(static_cast<int>(SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, SB_GETPARTS, 0, 0)));
   SendDlgItemMessageA(hwnd, IDC_TEST_STATUS, WM_SIZE, 0, 0);
 }
 
@@ -294,7 +296,7 @@ HWND TestWindow::makeControl(const char* className, const char* text, DWORD styl
   CWinControl control;
   if (!control.createControl(className, text, style, extendedStyle, hwnd, CDisplayScale::of(hwnd)(place), id))
     return nullptr;
-  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(scaledFont(font)), FALSE);
   return control.hwnd;
 }
 

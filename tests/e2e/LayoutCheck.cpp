@@ -4,39 +4,33 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace e2e {
 
 namespace {
 
-// Reads a DIALOGEX template field by field; every read past its end gives 0
-// and clears ok.
+// Reads a DIALOGEX template field by field; past its end every read gives 0
+// and ok() turns false.
 struct TemplateReader {
-  const BYTE* begin;
-  const BYTE* at;
-  const BYTE* end;
-  bool ok = true;
+  const BYTE* data;
+  size_t size;
+  size_t at = 0;
 
-  DWORD number(DWORD size) {
+  bool ok() const { return at <= size; }
+  DWORD number(DWORD count) {
     DWORD value = 0;
-    ok = ok && static_cast<DWORD>(end - at) >= size;
-    for (DWORD i = 0; ok && i < size; ++i) value |= static_cast<DWORD>(*at++) << (8 * i);
+    for (DWORD i = 0; i < count; ++i, ++at) value |= at < size ? static_cast<DWORD>(data[at]) << (8 * i) : 0;
     return value;
   }
-  void skip(DWORD size) {
-    ok = ok && static_cast<DWORD>(end - at) >= size;
-    if (ok) at += size;
-  }
+  void skip(size_t count) { at += count; }
   // A text (its characters below 128) or an ordinal (empty).
   std::string name() {
     std::string text;
-    WORD first = static_cast<WORD>(number(2));
-    if (first == 0xFFFF) {
-      number(2);
-      return text;
-    }
-    for (WORD c = first; c != 0 && ok; c = static_cast<WORD>(number(2)))
+    WORD c = static_cast<WORD>(number(2));
+    if (c == 0xFFFF) number(2);
+    for (c = c == 0xFFFF ? 0 : c; c != 0 && ok(); c = static_cast<WORD>(number(2)))
       text.push_back(static_cast<char>(c < 128 ? c : '?'));
     return text;
   }
@@ -45,7 +39,7 @@ struct TemplateReader {
 // The font and control ids of a DIALOGEX template, the font as the dialog
 // manager makes it at dpi.
 bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::set<int>* ids) {
-  TemplateReader reader{data, data, data + size};
+  TemplateReader reader{data, size};
   if (reader.number(4) != 0xFFFF0001) return false;
   reader.skip(8);
   const DWORD style = reader.number(4);
@@ -56,50 +50,42 @@ bool readTemplate(const BYTE* data, DWORD size, int dpi, LOGFONTA* font, std::se
   *font = LOGFONTA{};
   font->lfHeight = -MulDiv(static_cast<int>(reader.number(2)), dpi, 72);
   font->lfWeight = static_cast<LONG>(reader.number(2));
-  font->lfItalic = static_cast<BYTE>(reader.number(1));
-  reader.skip(1);
+  font->lfItalic = static_cast<BYTE>(reader.number(2));
   font->lfCharSet = DEFAULT_CHARSET;
   std::strncpy(font->lfFaceName, reader.name().c_str(), LF_FACESIZE - 1);
-  for (int i = 0; i < count && reader.ok; ++i) {
-    reader.skip((4 - (reader.at - reader.begin) % 4) % 4);
-    reader.skip(20);
+  for (int i = 0; i < count && reader.ok(); ++i) {
+    reader.skip((4 - reader.at % 4) % 4 + 20);
     ids->insert(static_cast<int>(reader.number(4)));
     reader.name();
     reader.name();
     reader.skip(reader.number(2));
   }
-  return reader.ok;
+  return reader.ok();
 }
 
-BOOL CALLBACK collectTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR parameter) {
-  auto* found = reinterpret_cast<std::vector<std::pair<const BYTE*, DWORD>>*>(parameter);
+BOOL CALLBACK collectTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
   HRSRC resource = FindResourceA(module, name, type);
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  if (loaded) found->push_back({static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)});
+  if (loaded)
+    reinterpret_cast<std::vector<std::pair<const BYTE*, DWORD>>*>(found)->push_back(
+        {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)});
   return TRUE;
 }
 
-int screenDpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
+bool isDialog(HWND window) { return className(window) == "#32770"; }
+
+std::string show(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + ")";
 }
 
-LOGFONTA objectFont(int stockObject) {
-  LOGFONTA font = {};
-  GetObjectA(GetStockObject(stockObject), sizeof font, &font);
-  return font;
+// The rule shared by controls, toolbar buttons and top-level windows: inner
+// (named what) lies inside outer (named where).
+void checkInside(const RECT& inner, const RECT& outer, const std::string& what, const std::string& where,
+                 std::vector<std::string>* faults) {
+  if (inner.left < outer.left || inner.top < outer.top || inner.right > outer.right || inner.bottom > outer.bottom)
+    faults->push_back(what + " " + show(inner) + " leaves " + where + " " + show(outer));
 }
-
-LOGFONTA messageFont() {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return metrics.lfMessageFont;
-}
-
-bool visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 // Where control is in its parent's client co-ordinates.
 RECT placeInParent(HWND control) {
@@ -113,29 +99,6 @@ std::string describe(HWND control) {
   return className(control) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" + text(control) + "\"";
 }
 
-std::string show(const RECT& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-         std::to_string(r.bottom) + ")";
-}
-
-bool isDialog(HWND window) { return className(window) == "#32770"; }
-
-// Controls that may lie over others by their nature, and statics that show
-// nothing (no text, no image).
-bool mayOverlap(HWND control) {
-  const std::string name = className(control);
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (name == "Button") return (style & BS_TYPEMASK) == BS_GROUPBOX;
-  if (name == "Static") {
-    const LONG type = style & SS_TYPEMASK;
-    if (type == SS_ICON) return sendNumbers(control, STM_GETICON, 0, 0) == 0;
-    if (type == SS_BITMAP) return sendNumbers(control, STM_GETIMAGE, IMAGE_BITMAP, 0) == 0;
-    return (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_SIMPLE &&
-            type != SS_LEFTNOWORDWRAP) || text(control).empty();
-  }
-  return name == UPDOWN_CLASSA || name == WC_TABCONTROLA || isDialog(control);
-}
-
 // Dialog units turn into pixels one by one, rounded, so that neighbours in a
 // template may share a line of pixels; more than that is an overlap.
 bool overlap(const RECT& a, const RECT& b) {
@@ -143,13 +106,68 @@ bool overlap(const RECT& a, const RECT& b) {
   return IntersectRect(&common, &a, &b) && common.right - common.left > 1 && common.bottom - common.top > 1;
 }
 
-// The room a check box or radio button gives its text: Wine's button draws
-// the box 12 pixels (at 96 dots per inch) plus one wide and a gap after it.
-int boxRoom(int dpi) { return MulDiv(12, dpi, 96) + 1 + MulDiv(4, dpi, 96); }
+// How a visible control is checked: the room beside its text that its text
+// must fit in with (-1: the text is not checked), and whether it may lie over
+// others by its nature (or because it shows nothing).
+struct Rule {
+  int room;
+  bool mayOverlap;
+};
+
+const LONG kTextStatics[] = {SS_LEFT, SS_CENTER, SS_RIGHT, SS_SIMPLE, SS_LEFTNOWORDWRAP};
+const LONG kBoxButtons[] = {BS_CHECKBOX, BS_AUTOCHECKBOX, BS_RADIOBUTTON, BS_AUTORADIOBUTTON, BS_3STATE, BS_AUTO3STATE};
+
+template <size_t N>
+bool among(LONG value, const LONG (&values)[N]) {
+  return std::find(values, values + N, value) != values + N;
+}
+
+Rule ruleOf(HWND control, int dpi) {
+  const std::string name = className(control);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (name == "Static") {
+    const LONG type = style & SS_TYPEMASK;
+    if (type == SS_ICON) return {-1, sendNumbers(control, STM_GETICON, 0, 0) == 0};
+    if (type == SS_BITMAP) return {-1, sendNumbers(control, STM_GETIMAGE, IMAGE_BITMAP, 0) == 0};
+    const bool showsText = among(type, kTextStatics) && !text(control).empty();
+    return {showsText ? 0 : -1, !showsText};
+  }
+  if (name == "Button") {
+    const LONG type = style & BS_TYPEMASK;
+    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) return {2 * MulDiv(2, dpi, 96), false};
+    // Wine draws the box 12 pixels (at 96 dots per inch) plus one wide and
+    // leaves a gap after it.
+    if (among(type, kBoxButtons)) return {MulDiv(12, dpi, 96) + 1 + MulDiv(4, dpi, 96), false};
+    return {-1, type == BS_GROUPBOX};
+  }
+  return {-1, name == UPDOWN_CLASSA || name == WC_TABCONTROLA || isDialog(control)};
+}
+
+void checkToolBar(HWND toolbar, std::vector<std::string>* faults) {
+  RECT shown = {}, parent = {};
+  GetClientRect(toolbar, &shown);
+  GetClientRect(GetParent(toolbar), &parent);
+  MapWindowPoints(GetParent(toolbar), toolbar, reinterpret_cast<POINT*>(&parent), 2);
+  IntersectRect(&shown, &shown, &parent);
+  const int count = static_cast<int>(sendNumbers(toolbar, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    checkInside(sendForRect(toolbar, TB_GETITEMRECT, i), shown, "toolbar button " + std::to_string(i),
+                "the toolbar's visible part", faults);
+}
 
 }  // namespace
 
-LayoutCheck::LayoutCheck(const std::string& programPath) : dpi_(screenDpi()) {
+LayoutCheck::LayoutCheck(const std::string& programPath, int dpi) {
+  HDC screen = GetDC(nullptr);
+  const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  dpi_ = dpi ? dpi : screenDpi;
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof guiFont_, &guiFont_);
+  messageFont_ = metrics.lfMessageFont;
+  for (LOGFONTA* font : {&guiFont_, &messageFont_}) font->lfHeight = MulDiv(font->lfHeight, dpi_, screenDpi);
   HMODULE module = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return;
   std::vector<std::pair<const BYTE*, DWORD>> found;
@@ -163,12 +181,11 @@ LayoutCheck::LayoutCheck(const std::string& programPath) : dpi_(screenDpi()) {
 
 std::vector<std::string> LayoutCheck::faults(HWND window) const {
   std::vector<std::string> found;
-  RECT outer = {}, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT outer = {};
   GetWindowRect(window, &outer);
-  const bool topLevel = !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
-  RECT common;
-  if (topLevel && (!IntersectRect(&common, &outer, &screen) || !EqualRect(&common, &outer)))
-    found.push_back("window " + text(window) + " " + show(outer) + " leaves the screen");
+  const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+    checkInside(outer, screen, "window " + text(window), "the screen", &found);
   checkChildren(window, &found);
   return found;
 }
@@ -178,100 +195,53 @@ void LayoutCheck::checkChildren(HWND parent, std::vector<std::string>* faults) c
   GetClientRect(parent, &client);
   std::vector<HWND> shown;
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (visible(child)) shown.push_back(child);
+    if (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) shown.push_back(child);
   for (size_t i = 0; i < shown.size(); ++i) {
     HWND control = shown[i];
-    RECT place = placeInParent(control);
-    if (place.left < 0 || place.top < 0 || place.right > client.right || place.bottom > client.bottom)
-      faults->push_back(describe(control) + " " + show(place) + " leaves its parent's client area " + show(client));
-    for (size_t j = i + 1; j < shown.size(); ++j) {
-      if (mayOverlap(control) || mayOverlap(shown[j])) continue;
-      if (overlap(place, placeInParent(shown[j])))
+    const Rule rule = ruleOf(control, dpi_);
+    const RECT place = placeInParent(control);
+    checkInside(place, client, describe(control), "its parent's client area", faults);
+    for (size_t j = i + 1; j < shown.size() && !rule.mayOverlap; ++j)
+      if (!ruleOf(shown[j], dpi_).mayOverlap && overlap(place, placeInParent(shown[j])))
         faults->push_back(describe(control) + " overlaps " + describe(shown[j]));
-    }
-    checkText(control, faults);
+    if (rule.room >= 0) checkText(control, rule.room, faults);
     if (className(control) == TOOLBARCLASSNAMEA) checkToolBar(control, faults);
     if (isDialog(control)) checkChildren(control, faults);
   }
 }
 
-void LayoutCheck::checkText(HWND control, std::vector<std::string>* faults) const {
-  const std::string name = className(control);
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
-  int room = 0;
-  UINT format = DT_CALCRECT | DT_SINGLELINE;
-  if (name == "Static") {
-    const LONG type = style & SS_TYPEMASK;
-    if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP)
-      return;
-    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-  } else if (name == "Button") {
-    const LONG type = style & BS_TYPEMASK;
-    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) room = 2 * MulDiv(2, dpi_, 96);
-    else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ||
-             type == BS_3STATE || type == BS_AUTO3STATE)
-      room = boxRoom(dpi_);
-    else
-      return;
-  } else {
-    return;
-  }
+void LayoutCheck::checkText(HWND control, int room, std::vector<std::string>* faults) const {
   const std::string caption = text(control);
   if (caption.empty()) return;
-  LOGFONTA font = fontOf(control);
+  const bool isStatic = className(control) == "Static";
+  const UINT format = DT_CALCRECT | DT_NOCLIP |
+                      (isStatic && (GetWindowLongA(control, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+  const LOGFONTA font = fontOf(control);
   HFONT made = CreateFontIndirectA(&font);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, made);
-  RECT client = {};
-  GetClientRect(control, &client);
-  int widest = 0, lines = 0, lineHeight = 0;
-  for (size_t start = 0; start <= caption.size();) {
-    size_t end = caption.find('\n', start);
-    if (end == std::string::npos) end = caption.size();
-    std::string line = caption.substr(start, end - start);
-    RECT extent = {0, 0, 0, 0};
-    DrawTextA(dc, line.empty() ? " " : line.c_str(), -1, &extent, format);
-    if (extent.right > widest) widest = extent.right;
-    lineHeight = extent.bottom;
-    ++lines;
-    start = end + 1;
-  }
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  RECT needed = {0, 0, 0, 0}, client = {};
+  DrawTextA(dc, caption.c_str(), -1, &needed, format);
   SelectObject(dc, old);
   DeleteDC(dc);
   DeleteObject(made);
+  GetClientRect(control, &client);
   // A static with room for more lines than its text has may wrap it.
-  const bool singleLine = name != "Static" || client.bottom < 2 * lineHeight;
-  if (!singleLine) return;
-  if (widest + room > client.right || lines * lineHeight > client.bottom)
-    faults->push_back(describe(control) + " needs " + std::to_string(widest + room) + " x " +
-                      std::to_string(lines * lineHeight) + " in " + font.lfFaceName + " " +
-                      std::to_string(font.lfHeight) + ", has " + std::to_string(client.right) + " x " +
-                      std::to_string(client.bottom));
-}
-
-void LayoutCheck::checkToolBar(HWND toolbar, std::vector<std::string>* faults) const {
-  RECT shown = {};
-  GetClientRect(toolbar, &shown);
-  RECT parent = {};
-  GetClientRect(GetParent(toolbar), &parent);
-  MapWindowPoints(GetParent(toolbar), toolbar, reinterpret_cast<POINT*>(&parent), 2);
-  IntersectRect(&shown, &shown, &parent);
-  const int count = static_cast<int>(sendNumbers(toolbar, TB_BUTTONCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    RECT button = sendForRect(toolbar, TB_GETITEMRECT, i);
-    if (button.left < shown.left || button.top < shown.top || button.right > shown.right ||
-        button.bottom > shown.bottom)
-      faults->push_back("toolbar button " + std::to_string(i) + " " + show(button) +
-                        " leaves the toolbar's visible part " + show(shown));
-  }
+  if (isStatic && client.bottom >= 2 * metrics.tmHeight) return;
+  if (needed.right + room > client.right || needed.bottom > client.bottom)
+    faults->push_back(describe(control) + " needs " + std::to_string(needed.right + room) + " x " +
+                      std::to_string(needed.bottom) + " in " + font.lfFaceName + " " + std::to_string(font.lfHeight) +
+                      ", has " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
 }
 
 LOGFONTA LayoutCheck::fontOf(HWND control) const {
   HWND parent = GetParent(control);
-  if (!isDialog(parent)) return objectFont(DEFAULT_GUI_FONT);
+  if (!isDialog(parent)) return guiFont_;
   const Template* dialog = templateOf(parent);
-  if (!dialog) return messageFont();
-  return dialog->ids.count(GetDlgCtrlID(control)) ? dialog->font : objectFont(DEFAULT_GUI_FONT);
+  if (!dialog) return messageFont_;
+  return dialog->ids.count(GetDlgCtrlID(control)) ? dialog->font : guiFont_;
 }
 
 // The template that holds most of the dialog's control ids.

@@ -1,19 +1,15 @@
 #pragma once
-// LayoutCheck: whether a window of another process is whole at the display
-// scale it runs at. Every visible control must lie inside its parent's client
-// area, no two visible controls may overlap (group boxes, lines, frames,
-// up-down arrows and tab controls aside), the text of every single-line
-// static, push button, check box and radio button must fit its control, every
-// toolbar button must lie inside the toolbar's visible part, and a top-level
-// window must lie on the screen. Child dialogs (property pages) are checked
-// with their controls.
-//
-// Fonts cannot be read from another process, so a control's font is the one
-// its program gives it: the font of the dialog template (read from the
-// program's file) that holds the control's id, the system's default GUI font
-// for controls that a program makes itself, and the message font for dialogs
-// that the system makes (message boxes, property sheets). The test process
-// must run at the program's scale.
+// LayoutCheck: whether a window of another process is whole at a display
+// scale: every visible control inside its parent's client area; no two
+// visible controls overlapping (group boxes, lines, frames, up-down arrows and
+// tab controls aside); the text of every single-line static, push button,
+// check box and radio button fitting its control; every toolbar button inside
+// the toolbar's visible part; a top-level window on the screen. Child dialogs
+// (property pages) are checked with their controls. Fonts cannot be read from
+// another process: a control's font is the one its program gives it at the
+// scale, that of the dialog template (from the program's file) holding its
+// id, the default GUI font for controls a program makes, the message font in
+// dialogs the system makes. The test process must run at the screen's scale.
 #include <windows.h>
 
 #include <set>
@@ -24,8 +20,9 @@ namespace e2e {
 
 class LayoutCheck {
  public:
-  // Reads the dialog templates of the program's file.
-  explicit LayoutCheck(const std::string& programPath);
+  // Reads the dialog templates of the program's file, for windows drawn at
+  // dpi (0: the screen's).
+  explicit LayoutCheck(const std::string& programPath, int dpi = 0);
 
   // The faults of window, one line each naming the control; empty when the
   // window is whole.
@@ -38,13 +35,13 @@ class LayoutCheck {
   };
 
   void checkChildren(HWND parent, std::vector<std::string>* faults) const;
-  void checkText(HWND control, std::vector<std::string>* faults) const;
-  void checkToolBar(HWND toolbar, std::vector<std::string>* faults) const;
+  void checkText(HWND control, int room, std::vector<std::string>* faults) const;
   LOGFONTA fontOf(HWND control) const;
   const Template* templateOf(HWND dialog) const;
 
   std::vector<Template> templates_;
   int dpi_;
+  LOGFONTA guiFont_, messageFont_;
 };
 
 // The faults as one text for a check's message.

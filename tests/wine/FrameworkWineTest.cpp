@@ -2,6 +2,7 @@
 // procedure, both message loops, common dialogs, the wizard, the worker
 // thread, drawing wrappers, centring and the file finder.
 #include "framework/DisplayScale.h"
+#include "framework/ScaledFonts.h"
 #include "framework/WinApp.h"
 #include "framework/WinColorDialog.h"
 #include "framework/WinComboBox.h"
@@ -175,6 +176,28 @@ WINE_TEST(displayScaleTurnsStandardSizesToTheWindowsScaleAndBack) {
   HDC screen = GetDC(nullptr);
   CHECK_EQ(CDisplayScale::of(nullptr).dpi, GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(nullptr, screen);
+}
+
+// A control's font follows its window to another scale and back: copies are
+// made from the original, so that the way back gives the original itself
+// (no rounding adds up), and a copy no control shows any more is deleted.
+WINE_TEST(scaledFontsFollowTheWindowToAnotherScaleAndBack) {
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, window, nullptr, nullptr, nullptr);
+  HFONT original = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(original), FALSE);
+  CScaledFonts fonts;
+  fonts.rescale(window, 96, 192);
+  HFONT big = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
+  LOGFONTA before = {}, after = {};
+  GetObjectA(original, sizeof before, &before);
+  GetObjectA(big, sizeof after, &after);
+  CHECK_EQ(after.lfHeight, 2 * before.lfHeight);
+  CHECK(fonts.at(original, 96, 192) == big);
+  fonts.rescale(window, 192, 96);
+  CHECK(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)) == original);
+  CHECK_EQ(GetObjectType(big), 0u);
+  DestroyWindow(window);
 }
 
 WINE_TEST(entryRunsAppInitInstanceInitAndAnswersInstanceExit) {
