@@ -3,7 +3,7 @@
 // version, the freeware notice with two links, to the maker's e-mail address
 // and home page, drawn as underlined blue text, and the system information
 // (SystemInformation) of the machine it runs on.
-#include "dialogs/SystemInformation.h"
+#include "dialogs/system/SystemInformation.h"
 #include "framework/WinDialog.h"
 
 class AboutDialog : public CWinDialog {

@@ -6,7 +6,7 @@
 // 16 custom colours live in the registry ("\Colors", "CustomColors") and are
 // written back after each use of the dialog.
 #include "framework/WinDialog.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 
 class ColorsPage : public CWinDialog {
  public:

@@ -3,7 +3,7 @@
 #include "framework/DisplayScale.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinFontDialog.h"
-#include "quiz/FontDescription.h"
+#include "quiz/drill/FontDescription.h"
 #include "resources/QuizResourceIds.h"
 
 #include <commctrl.h>

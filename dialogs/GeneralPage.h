@@ -6,7 +6,7 @@
 // as it was, like every other setting.
 #include "framework/WinDialog.h"
 #include "framework/WinGdiObject.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 
 class GeneralPage : public CWinDialog {
  public:

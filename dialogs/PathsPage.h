@@ -3,7 +3,7 @@
 // and wrong answer sounds, chosen in the wave dialog with its preview, and
 // the word files folder, chosen in the folder browser.
 #include "framework/WinDialog.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 
 class PathsPage : public CWinDialog {
  public:

@@ -1,6 +1,6 @@
 #include "editor/AddWordsDialog.h"
 
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 
 AddWordsDialog::AddWordsDialog(Settings& settings, WordList& list)

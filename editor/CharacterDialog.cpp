@@ -5,8 +5,8 @@
 #include "framework/WinDC.h"
 #include "framework/WinGdiObject.h"
 #include "framework/WinSelection.h"
-#include "quiz/FontDescription.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/FontDescription.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 
 namespace {

@@ -8,7 +8,7 @@
 // only through its callback and context. A click on the cell that the
 // previous click chose, or a double click, hands the cell's character over;
 // a click on another cell only chooses it.
-#include "editor/CharacterScripts.h"
+#include "editor/model/CharacterScripts.h"
 #include "framework/WinDialog.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "editor/FindDialog.h"
 
-#include "editor/WordFinder.h"
+#include "editor/model/WordFinder.h"
 #include "framework/DisplayScale.h"
 #include "framework/RegistryKey.h"
 #include "resources/QuizResourceIds.h"

@@ -3,10 +3,10 @@
 // word and selects the row it finds. It runs as a modal dialog without an
 // owner window, so that the word list window stays usable meanwhile, and
 // keeps its options, place and last ten texts in the registry.
-#include "editor/FindHistory.h"
-#include "editor/WordRows.h"
+#include "editor/model/FindHistory.h"
+#include "editor/model/WordRows.h"
 #include "framework/WinDialog.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 
 // What the Find dialog needs of the window whose rows it searches.
 class FindTarget {

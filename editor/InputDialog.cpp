@@ -1,8 +1,8 @@
 #include "editor/InputDialog.h"
 
+#include "dialogs/QuizFileDialog.h"
 #include "framework/DisplayScale.h"
 #include "framework/WinControl.h"
-#include "quiz/QuizFileDialog.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordList.h"
 

@@ -1,6 +1,6 @@
 #include "editor/PropertiesDialog.h"
 
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/LanguageTable.h"
 #include "wordlist/MarkerBytes.h"

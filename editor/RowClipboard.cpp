@@ -1,7 +1,7 @@
 #include "editor/RowClipboard.h"
 
-#include "editor/ClipboardText.h"
-#include "editor/WordlistBlock.h"
+#include "editor/model/ClipboardText.h"
+#include "editor/model/WordlistBlock.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"
 #include "wordlist/WordFile.h"

@@ -5,7 +5,7 @@
 // paste takes rows from the block, from text, or from word files copied or
 // cut in the shell as a file list. Nothing is shown: what cannot be used adds
 // no rows.
-#include "editor/WordRows.h"
+#include "editor/model/WordRows.h"
 #include "framework/Win32.h"
 
 #include <string>

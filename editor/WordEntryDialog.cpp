@@ -2,8 +2,8 @@
 
 #include "framework/DisplayScale.h"
 #include "framework/WinControl.h"
-#include "quiz/FontDescription.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/FontDescription.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/MarkerBytes.h"
 

@@ -8,12 +8,12 @@
 // registry. The header texts of the list stay where they are.
 #include "editor/FindDialog.h"
 #include "editor/RowClipboard.h"
-#include "editor/WordRowEditor.h"
 #include "editor/WordListToolBar.h"
-#include "editor/WordRows.h"
+#include "editor/WordRowEditor.h"
+#include "editor/model/WordRows.h"
 #include "framework/WinListView.h"
 #include "framework/WinMenu.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 
 #include <commctrl.h>

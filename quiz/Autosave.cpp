@@ -1,7 +1,7 @@
 #include "quiz/Autosave.h"
 
 #include "framework/WinFileFinder.h"
-#include "quiz/AutosaveFiles.h"
+#include "quiz/drill/AutosaveFiles.h"
 #include "wordlist/WordFile.h"
 
 #include <shlobj.h>

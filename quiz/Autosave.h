@@ -5,8 +5,8 @@
 // when that folder cannot be written (a program installed where users may
 // not write), to a folder named after the program in the user's local
 // application data. Left-over files are looked for in both.
-#include "quiz/InstanceList.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/InstanceList.h"
+#include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 #include "quiz/CombineDialog.h"
 
+#include "dialogs/QuizFileDialog.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
-#include "quiz/QuizFileDialog.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/LanguageTable.h"
 

@@ -7,7 +7,7 @@
 // dialog asks its questions and reports, and stays open until Close. The
 // settings are borrowed for the file dialog's start folder.
 #include "framework/WinDialog.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "wordlist/FileCombiner.h"
 
 class CombineDialog : public CWinDialog {

@@ -8,7 +8,7 @@
 // the spelling (such as the case) goes ahead. A move whose old file cannot
 // be deleted is reported and leaves the document on the old file. The quiz
 // window refreshes its title afterwards.
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 
 class ManageFiles {

@@ -3,7 +3,7 @@
 // the document (the open word list), runs the start sequence and the main
 // window, and saves the settings when it is destroyed at the end of the run.
 #include "framework/WinApp.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 
 class QuizApp : public CWinApp {

@@ -7,9 +7,9 @@
 #include "editor/WordListWindow.h"
 #include "framework/WinDialog.h"
 #include "quiz/Autosave.h"
-#include "quiz/Drill.h"
-#include "quiz/InstanceList.h"
 #include "quiz/QuizApp.h"
+#include "quiz/drill/Drill.h"
+#include "quiz/drill/InstanceList.h"
 
 class TestWindow;
 

@@ -4,8 +4,8 @@
 #include "framework/ThreeDStatic.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinControl.h"
-#include "quiz/FontDescription.h"
 #include "quiz/TestWordsDialog.h"
+#include "quiz/drill/FontDescription.h"
 #include "resources/QuizResourceIds.h"
 
 #include <commctrl.h>

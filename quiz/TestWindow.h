@@ -8,9 +8,9 @@
 // are borrowed, and the test-open flag is set while the window runs.
 #include "editor/CharacterChooser.h"
 #include "framework/WinFrame.h"
-#include "quiz/RandomSource.h"
-#include "quiz/Settings.h"
-#include "quiz/WordTest.h"
+#include "quiz/drill/RandomSource.h"
+#include "quiz/drill/Settings.h"
+#include "quiz/drill/WordTest.h"
 
 class TestWindow : public CWinFrame {
  public:

@@ -6,7 +6,7 @@
 // cannot be changed: any notification of a row fills the rows again. The test
 // is borrowed for the dialog's run.
 #include "framework/WinDialog.h"
-#include "quiz/WordTest.h"
+#include "quiz/drill/WordTest.h"
 
 class TestWordsDialog : public CWinDialog {
  public:

@@ -1,7 +1,7 @@
 // Shuffling a drill of 1,000,000 marked pairs, and marking long answers,
 // whose cost should grow in step with their length.
-#include "quiz/AnswerMarker.h"
-#include "quiz/Drill.h"
+#include "quiz/drill/AnswerMarker.h"
+#include "quiz/drill/Drill.h"
 #include "tests/bench/Ratios.h"
 #include "wordlist/TextEncoding.h"
 

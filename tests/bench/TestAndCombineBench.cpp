@@ -1,7 +1,7 @@
 // Drawing a word test of 1,000,000 of 1,000,000 pairs (goal: under 0.2 s),
 // and combining two word files of 500,000 pairs each against the floor of
 // writing the result's bytes (goal: within 2 x), with the memory it takes.
-#include "quiz/WordTest.h"
+#include "quiz/drill/WordTest.h"
 #include "tests/bench/PeakMemory.h"
 #include "tests/bench/Ratios.h"
 #include "wordlist/FileCombiner.h"

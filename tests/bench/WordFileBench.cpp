@@ -1,7 +1,7 @@
 // Opening, saving and importing a word list of 1,000,000 pairs, against the
 // floor of reading or writing the same bytes; and the memory a save takes
 // beyond the open list.
-#include "quiz/Schedule.h"
+#include "quiz/drill/Schedule.h"
 #include "tests/bench/PeakMemory.h"
 #include "tests/bench/Ratios.h"
 #include "wordlist/TextEncoding.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "quiz/Schedule.h"
+#include "quiz/drill/Schedule.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"

@@ -3,7 +3,7 @@
 // checks that the characters of both lines are the labels and the two texts,
 // whatever the codes in between.
 #include "framework/RichText.h"
-#include "quiz/AnswerMarker.h"
+#include "quiz/drill/AnswerMarker.h"
 #include "wordlist/TextEncoding.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // two non-empty words without reserved bytes, and text that the Paste button
 // accepts pastes a pair for every line ended by a line break that holds two
 // words.
-#include "editor/ClipboardText.h"
+#include "editor/model/ClipboardText.h"
 #include "wordlist/WordBytes.h"
 
 #include <cstdint>

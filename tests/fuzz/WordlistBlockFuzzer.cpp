@@ -1,7 +1,7 @@
 // "Wordlist" clipboard blocks from any program: a block is pasted whole or not
 // at all, the pasted rows never hold reserved bytes, and copying them again
 // gives a block that reads back to the same rows.
-#include "editor/WordlistBlock.h"
+#include "editor/model/WordlistBlock.h"
 #include "wordlist/WordBytes.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "quiz/AnswerMarker.h"
+#include "quiz/drill/AnswerMarker.h"
 
 #include <gtest/gtest.h>
 

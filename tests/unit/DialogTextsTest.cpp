@@ -1,7 +1,7 @@
 // The texts the Settings and About dialogs build without a window: the font
 // description and the system information block.
-#include "dialogs/SystemInformation.h"
-#include "quiz/FontDescription.h"
+#include "dialogs/system/SystemInformation.h"
+#include "quiz/drill/FontDescription.h"
 
 #include <gtest/gtest.h>
 

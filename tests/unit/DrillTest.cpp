@@ -1,4 +1,4 @@
-#include "quiz/Drill.h"
+#include "quiz/drill/Drill.h"
 
 #include <gtest/gtest.h>
 

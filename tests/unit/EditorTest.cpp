@@ -1,8 +1,8 @@
-#include "editor/CharacterScripts.h"
-#include "editor/ClipboardText.h"
-#include "editor/FindHistory.h"
-#include "editor/WordFinder.h"
-#include "editor/WordlistBlock.h"
+#include "editor/model/CharacterScripts.h"
+#include "editor/model/ClipboardText.h"
+#include "editor/model/FindHistory.h"
+#include "editor/model/WordFinder.h"
+#include "editor/model/WordlistBlock.h"
 #include "tests/unit/EncodingScope.h"
 #include "wordlist/WordFileLayout.h"
 

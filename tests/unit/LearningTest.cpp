@@ -1,6 +1,6 @@
-#include "quiz/AnswerLeniency.h"
-#include "quiz/AnswerMarker.h"
-#include "quiz/Schedule.h"
+#include "quiz/drill/AnswerLeniency.h"
+#include "quiz/drill/AnswerMarker.h"
+#include "quiz/drill/Schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "quiz/AutosaveFiles.h"
-#include "quiz/CommandLine.h"
-#include "quiz/InstanceList.h"
+#include "quiz/drill/AutosaveFiles.h"
+#include "quiz/drill/CommandLine.h"
+#include "quiz/drill/InstanceList.h"
 
 #include <gtest/gtest.h>
 

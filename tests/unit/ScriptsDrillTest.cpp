@@ -1,9 +1,9 @@
 // The drill's judging, leniency, marking and help on words in every script,
 // where the program's strings are UTF-8.
-#include "quiz/AnswerLeniency.h"
-#include "quiz/AnswerMarker.h"
-#include "quiz/Drill.h"
-#include "quiz/WordTest.h"
+#include "quiz/drill/AnswerLeniency.h"
+#include "quiz/drill/AnswerMarker.h"
+#include "quiz/drill/Drill.h"
+#include "quiz/drill/WordTest.h"
 
 #include "tests/unit/EncodingScope.h"
 

@@ -1,6 +1,6 @@
-#include "quiz/TestDraw.h"
-#include "quiz/TestGrade.h"
-#include "quiz/WordTest.h"
+#include "quiz/drill/TestDraw.h"
+#include "quiz/drill/TestGrade.h"
+#include "quiz/drill/WordTest.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // thread timer that runs one step after another; a step waits by answering
 // false until its condition holds, and a watchdog cancels every dialog after
 // a timeout so that a broken test fails instead of hanging.
-#include "quiz/QuizFileDialog.h"
-#include "quiz/Settings.h"
+#include "dialogs/QuizFileDialog.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"

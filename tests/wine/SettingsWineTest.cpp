@@ -1,7 +1,7 @@
 // Settings and CRegistryKey against Wine's registry, under a root key of
 // their own that each test removes before and after it runs.
 #include "framework/RegistryKey.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "tests/wine/WineTest.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
 #include "editor/CharacterDialog.h"
-#include "quiz/Settings.h"
+#include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/wine/WineTest.h"
 
