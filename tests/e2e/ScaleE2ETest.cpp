@@ -1,7 +1,7 @@
 // Every window and dialog of the four programs whole at the display scale of
 // the test's own Wine prefix (SCALE_DPI dots per inch): one walk per program
 // through its windows, each checked by LayoutCheck.
-#include "installer/InstallResourceIds.h"
+#include "installer/phases/InstallResourceIds.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/e2e/LayoutCheck.h"
 #include "tests/e2e/QuizFixture.h"
