@@ -1,4 +1,4 @@
 // The installer's one application object.
-#include "installer/InstallApp.h"
+#include "installer/wizard/InstallApp.h"
 
 static InstallApp theInstallApp;

@@ -5,8 +5,8 @@
 // short by an installation that ended part way, or edited by hand, so each
 // line is taken only as far as it can be understood; the others are set
 // aside with their numbers and reasons, never guessed at.
-#include "installer/RegistryEntry.h"
 #include "installer/remove/RemovalReason.h"
+#include "installer/script/RegistryEntry.h"
 
 #include "framework/Text.h"
 

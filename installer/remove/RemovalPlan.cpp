@@ -1,7 +1,7 @@
 #include "installer/remove/RemovalPlan.h"
 
-#include "installer/SectionIndex.h"
 #include "installer/remove/RemovalRules.h"
+#include "installer/script/SectionIndex.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "installer/remove/RemovalRules.h"
 
-#include "installer/SectionIndex.h"
+#include "installer/script/SectionIndex.h"
 
 #include <cctype>
 #include <cstring>

@@ -3,7 +3,7 @@
 // log names, checked before anything is touched. A log may have been edited,
 // so a path is trusted only when it is a plain full path and a key only when
 // it is one that the installation makes.
-#include "installer/RegistryEntry.h"
+#include "installer/script/RegistryEntry.h"
 
 // "X:\..." or "\\server\share\...", without empty, "." or ".." parts, without
 // the characters that name streams, devices or patterns, without a part that

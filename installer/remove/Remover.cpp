@@ -1,8 +1,8 @@
 #include "installer/remove/Remover.h"
 
-#include "installer/SectionIndex.h"
 #include "installer/remove/RemovalRules.h"
 #include "installer/remove/ResolvedPath.h"
+#include "installer/script/SectionIndex.h"
 
 #include <shlobj.h>
 

@@ -1,8 +1,8 @@
 // Parsing a generated setup script: 5,000 sections with 50,000 lines should
 // take under 100 ms, and ten times the sections about ten times as long.
-#include "installer/PayloadCatalog.h"
-#include "installer/SetupEnvironment.h"
-#include "installer/SetupScript.h"
+#include "installer/script/PayloadCatalog.h"
+#include "installer/script/SetupEnvironment.h"
+#include "installer/script/SetupScript.h"
 #include "tests/bench/Ratios.h"
 
 #include <benchmark/benchmark.h>

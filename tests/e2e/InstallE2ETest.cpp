@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/InstallResourceIds.h"
+#include "installer/phases/InstallResourceIds.h"
 #include "tests/e2e/SystemTraces.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/UnixCommand.h"

@@ -2,12 +2,12 @@
 // blanks in its path) through the install phases, in this process, with
 // Remove.exe and Verbolt.exe among the payloads, then starts the installed
 // Remove.exe and checks what is left.
-#include "installer/InstallLogText.h"
-#include "installer/InstallRun.h"
-#include "installer/InstallUser.h"
-#include "installer/ModulePayloads.h"
-#include "installer/SetupScript.h"
-#include "installer/Win32SetupEnvironment.h"
+#include "installer/phases/InstallRun.h"
+#include "installer/phases/InstallUser.h"
+#include "installer/phases/ModulePayloads.h"
+#include "installer/phases/Win32SetupEnvironment.h"
+#include "installer/script/InstallLogText.h"
+#include "installer/script/SetupScript.h"
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/QuizFixture.h"
 #include "tests/e2e/QuizSession.h"

@@ -1,9 +1,10 @@
 // Every window and dialog of the four programs whole at the display scale of
 // the test's own Wine prefix (SCALE_DPI dots per inch): one walk per program
 // through its windows, each checked by LayoutCheck. The quiz program's main,
-// word list and test windows are also moved to a monitor of 192 dots per inch,
-// which Wine never does itself: the test sends the system's message.
-#include "installer/InstallResourceIds.h"
+// word list and test windows and the Character dialog are also moved to a
+// monitor of 192 dots per inch, which Wine never does itself: the test sends
+// the system's message.
+#include "installer/phases/InstallResourceIds.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/e2e/LayoutCheck.h"
 #include "tests/e2e/QuizFixture.h"

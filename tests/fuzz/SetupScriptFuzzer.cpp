@@ -1,7 +1,7 @@
 // Setup scripts: parse, then use the model as the wizard and the install
 // phases would. The required size counted while parsing must match the
 // recomputed one, and toggling every component off and on must restore it.
-#include "installer/RunCommand.h"
+#include "installer/script/RunCommand.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The value syntaxes of REG, RUN, CHECK, ICON, FILE and IF lines and of
 // colours, and Install.exe's command line, read from the same text.
-#include "installer/InstallCommandLine.h"
-#include "installer/RunCommand.h"
-#include "installer/SetupScriptParser.h"
+#include "installer/script/InstallCommandLine.h"
+#include "installer/script/RunCommand.h"
+#include "installer/script/SetupScriptParser.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <cstdlib>

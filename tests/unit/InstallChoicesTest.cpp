@@ -1,8 +1,8 @@
 // The window-free choices of Install.exe: its command line and exit codes,
 // the background's gradient, and what the wizard decides from the script.
-#include "installer/BackgroundGradient.h"
-#include "installer/InstallCommandLine.h"
-#include "installer/WizardRules.h"
+#include "installer/script/BackgroundGradient.h"
+#include "installer/script/InstallCommandLine.h"
+#include "installer/script/WizardRules.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The window-free rules of the install phases: the walk order and step
 // count, replacement names, the version comparison, the install log and the
 // uninstall entry.
-#include "installer/EntryWalk.h"
-#include "installer/ExistingFileRules.h"
-#include "installer/InstallLogText.h"
-#include "installer/RunCommand.h"
-#include "installer/UninstallEntry.h"
+#include "installer/script/EntryWalk.h"
+#include "installer/script/ExistingFileRules.h"
+#include "installer/script/InstallLogText.h"
+#include "installer/script/RunCommand.h"
+#include "installer/script/UninstallEntry.h"
 #include "tests/unit/SetupTestDoubles.h"
 #include "tests/unit/TempFiles.h"
 

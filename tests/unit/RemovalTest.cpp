@@ -1,9 +1,9 @@
-#include "installer/EntryWalk.h"
-#include "installer/InstallLogText.h"
-#include "installer/SectionIndex.h"
 #include "installer/remove/RemovalReport.h"
 #include "installer/remove/RemovalRules.h"
 #include "installer/remove/RemoveCommandLine.h"
+#include "installer/script/EntryWalk.h"
+#include "installer/script/InstallLogText.h"
+#include "installer/script/SectionIndex.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>

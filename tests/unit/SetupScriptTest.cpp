@@ -1,7 +1,7 @@
-#include "installer/KeyLineReader.h"
-#include "installer/ParseProgress.h"
-#include "installer/SectionIndex.h"
-#include "installer/SetupScriptParser.h"
+#include "installer/script/KeyLineReader.h"
+#include "installer/script/ParseProgress.h"
+#include "installer/script/SectionIndex.h"
+#include "installer/script/SetupScriptParser.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>

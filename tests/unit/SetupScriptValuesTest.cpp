@@ -1,5 +1,5 @@
-#include "installer/InstallLogText.h"
-#include "installer/RunCommand.h"
+#include "installer/script/InstallLogText.h"
+#include "installer/script/RunCommand.h"
 #include "tests/unit/SetupTestDoubles.h"
 
 #include <gtest/gtest.h>

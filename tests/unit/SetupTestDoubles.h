@@ -1,9 +1,9 @@
 #pragma once
 // Fixed answers for the setup script's questions to the system and to the
 // payload resources.
-#include "installer/PayloadCatalog.h"
-#include "installer/SetupEnvironment.h"
-#include "installer/SetupScript.h"
+#include "installer/script/PayloadCatalog.h"
+#include "installer/script/SetupEnvironment.h"
+#include "installer/script/SetupScript.h"
 
 #include <map>
 #include <set>

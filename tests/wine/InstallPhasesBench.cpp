@@ -1,11 +1,11 @@
 // How long the file phase takes to install 200 payloads of 1 MB each, against
 // writing the same bytes with plain file writes (./dev bench). The best of a
 // few rounds counts for each.
-#include "installer/FilePhase.h"
-#include "installer/InstallUser.h"
-#include "installer/ModulePayloads.h"
-#include "installer/SetupScript.h"
-#include "installer/Win32SetupEnvironment.h"
+#include "installer/phases/FilePhase.h"
+#include "installer/phases/InstallUser.h"
+#include "installer/phases/ModulePayloads.h"
+#include "installer/phases/Win32SetupEnvironment.h"
+#include "installer/script/SetupScript.h"
 
 #include <windows.h>
 
