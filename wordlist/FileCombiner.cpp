@@ -61,32 +61,6 @@ void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, Tex
   }
 }
 
-// Copies size bytes eight at a time, up to seven more from and to where
-// there is room for them.
-void copyInEights(char* out, const char* in, size_t size) {
-  for (size_t at = 0; at < size; at += 8) std::memcpy(out + at, in + at, 8);
-}
-
-// One record with its words exchanged; one that fits the writer's buffer is
-// put together there. Records are read into a buffer with spare bytes after
-// them, so that the last eight bytes of a record may reach past it.
-void writeExchanged(CBufferedWriter& writer, const PairRecordReader::Record& record) {
-  unsigned firstSize = static_cast<unsigned>(record.second - record.first);
-  unsigned secondSize = static_cast<unsigned>(record.mark - record.second);
-  unsigned size = static_cast<unsigned>(record.size());
-  if (size + 8 > CBufferedWriter::kSize) {
-    writer.write(record.second, secondSize);
-    writer.write(record.first, firstSize);
-    writer.write(record.mark, kPairRecordTail);
-    return;
-  }
-  char* out = writer.room(size + 8);
-  copyInEights(out, record.second, secondSize);
-  copyInEights(out + secondSize, record.first, firstSize);
-  std::memcpy(out + secondSize + firstSize, record.mark, kPairRecordTail);
-  writer.used(size);
-}
-
 // Copies the records up to the end marker, which must be there, and keeps
 // what follows it.
 bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
@@ -94,7 +68,11 @@ bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextE
   if (source.reader.encoding() != encoding) {
     copyConverted(writer, source, order, encoding);
   } else if (order == WordOrder::Reversed) {
-    while (source.reader.next(&record)) writeExchanged(writer, record);
+    while (source.reader.next(&record)) {
+      writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
+      writer.write(record.first, static_cast<unsigned>(record.second - record.first));
+      writer.write(record.mark, kPairRecordTail);
+    }
   } else {
     const char* records;
     size_t size;

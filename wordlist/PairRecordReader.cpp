@@ -136,8 +136,8 @@ bool PairRecordReader::fail(State state) {
 }
 
 // Words are short: eight bytes are looked at together, for a 0x03 among them
-// (which becomes 0 after the xor). The buffer's spare bytes after the bytes
-// read let the last eight reach past them.
+// (which becomes 0 after the xor), and only then one by one. The buffer's
+// spare bytes after the bytes read let the last eight reach past them.
 const char* PairRecordReader::textEnd(size_t from) const {
   const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
   const char* limit = buffer_.get() + firstMarker_;
@@ -147,8 +147,8 @@ const char* PairRecordReader::textEnd(size_t from) const {
     eight ^= kOnes * kWordFileTextEnd;
     // The lowest byte marked here is the first 0x03; those above it may be
     // marked wrongly.
-    if (uint64_t found = (eight - kOnes) & ~eight & kHighBits) {
-      position += __builtin_ctzll(found) / 8;
+    if ((eight - kOnes) & ~eight & kHighBits) {
+      while (*position != kWordFileTextEnd) ++position;
       return position < limit ? position : nullptr;
     }
   }
