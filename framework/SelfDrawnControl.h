@@ -3,7 +3,8 @@
 // controls share. The Control object is the window's state block:
 // Control::create makes it at WM_CREATE and stores it in GWLP_USERDATA
 // (answering -1 when it cannot), later messages go to its handle(), and it is
-// deleted at WM_DESTROY. Exceptions stop at the procedure.
+// deleted at WM_DESTROY. Exceptions stop at the procedure. The procedure also
+// keeps each control's font (its font_, drawn in after repaint()).
 #include "framework/Win32.h"
 
 template <class Control>
@@ -32,9 +33,18 @@ class CSelfDrawnControl {
         delete control;
         return 0;
       }
+      if (message == WM_SETFONT || message == WM_GETFONT) return answerFont(*control, message, wParam, lParam);
       return control->handle(message, wParam, lParam);
     } catch (...) {
       return message == WM_CREATE ? -1 : 0;
     }
+  }
+
+  // Every self-drawn control draws in the font it was given last.
+  static LRESULT answerFont(Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(control.font_);
+    control.font_ = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(lParam)) control.repaint();
+    return 0;
   }
 };

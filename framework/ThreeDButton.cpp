@@ -62,12 +62,6 @@ LRESULT CThreeDButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       DefWindowProcA(window_, message, wParam, lParam);
       repaint();
       return 1;
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) repaint();
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
     case BM_SETSTYLE:
       setStyle(wParam, lParam);
       return 0;

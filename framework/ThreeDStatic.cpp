@@ -51,12 +51,6 @@ LRESULT CThreeDStatic::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return copyPlainText(reinterpret_cast<char*>(lParam), wParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(text_.plain().size());
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) repaint();
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
     case WM_SIZE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
