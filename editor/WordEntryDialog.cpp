@@ -1,7 +1,7 @@
 #include "editor/WordEntryDialog.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinControl.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinControl.h"
 #include "quiz/drill/FontDescription.h"
 #include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"

@@ -7,7 +7,7 @@
 // first word otherwise; words are read back without the bytes a word cannot
 // hold. The settings are borrowed for the font and the modified flag.
 #include "editor/CharacterChooser.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 class Settings;
 

@@ -5,8 +5,8 @@
 #include "installer/script/SetupScript.h"
 #include "installer/script/UninstallEntry.h"
 
-#include "framework/FileSystem.h"
-#include "framework/RegistryKey.h"
+#include "framework/core/FileSystem.h"
+#include "framework/registry/RegistryKey.h"
 
 #include <shlobj.h>
 

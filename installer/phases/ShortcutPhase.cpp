@@ -4,7 +4,7 @@
 #include "installer/script/InstallLogText.h"
 #include "installer/script/SetupScript.h"
 
-#include "framework/FileSystem.h"
+#include "framework/core/FileSystem.h"
 
 #include <objbase.h>
 #include <shlobj.h>

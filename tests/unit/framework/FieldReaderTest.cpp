@@ -1,7 +1,7 @@
-#include "framework/FieldReader.h"
+#include "framework/core/FieldReader.h"
 
-#include "framework/DiskFile.h"
-#include "framework/ErrorRecorder.h"
+#include "framework/core/DiskFile.h"
+#include "framework/core/ErrorRecorder.h"
 #include "tests/unit/TempFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "framework/DiskFile.h"
-#include "framework/FileError.h"
-#include "framework/FileSystem.h"
+#include "framework/core/DiskFile.h"
+#include "framework/core/FileError.h"
+#include "framework/core/FileSystem.h"
 #include "tests/unit/TempFiles.h"
 
 #include <gtest/gtest.h>

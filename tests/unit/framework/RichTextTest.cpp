@@ -1,4 +1,4 @@
-#include "framework/RichText.h"
+#include "framework/core/RichText.h"
 
 #include <gtest/gtest.h>
 

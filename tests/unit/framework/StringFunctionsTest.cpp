@@ -1,6 +1,6 @@
-#include "framework/StringFunctions.h"
+#include "framework/core/StringFunctions.h"
 
-#include "framework/ErrorRecorder.h"
+#include "framework/core/ErrorRecorder.h"
 
 #include <gtest/gtest.h>
 
