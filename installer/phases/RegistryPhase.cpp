@@ -59,12 +59,7 @@ bool RegistryPhase::uninstallEntryWorks() {
 }
 
 bool RegistryPhase::visit(EntryLists& lists) {
-  for (const RegistryEntry& entry : lists.registryEntries) {
-    if (user_.stopRequested()) return false;
-    execute(entry);
-  }
-  if (!lists.registryEntries.empty()) user_.stepProgress();
-  return true;
+  return executeEntries(user_, lists.registryEntries, [this](const RegistryEntry& entry) { execute(entry); });
 }
 
 void RegistryPhase::execute(const RegistryEntry& entry) {

@@ -58,12 +58,7 @@ bool ShortcutPhase::run() {
 }
 
 bool ShortcutPhase::visit(EntryLists& lists) {
-  for (const ShortcutEntry& entry : lists.shortcuts) {
-    if (user_.stopRequested()) return false;
-    execute(entry);
-  }
-  if (!lists.shortcuts.empty()) user_.stepProgress();
-  return true;
+  return executeEntries(user_, lists.shortcuts, [this](const ShortcutEntry& entry) { execute(entry); });
 }
 
 void ShortcutPhase::execute(const ShortcutEntry& entry) {
