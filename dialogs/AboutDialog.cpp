@@ -1,9 +1,9 @@
 #include "dialogs/AboutDialog.h"
 
-#include "framework/WaitCursor.h"
-#include "framework/WinControl.h"
-#include "framework/WinGdiObject.h"
-#include "framework/WinSelection.h"
+#include "framework/win/WaitCursor.h"
+#include "framework/win/WinControl.h"
+#include "framework/win/WinGdiObject.h"
+#include "framework/win/WinSelection.h"
 #include "resources/QuizResourceIds.h"
 
 #include <shellapi.h>

@@ -4,7 +4,7 @@
 // and home page, drawn as underlined blue text, and the system information
 // (SystemInformation) of the machine it runs on.
 #include "dialogs/system/SystemInformation.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 class AboutDialog : public CWinDialog {
  public:

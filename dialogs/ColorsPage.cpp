@@ -1,9 +1,9 @@
 #include "dialogs/ColorsPage.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinColorDialog.h"
-#include "framework/WinGdiObject.h"
-#include "framework/WinSelection.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinColorDialog.h"
+#include "framework/win/WinGdiObject.h"
+#include "framework/win/WinSelection.h"
 #include "resources/QuizResourceIds.h"
 
 namespace {

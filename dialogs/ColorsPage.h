@@ -5,7 +5,7 @@
 // page edits its own copy of the colours until apply(); the colour dialog's
 // 16 custom colours live in the registry ("\Colors", "CustomColors") and are
 // written back after each use of the dialog.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/drill/Settings.h"
 
 class ColorsPage : public CWinDialog {

@@ -1,8 +1,8 @@
 #include "dialogs/GeneralPage.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WaitCursor.h"
-#include "framework/WinFontDialog.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WaitCursor.h"
+#include "framework/win/WinFontDialog.h"
 #include "quiz/drill/FontDescription.h"
 #include "resources/QuizResourceIds.h"
 

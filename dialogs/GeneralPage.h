@@ -4,8 +4,8 @@
 // autosave and its period, and the user's font. A font chosen in the font dialog stays with the page until
 // validateAndApply(), so that cancelling the sheet leaves the program's font
 // as it was, like every other setting.
-#include "framework/WinDialog.h"
-#include "framework/WinGdiObject.h"
+#include "framework/win/WinDialog.h"
+#include "framework/win/WinGdiObject.h"
 #include "quiz/drill/Settings.h"
 
 class GeneralPage : public CWinDialog {

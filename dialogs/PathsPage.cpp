@@ -1,9 +1,9 @@
 #include "dialogs/PathsPage.h"
 
 #include "dialogs/QuizFileDialog.h"
-#include "framework/FileSystem.h"
-#include "framework/WaitCursor.h"
-#include "framework/WinFolderDialog.h"
+#include "framework/core/FileSystem.h"
+#include "framework/win/WaitCursor.h"
+#include "framework/win/WinFolderDialog.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordList.h"
 

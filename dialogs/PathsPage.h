@@ -2,7 +2,7 @@
 // PathsPage: the Paths page of the Settings dialog (template 1212): the right
 // and wrong answer sounds, chosen in the wave dialog with its preview, and
 // the word files folder, chosen in the folder browser.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/drill/Settings.h"
 
 class PathsPage : public CWinDialog {

@@ -1,8 +1,8 @@
 #include "dialogs/QuizFileDialog.h"
 
 #include "dialogs/WavePreview.h"
-#include "framework/FileSystem.h"
-#include "framework/WinFileDialog.h"
+#include "framework/core/FileSystem.h"
+#include "framework/win/WinFileDialog.h"
 #include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordList.h"

@@ -5,7 +5,7 @@
 // starts in the word files folder (Settings::FilePath) when the current name
 // is no existing file, and turns the chosen filter back into a file type. The
 // wave choice adds the preview panel (WavePreview). Windows only.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class CWinFileDialog;
 class Settings;

@@ -1,6 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "framework/WinApp.h"
+#include "framework/win/WinApp.h"
 #include "resources/QuizResourceIds.h"
 
 #include <commctrl.h>

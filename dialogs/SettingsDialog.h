@@ -5,7 +5,7 @@
 // to the registry and closes, unless the General page refuses its autosave
 // period; Cancel, Esc and the close box apply nothing. Either way the caller
 // reads the settings again.
-#include "framework/WinControl.h"
+#include "framework/win/WinControl.h"
 #include "dialogs/ColorsPage.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/PathsPage.h"

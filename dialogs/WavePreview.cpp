@@ -1,6 +1,6 @@
 #include "dialogs/WavePreview.h"
 
-#include "framework/WinApp.h"
+#include "framework/win/WinApp.h"
 #include "resources/QuizResourceIds.h"
 
 #include <mmsystem.h>

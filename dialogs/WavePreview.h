@@ -6,7 +6,7 @@
 // again once nothing plays any more. The sound and the timer live only while
 // the dialog is open; the button bitmaps are loaded when the panel opens and
 // freed when it closes. Windows only.
-#include "framework/WinFileDialog.h"
+#include "framework/win/WinFileDialog.h"
 
 class WavePreview : public CWinFileDialog {
  public:

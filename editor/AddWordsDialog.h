@@ -16,10 +16,9 @@ class AddWordsDialog : public WordEntryDialog {
   AddWordsDialog(Settings& settings, WordRowEditor& rows);
 
   LRESULT onInitDialog(HWND focus) override;
-  LRESULT onCommand(UINT id, UINT code, HWND control) override;
 
  private:
-  void add();
+  bool takeWords(const CText& first, const CText& second) override;
 
   WordList* list_ = nullptr;
   WordRowEditor* rows_ = nullptr;

@@ -3,7 +3,7 @@
 #include "resources/QuizResourceIds.h"
 
 ChangeWordsDialog::ChangeWordsDialog(Settings& settings, WordRowEditor& rows)
-    : WordEntryDialog(IDD_CHANGE_WORDS, IDC_CHANGE_WORDS_CHANGE, settings), rows_(rows) {}
+    : WordEntryDialog(IDD_CHANGE_WORDS, IDC_CHANGE_WORDS_CHANGE, IDC_CHANGE_WORDS_CANCEL, settings), rows_(rows) {}
 
 LRESULT ChangeWordsDialog::onInitDialog(HWND) {
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, 0);
@@ -13,22 +13,10 @@ LRESULT ChangeWordsDialog::onInitDialog(HWND) {
   return FALSE;
 }
 
-LRESULT ChangeWordsDialog::onCommand(UINT id, UINT code, HWND control) {
-  switch (id) {
-    case IDC_CHANGE_WORDS_CHANGE: change(); return 0;
-    case IDC_CHANGE_WORDS_CANCEL: finish(); return 0;
-    default: return WordEntryDialog::onCommand(id, code, control);
-  }
-}
-
-void ChangeWordsDialog::change() {
-  CText first, second;
-  if (!readWords(&first, &second)) return;
-  if (!rows_.changeRowWords(row_, first.c_str(), second.c_str())) {
-    reportNoMemory();
-    return;
-  }
+bool ChangeWordsDialog::takeWords(const CText& first, const CText& second) {
+  if (!rows_.changeRowWords(row_, first.c_str(), second.c_str())) return false;
   stepToNextRow();
+  return true;
 }
 
 void ChangeWordsDialog::stepToNextRow() {

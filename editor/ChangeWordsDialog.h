@@ -13,10 +13,9 @@ class ChangeWordsDialog : public WordEntryDialog {
   ChangeWordsDialog(Settings& settings, WordRowEditor& rows);
 
   LRESULT onInitDialog(HWND focus) override;
-  LRESULT onCommand(UINT id, UINT code, HWND control) override;
 
  private:
-  void change();
+  bool takeWords(const CText& first, const CText& second) override;
   void stepToNextRow();
 
   WordRowEditor& rows_;

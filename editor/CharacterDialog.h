@@ -9,7 +9,7 @@
 // previous click chose, or a double click, hands the cell's character over;
 // a click on another cell only chooses it.
 #include "editor/model/CharacterScripts.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "editor/FindDialog.h"
 
 #include "editor/model/WordFinder.h"
-#include "framework/DisplayScale.h"
-#include "framework/RegistryKey.h"
+#include "framework/registry/RegistryKey.h"
+#include "framework/win/DisplayScale.h"
 #include "resources/QuizResourceIds.h"
 
 namespace {

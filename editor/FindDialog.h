@@ -5,7 +5,7 @@
 // keeps its options, place and last ten texts in the registry.
 #include "editor/model/FindHistory.h"
 #include "editor/model/WordRows.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/drill/Settings.h"
 
 // What the Find dialog needs of the window whose rows it searches.

@@ -1,8 +1,8 @@
 #include "editor/InputDialog.h"
 
 #include "dialogs/QuizFileDialog.h"
-#include "framework/DisplayScale.h"
-#include "framework/WinControl.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinControl.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/WordList.h"
 

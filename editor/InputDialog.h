@@ -4,7 +4,7 @@
 // browse the &Get button offers the program's file dialog, in save mode for
 // word files, titled like this dialog. The settings are borrowed for that
 // file dialog.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 class Settings;
 

@@ -4,7 +4,7 @@
 // the author and the information. Only when one of the four was edited does
 // OK store them (without marker bytes) and mark the list as changed; Cancel
 // stores nothing. The list and the settings are borrowed.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "wordlist/WordList.h"
 
 class Settings;

@@ -6,7 +6,7 @@
 // cut in the shell as a file list. Nothing is shown: what cannot be used adds
 // no rows.
 #include "editor/model/WordRows.h"
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 #include <string>
 #include <vector>

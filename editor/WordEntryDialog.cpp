@@ -1,7 +1,7 @@
 #include "editor/WordEntryDialog.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinControl.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinControl.h"
 #include "quiz/drill/FontDescription.h"
 #include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
@@ -15,11 +15,15 @@ const int kKeep = CWinControl::kKeep;
 
 }  // namespace
 
-WordEntryDialog::WordEntryDialog(WORD templateId, UINT mainButton, Settings& settings)
-    : CWinDialog(templateId), settings_(settings), mainButton_(mainButton) {}
+WordEntryDialog::WordEntryDialog(WORD templateId, UINT mainButton, UINT cancelButton, Settings& settings)
+    : CWinDialog(templateId), settings_(settings), mainButton_(mainButton), cancelButton_(cancelButton) {}
 
 LRESULT WordEntryDialog::onCommand(UINT id, UINT code, HWND) {
-  if ((id == IDC_WORDS_FIRST || id == IDC_WORDS_SECOND) && code == EN_SETFOCUS)
+  if (id == mainButton_)
+    enterWords();
+  else if (id == cancelButton_)
+    finish();
+  else if ((id == IDC_WORDS_FIRST || id == IDC_WORDS_SECOND) && code == EN_SETFOCUS)
     SendDlgItemMessageA(hwnd, id, EM_SETSEL, 0, -1);
   else if (id == IDC_WORDS_CHARACTER)
     openCharacter();
@@ -47,6 +51,12 @@ void WordEntryDialog::setUpEdits() {
   }
 }
 
+void WordEntryDialog::enterWords() {
+  CText first, second;
+  if (readWords(&first, &second) && !takeWords(first, second))
+    messageBox(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
+}
+
 bool WordEntryDialog::readWords(CText* firstWord, CText* secondWord) {
   getItemText(IDC_WORDS_FIRST, *firstWord);
   getItemText(IDC_WORDS_SECOND, *secondWord);
@@ -66,10 +76,6 @@ void WordEntryDialog::showWords(const char* firstWord, const char* secondWord) {
 void WordEntryDialog::focusFirstWord() {
   SetFocus(GetDlgItem(hwnd, IDC_WORDS_FIRST));
   SendDlgItemMessageA(hwnd, IDC_WORDS_FIRST, EM_SETSEL, 0, -1);
-}
-
-void WordEntryDialog::reportNoMemory() {
-  messageBox(QuizString::kNoMemory, QuizString::kErrorCaption, MB_OK | MB_ICONERROR);
 }
 
 void WordEntryDialog::finish() {

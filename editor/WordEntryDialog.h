@@ -4,10 +4,12 @@
 // sized to it, select their whole text when they gain the focus; the
 // C&haracter button opens the Character dialog, whose characters go to the
 // end of the second word when its edit had the focus and to the end of the
-// first word otherwise; words are read back without the bytes a word cannot
-// hold. The settings are borrowed for the font and the modified flag.
+// first word otherwise. The dialog's own button reads both words back,
+// without the bytes a word cannot hold, and hands them on when both are
+// there; its cancel button and closing end the dialog. The settings are
+// borrowed for the font and the modified flag.
 #include "editor/CharacterChooser.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 class Settings;
 
@@ -18,27 +20,31 @@ class WordEntryDialog : public CWinDialog {
   LRESULT onActivate(UINT state, BOOL minimized, HWND other) override;
 
  protected:
-  // mainButton: the dialog's own default button.
-  WordEntryDialog(WORD templateId, UINT mainButton, Settings& settings);
+  // mainButton: the dialog's own default button; cancelButton ends it.
+  WordEntryDialog(WORD templateId, UINT mainButton, UINT cancelButton, Settings& settings);
+
+  // The words typed, neither empty, when the own button was pressed.
+  // Answers false when memory for them could not be had; that is reported.
+  virtual bool takeWords(const CText& firstWord, const CText& secondWord) = 0;
 
   // Gives both edits the display font and its height, 170 pixels wide.
   void setUpEdits();
-  // Both words, each without marker bytes. False, with the focus in the
-  // first edit whose word is empty, when a word is missing.
-  bool readWords(CText* firstWord, CText* secondWord);
   void showWords(const char* firstWord, const char* secondWord);
   void focusFirstWord();
-  // Reports that memory for the words could not be had.
-  void reportNoMemory();
   // Closes the Character dialog, then this one.
   void finish();
 
   Settings& settings_;
 
  private:
+  void enterWords();
+  // Both words, each without marker bytes. False, with the focus in the
+  // first edit whose word is empty, when a word is missing.
+  bool readWords(CText* firstWord, CText* secondWord);
   void openCharacter();
   void insertCharacter(const std::string& character);
 
   UINT mainButton_;
+  UINT cancelButton_;
   CharacterChooser character_;
 };

@@ -1,7 +1,7 @@
 #include "editor/WordListToolBar.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinApp.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinApp.h"
 #include "resources/QuizResourceIds.h"
 
 #include <string>

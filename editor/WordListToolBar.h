@@ -4,8 +4,8 @@
 // bitmaps, labels from string 30103 and tool tips that the window answers
 // from the strings with the buttons' ids. It owns its image lists; the
 // toolbar window belongs to the parent and goes with it.
-#include "framework/WinImageList.h"
-#include "framework/WinToolBar.h"
+#include "framework/win/WinImageList.h"
+#include "framework/win/WinToolBar.h"
 
 class WordListToolBar {
  public:

@@ -2,8 +2,8 @@
 
 #include "editor/AddWordsDialog.h"
 #include "editor/ChangeWordsDialog.h"
-#include "framework/DisplayScale.h"
-#include "framework/WaitCursor.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WaitCursor.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"

@@ -11,8 +11,8 @@
 #include "editor/WordListToolBar.h"
 #include "editor/WordRowEditor.h"
 #include "editor/model/WordRows.h"
-#include "framework/WinListView.h"
-#include "framework/WinMenu.h"
+#include "framework/win/WinListView.h"
+#include "framework/win/WinMenu.h"
 #include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 

@@ -3,7 +3,7 @@
 // list window, which implements it over its rows (a row is a pair of the
 // window's list; its check box is the pair's mark). Rows are counted in
 // display order from 0.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class WordRowEditor {
  public:

@@ -1,6 +1,6 @@
 #include "quiz/Autosave.h"
 
-#include "framework/WinFileFinder.h"
+#include "framework/win/WinFileFinder.h"
 #include "quiz/drill/AutosaveFiles.h"
 #include "wordlist/WordFile.h"
 

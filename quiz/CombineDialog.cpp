@@ -1,8 +1,8 @@
 #include "quiz/CombineDialog.h"
 
 #include "dialogs/QuizFileDialog.h"
-#include "framework/WaitCursor.h"
-#include "framework/WinControl.h"
+#include "framework/win/WaitCursor.h"
+#include "framework/win/WinControl.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/LanguageTable.h"
 

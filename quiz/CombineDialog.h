@@ -6,7 +6,7 @@
 // shown as its name changes. The combining itself is FileCombiner's; the
 // dialog asks its questions and reports, and stays open until Close. The
 // settings are borrowed for the file dialog's start folder.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/drill/Settings.h"
 #include "wordlist/FileCombiner.h"
 

@@ -2,7 +2,7 @@
 // HardWordsDialog: asks how many hard words Mark Hard Words marks (template
 // 1220). The caller sets count, runs the dialog modally and reads count back
 // when it answers IDOK.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 
 class HardWordsDialog : public CWinDialog {
  public:

@@ -1,8 +1,8 @@
 #include "quiz/ManageFiles.h"
 
 #include "editor/InputDialog.h"
-#include "framework/FileSystem.h"
-#include "framework/WaitCursor.h"
+#include "framework/core/FileSystem.h"
+#include "framework/win/WaitCursor.h"
 #include "resources/QuizResourceIds.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "quiz/QuizApp.h"
 
-#include "framework/ThreeDControls.h"
-#include "framework/WinBase.h"
+#include "framework/win/ThreeDControls.h"
+#include "framework/win/WinBase.h"
 #include "quiz/QuizWindow.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"

@@ -2,7 +2,7 @@
 // QuizApp: the quiz program's application object. It holds the settings and
 // the document (the open word list), runs the start sequence and the main
 // window, and saves the settings when it is destroyed at the end of the run.
-#include "framework/WinApp.h"
+#include "framework/win/WinApp.h"
 #include "quiz/drill/Settings.h"
 #include "wordlist/WordList.h"
 

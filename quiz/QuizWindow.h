@@ -5,7 +5,7 @@
 // the settings belong to the application object.
 #include "editor/CharacterChooser.h"
 #include "editor/WordListWindow.h"
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/Autosave.h"
 #include "quiz/QuizApp.h"
 #include "quiz/drill/Drill.h"

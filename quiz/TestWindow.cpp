@@ -1,9 +1,9 @@
 #include "quiz/TestWindow.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/ThreeDStatic.h"
-#include "framework/WaitCursor.h"
-#include "framework/WinControl.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/ThreeDStatic.h"
+#include "framework/win/WaitCursor.h"
+#include "framework/win/WinControl.h"
 #include "quiz/TestWordsDialog.h"
 #include "quiz/drill/FontDescription.h"
 #include "resources/QuizResourceIds.h"

@@ -7,7 +7,7 @@
 // grid. The quiz window's Tests command runs it; the document and the settings
 // are borrowed, and the test-open flag is set while the window runs.
 #include "editor/CharacterChooser.h"
-#include "framework/WinFrame.h"
+#include "framework/win/WinFrame.h"
 #include "quiz/drill/RandomSource.h"
 #include "quiz/drill/Settings.h"
 #include "quiz/drill/WordTest.h"

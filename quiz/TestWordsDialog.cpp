@@ -1,6 +1,6 @@
 #include "quiz/TestWordsDialog.h"
 
-#include "framework/WinScrollBar.h"
+#include "framework/win/WinScrollBar.h"
 #include "resources/QuizResourceIds.h"
 
 #include <initializer_list>

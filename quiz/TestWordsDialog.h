@@ -5,7 +5,7 @@
 // direction's questions, each with the typed and the right answer. The rows
 // cannot be changed: any notification of a row fills the rows again. The test
 // is borrowed for the dialog's run.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "quiz/drill/WordTest.h"
 
 class TestWordsDialog : public CWinDialog {

@@ -283,7 +283,7 @@
 #define IDB_TOOLBAR_LARGE_DISABLED_200 13215
 
 #ifndef RC_INVOKED
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 namespace QuizTimer {
 constexpr UINT kAutosave = 1000;         // main window, every 3000 ms

@@ -1,4 +1,4 @@
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Codec.h"
 #include "wordlist/Utf8Text.h"

@@ -1,8 +1,8 @@
 #include "wordlist/FileCombiner.h"
 
-#include "framework/BufferedWriter.h"
-#include "framework/FileSystem.h"
-#include "framework/ReplacingFile.h"
+#include "framework/core/BufferedWriter.h"
+#include "framework/core/FileSystem.h"
+#include "framework/core/ReplacingFile.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/PairRecordReader.h"

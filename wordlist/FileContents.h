@@ -1,7 +1,7 @@
 #pragma once
 // The whole content of an open file in memory, with one spare byte after it
 // for an end marker.
-#include "framework/DiskFile.h"
+#include "framework/core/DiskFile.h"
 #include "wordlist/FileResult.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 // Results of opening and saving word lists; only the calling window turns
 // them into messages.

@@ -2,7 +2,7 @@
 // The languages offered by the dialogs and named in questions: string 20000
 // holds their count, names follow from 20001 and each name's question phrase
 // ("in Finnish") stands 30 ids higher.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "wordlist/PairList.h"
 
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 #include "wordlist/Utf8Text.h"
 
 #include <cstring>

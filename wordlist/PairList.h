@@ -4,7 +4,7 @@
 // The list owns its nodes and their words, kept in its word store. Lookups by
 // id continue from the last pair reached, so walking the ids in order costs
 // one step per pair.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "wordlist/WordPair.h"
 #include "wordlist/WordStore.h"
 

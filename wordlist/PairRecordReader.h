@@ -5,8 +5,8 @@
 // whole, in the buffer, which grows only for a record longer than it (words
 // of tens of kilobytes), so that reading a file of any length needs no memory
 // in proportion to it.
-#include "framework/DiskFile.h"
-#include "framework/Text.h"
+#include "framework/core/DiskFile.h"
+#include "framework/core/Text.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/WordFileLayout.h"
 

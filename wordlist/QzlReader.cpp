@@ -1,7 +1,7 @@
 #include "wordlist/QzlReader.h"
 
-#include "framework/ErrorRecorder.h"
-#include "framework/FieldReader.h"
+#include "framework/core/ErrorRecorder.h"
+#include "framework/core/FieldReader.h"
 #include "wordlist/TextConverter.h"
 
 #include <memory>

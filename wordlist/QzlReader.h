@@ -1,7 +1,7 @@
 #pragma once
 // The reader of the older ".qzl" word lists: comma-separated fields with
 // quoted texts, a pair count and marks as numbers or #TRUE# / #FALSE#.
-#include "framework/DiskFile.h"
+#include "framework/core/DiskFile.h"
 #include "wordlist/FileResult.h"
 #include "wordlist/WordList.h"
 

@@ -4,7 +4,7 @@
 // character; UTF-8 to code page 1252 gives '?' for each character the code
 // page lacks and remembers that some were lost. Text in plain ASCII is the
 // same in both and is left alone. Window-free.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "wordlist/TextEncoding.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "wordlist/TextFile.h"
 
-#include "framework/BufferedWriter.h"
-#include "framework/ReplacingFile.h"
+#include "framework/core/BufferedWriter.h"
+#include "framework/core/ReplacingFile.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/TextLines.h"

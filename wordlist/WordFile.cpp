@@ -1,7 +1,7 @@
 #include "wordlist/WordFile.h"
 
-#include "framework/BufferedWriter.h"
-#include "framework/ReplacingFile.h"
+#include "framework/core/BufferedWriter.h"
+#include "framework/core/ReplacingFile.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"

@@ -1,6 +1,6 @@
 #pragma once
 // WordList: the open word list with its header texts, file name and format.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "wordlist/PairList.h"
 
 // How a list is saved; 2 is not used.

@@ -3,7 +3,7 @@
 // from the string table: the Windows version, the processor with the number
 // of processors, and the physical and paged memory. It has no window: the
 // About dialog gathers the facts from the system and shows the text.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "editor/model/CharacterScripts.h"
 
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"

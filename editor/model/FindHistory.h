@@ -1,7 +1,7 @@
 #pragma once
 // The Find dialog's list of recently searched texts, most recent first, at
 // most ten. Window-free.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <vector>
 

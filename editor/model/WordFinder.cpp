@@ -6,7 +6,7 @@
 
 namespace {
 
-// The pattern search of framework/StringFunctions.h on characters: "?" is
+// The pattern search of framework/core/StringFunctions.h on characters: "?" is
 // any one character, "*" at least one; each segment between stars is taken
 // at its first match from the left.
 enum class SegmentMatch { None, ToEnd, ToStar, StarAtTextEnd };

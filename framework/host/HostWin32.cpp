@@ -40,6 +40,17 @@ const unsigned char kOemToAnsi[128] = {
     0x3F, 0xB1, 0x3F, 0x3F, 0x3F, 0x3F, 0xF7, 0x3F, 0xB0, 0x3F, 0xB7, 0x3F, 0x6E, 0xB2, 0x3F, 0xA0,
 };
 
+// Copies source to destination with the bytes 0x80 to 0xFF exchanged through
+// upperHalf, one of the tables above.
+BOOL convertUpperHalf(LPCSTR source, LPSTR destination, const unsigned char (&upperHalf)[128]) {
+  for (; *source; ++source, ++destination) {
+    unsigned char c = static_cast<unsigned char>(*source);
+    *destination = static_cast<char>(c < 0x80 ? c : upperHalf[c - 0x80]);
+  }
+  *destination = 0;
+  return TRUE;
+}
+
 DWORD errorFromErrno(int error) {
   switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;
@@ -305,23 +316,9 @@ LPSTR CharLowerA(LPSTR text) {
   return text;
 }
 
-BOOL CharToOemA(LPCSTR source, LPSTR destination) {
-  for (; *source; ++source, ++destination) {
-    unsigned char c = static_cast<unsigned char>(*source);
-    *destination = static_cast<char>(c < 0x80 ? c : kAnsiToOem[c - 0x80]);
-  }
-  *destination = 0;
-  return TRUE;
-}
+BOOL CharToOemA(LPCSTR source, LPSTR destination) { return convertUpperHalf(source, destination, kAnsiToOem); }
 
-BOOL OemToCharA(LPCSTR source, LPSTR destination) {
-  for (; *source; ++source, ++destination) {
-    unsigned char c = static_cast<unsigned char>(*source);
-    *destination = static_cast<char>(c < 0x80 ? c : kOemToAnsi[c - 0x80]);
-  }
-  *destination = 0;
-  return TRUE;
-}
+BOOL OemToCharA(LPCSTR source, LPSTR destination) { return convertUpperHalf(source, destination, kOemToAnsi); }
 
 int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int size) {
   unsigned low = 0, high = kHostStringCount;

@@ -1,6 +1,6 @@
 #include "installer/phases/FilePhase.h"
 
-#include "framework/FileSystem.h"
+#include "framework/core/FileSystem.h"
 #include "installer/phases/InstallResourceIds.h"
 #include "installer/phases/InstallUser.h"
 #include "installer/phases/PayloadSource.h"

@@ -6,6 +6,8 @@
 // thread of its windows and waits for the answer.
 #include <windows.h>
 
+#include <vector>
+
 class InstallUser {
  public:
   virtual ~InstallUser() = default;
@@ -32,4 +34,17 @@ inline int unattendedAnswer(UINT style) {
     case MB_OK: return IDOK;
     default: return IDCANCEL;
   }
+}
+
+// One list of a block's entries, each given to execute in turn until the user
+// asks to stop; a list with any entries is one step of the progress. Answers
+// false when a stop was requested.
+template <class Entry, class Execute>
+bool executeEntries(InstallUser& user, const std::vector<Entry>& entries, Execute execute) {
+  for (const Entry& entry : entries) {
+    if (user.stopRequested()) return false;
+    execute(entry);
+  }
+  if (!entries.empty()) user.stepProgress();
+  return true;
 }

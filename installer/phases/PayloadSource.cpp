@@ -1,6 +1,6 @@
 #include "installer/phases/PayloadSource.h"
 
-#include "framework/DiskFile.h"
+#include "framework/core/DiskFile.h"
 
 namespace {
 

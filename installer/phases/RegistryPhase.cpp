@@ -5,8 +5,8 @@
 #include "installer/script/SetupScript.h"
 #include "installer/script/UninstallEntry.h"
 
-#include "framework/FileSystem.h"
-#include "framework/RegistryKey.h"
+#include "framework/core/FileSystem.h"
+#include "framework/registry/RegistryKey.h"
 
 #include <shlobj.h>
 
@@ -59,12 +59,7 @@ bool RegistryPhase::uninstallEntryWorks() {
 }
 
 bool RegistryPhase::visit(EntryLists& lists) {
-  for (const RegistryEntry& entry : lists.registryEntries) {
-    if (user_.stopRequested()) return false;
-    execute(entry);
-  }
-  if (!lists.registryEntries.empty()) user_.stepProgress();
-  return true;
+  return executeEntries(user_, lists.registryEntries, [this](const RegistryEntry& entry) { execute(entry); });
 }
 
 void RegistryPhase::execute(const RegistryEntry& entry) {

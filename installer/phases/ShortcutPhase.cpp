@@ -4,7 +4,7 @@
 #include "installer/script/InstallLogText.h"
 #include "installer/script/SetupScript.h"
 
-#include "framework/FileSystem.h"
+#include "framework/core/FileSystem.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -58,12 +58,7 @@ bool ShortcutPhase::run() {
 }
 
 bool ShortcutPhase::visit(EntryLists& lists) {
-  for (const ShortcutEntry& entry : lists.shortcuts) {
-    if (user_.stopRequested()) return false;
-    execute(entry);
-  }
-  if (!lists.shortcuts.empty()) user_.stepProgress();
-  return true;
+  return executeEntries(user_, lists.shortcuts, [this](const ShortcutEntry& entry) { execute(entry); });
 }
 
 void ShortcutPhase::execute(const ShortcutEntry& entry) {

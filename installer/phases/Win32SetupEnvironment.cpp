@@ -1,7 +1,7 @@
 #include "installer/phases/Win32SetupEnvironment.h"
 
-#include "framework/FileSystem.h"
-#include "framework/RegistryKey.h"
+#include "framework/core/FileSystem.h"
+#include "framework/registry/RegistryKey.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "installer/remove/RemovalReason.h"
 #include "installer/script/RegistryEntry.h"
 
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cstddef>
 #include <vector>

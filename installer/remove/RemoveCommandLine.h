@@ -5,7 +5,7 @@
 // two handles that the copy inherits (the pipe for its result and the first
 // process, to wait for its end) and the path of the uninstaller that the user
 // started, whose folder holds the install log.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 struct RemoveCommandLine {
   bool valid = true;  // false: an argument that means nothing here

@@ -7,7 +7,7 @@
 #include "installer/remove/SystemPlaces.h"
 #include "installer/remove/SystemRegistry.h"
 
-#include "framework/DiskFile.h"
+#include "framework/core/DiskFile.h"
 #include "wordlist/TextEncoding.h"
 #include "wordlist/Utf8Text.h"
 

@@ -4,7 +4,7 @@
 // judges a path by that, never by its spelling. Paths go to the system in
 // their long form ("\\?\"), so that nothing the installer could make is too
 // long to remove. Windows only.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <windows.h>
 

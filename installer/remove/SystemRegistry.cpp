@@ -1,6 +1,6 @@
 #include "installer/remove/SystemRegistry.h"
 
-#include "framework/RegistryKey.h"
+#include "framework/registry/RegistryKey.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // CheckOption: one CHECK line of the setup script, a yes/no option offered on
 // the options page. Its name is a variable of the script.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 struct CheckOption {
   CText label;  // escapes resolved

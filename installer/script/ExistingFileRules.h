@@ -2,7 +2,7 @@
 // ExistingFileRules: how the file phase treats a file already at a payload's
 // destination: the names of its replacement and its backup, and whether its
 // version is good enough to ask before it is replaced.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 #include <vector>

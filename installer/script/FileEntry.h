@@ -1,6 +1,6 @@
 #pragma once
 // FileEntry: one FILE or DIRECTORY line of the setup script.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class PayloadCatalog;
 

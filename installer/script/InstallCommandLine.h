@@ -5,7 +5,7 @@
 // included, is the folder, an absolute path without quotes. Options match in
 // any case; an option wholly in double quotes, as some programs pass their
 // arguments, is read without them.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 struct InstallCommandLine {
   enum Error { kNone, kUnknownOption, kInvalidDestination };

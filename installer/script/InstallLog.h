@@ -12,7 +12,7 @@
 // that one uninstall removes what either installation made. A carried line
 // that this run writes again is kept only where this run wrote it. Lines are
 // compared without regard to case, as the paths and keys they name are.
-#include "framework/DiskFile.h"
+#include "framework/core/DiskFile.h"
 
 #include <set>
 #include <string>

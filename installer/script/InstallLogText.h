@@ -3,7 +3,7 @@
 // uninstaller. Every line is a key, "=", a text and one LF; there is no CR.
 #include "installer/script/RegistryEntry.h"
 
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class InstallLogText {
  public:

@@ -3,7 +3,7 @@
 // "//" lines are comments; a line that starts with "[" or "=" gives an empty
 // key, which ends the section. Values keep their trailing blanks and are never
 // unquoted here.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class KeyLineReader {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 // RegistryEntry: one REG line of the setup script: a key to create, and
 // optionally a value to set, keep or delete.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // RunCommand: a RUN line read at the moment it runs, with its macros expanded
 // and its variables looked up in the script.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class SetupScript;
 class ValueCursor;

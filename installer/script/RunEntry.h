@@ -1,7 +1,7 @@
 #pragma once
 // RunEntry: one RUN line of the setup script, kept as written; RunCommand
 // reads it when it runs.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 struct RunEntry {
   CText text;

@@ -1,6 +1,6 @@
 #include "installer/script/SectionIndex.h"
 
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 namespace {
 

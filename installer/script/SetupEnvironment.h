@@ -1,7 +1,7 @@
 #pragma once
 // SetupEnvironment: the system's answers that the path macros of the setup
 // script need. The installer answers with Win32 calls; tests with fixed texts.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class SetupEnvironment {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 // ShortcutEntry: one ICON line of the setup script, a shortcut file and the
 // file it starts, both with macros.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 struct ShortcutEntry {
   CText link;

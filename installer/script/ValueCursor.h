@@ -2,7 +2,7 @@
 // ValueCursor: reads the fields of one setup script value (the text after the
 // key). It walks a NUL-terminated text that the caller keeps alive; no read
 // ever goes past the terminating NUL.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class ValueCursor {
  public:

@@ -4,7 +4,7 @@
 // it runs the wizard, then, when the wizard left a destination, the
 // installing dialog, shows the final message and closes; closing it ends the
 // message loop.
-#include "framework/WinFrame.h"
+#include "framework/win/WinFrame.h"
 #include "installer/script/InstallCommandLine.h"
 
 class PayloadSource;

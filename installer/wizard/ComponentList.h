@@ -5,7 +5,7 @@
 // cached size. One item is highlighted; a click on another item only moves
 // the highlight, a click on the highlighted item or a double-click on any
 // item toggles it. The toggling itself, with its sizes, is the caller's.
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 #include <vector>
 

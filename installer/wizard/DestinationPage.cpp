@@ -1,6 +1,6 @@
 #include "installer/wizard/DestinationPage.h"
 
-#include "framework/WinFolderDialog.h"
+#include "framework/win/WinFolderDialog.h"
 #include "installer/phases/InstallResourceIds.h"
 #include "installer/script/InstallCommandLine.h"
 #include "installer/script/SetupScript.h"

@@ -2,7 +2,7 @@
 // DetailsDialog: the parts (sub-selections) of one component in their own
 // check list, with the component's size; a part with parts of its own opens
 // a nested Details dialog.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "installer/wizard/ComponentList.h"
 #include "installer/wizard/WizardPicture.h"
 

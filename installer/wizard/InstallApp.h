@@ -5,7 +5,7 @@
 // installing dialog, and the final message; last of all it restarts the
 // computer when the user agreed. Its exit code tells how the installation
 // ended.
-#include "framework/WinApp.h"
+#include "framework/win/WinApp.h"
 
 struct InstallCommandLine;
 

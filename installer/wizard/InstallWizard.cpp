@@ -1,6 +1,6 @@
 #include "installer/wizard/InstallWizard.h"
 
-#include "framework/WinPropertySheet.h"
+#include "framework/win/WinPropertySheet.h"
 #include "installer/wizard/ComponentsPage.h"
 #include "installer/wizard/DestinationPage.h"
 #include "installer/wizard/OptionsPage.h"

@@ -6,7 +6,7 @@
 // then waits at its next call to the user, and may tell it to stop, which it
 // does at its next safe point (before an entry), never in the middle of a
 // write. Nothing ends the thread from outside.
-#include "framework/AppThread.h"
+#include "framework/win/AppThread.h"
 #include "installer/phases/InstallUser.h"
 
 class PayloadSource;

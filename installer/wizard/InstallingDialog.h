@@ -3,7 +3,7 @@
 // item and the progress of the installation, which its InstallWorker runs.
 // Cancel holds the worker while it asks whether to quit; Yes stops the
 // worker at its next safe point and closes the dialog.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "installer/wizard/InstallWorker.h"
 
 class InstallingDialog : public CWinDialog {

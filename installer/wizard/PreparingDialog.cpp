@@ -1,7 +1,7 @@
 #include "installer/wizard/PreparingDialog.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinApp.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinApp.h"
 #include "installer/phases/InstallResourceIds.h"
 #include "installer/wizard/ScriptResource.h"
 #include "installer/wizard/SizeText.h"

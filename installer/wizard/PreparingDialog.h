@@ -2,7 +2,7 @@
 // PreparingDialog: the small "Setup is preparing..." dialog in the lower
 // right corner of the screen. Soon after it shows it reads the user's number
 // format, parses the setup script with its progress on the bar, and closes.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "installer/script/ParseProgress.h"
 
 class SetupScript;

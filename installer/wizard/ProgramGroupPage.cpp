@@ -1,7 +1,7 @@
 #include "installer/wizard/ProgramGroupPage.h"
 
-#include "framework/FileSystem.h"
-#include "framework/WinFileFinder.h"
+#include "framework/core/FileSystem.h"
+#include "framework/win/WinFileFinder.h"
 #include "installer/phases/InstallResourceIds.h"
 #include "installer/phases/Win32SetupEnvironment.h"
 #include "installer/script/InstallLogText.h"

@@ -1,6 +1,6 @@
 #include "installer/wizard/SilentInstall.h"
 
-#include "framework/FileSystem.h"
+#include "framework/core/FileSystem.h"
 #include "installer/phases/InstallRun.h"
 #include "installer/phases/InstallUser.h"
 #include "installer/phases/Win32SetupEnvironment.h"

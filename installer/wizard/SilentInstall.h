@@ -6,7 +6,7 @@
 // group among all users' programs; every question gets the answer that
 // keeps the system safe (unattendedAnswer), so a newer file is kept and a
 // file that cannot be written aborts. The computer is never restarted.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 class PayloadSource;
 class SetupScript;

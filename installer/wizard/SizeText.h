@@ -1,7 +1,7 @@
 #pragma once
 // SizeText: sizes as the wizard shows them, "n KB" with n printed in the
 // user's number format (no decimals), and the free space of a drive.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // WizardPage: what the four pages of the install wizard share: the script
 // they fill in, the sheet's buttons and title, the quit question on Cancel,
 // the size lines and the messages of the pages, captioned "Setup".
-#include "framework/WinPropertyPage.h"
+#include "framework/win/WinPropertyPage.h"
 #include "installer/wizard/WizardPicture.h"
 
 class SetupScript;

@@ -1,8 +1,8 @@
 #include "installer/wizard/WizardPicture.h"
 
-#include "framework/DisplayScale.h"
-#include "framework/WinApp.h"
-#include "framework/WinControl.h"
+#include "framework/win/DisplayScale.h"
+#include "framework/win/WinApp.h"
+#include "framework/win/WinControl.h"
 #include "installer/phases/InstallResourceIds.h"
 
 WizardPicture::~WizardPicture() {

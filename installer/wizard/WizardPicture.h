@@ -4,7 +4,7 @@
 // nearest to the dialog's scale, made smaller where the dialog is not as tall.
 // The template shows the 100% picture; show() puts the right one in its
 // place. The object owns the bitmap it loaded.
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 class WizardPicture {
  public:

@@ -9,7 +9,7 @@
 // grey, and a letter typed without its accent is drawn in the right-answer
 // colour on both lines. The lines may hold 0 bytes inside codes; their
 // length() counts every byte. They grow with the answers: any length is safe.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "quiz/drill/Settings.h"
 
 class AnswerMarker {

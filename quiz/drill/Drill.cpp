@@ -1,6 +1,6 @@
 #include "quiz/drill/Drill.h"
 
-#include "framework/RichText.h"
+#include "framework/core/RichText.h"
 #include "quiz/drill/RichTextCodes.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/Utf8Text.h"

@@ -3,7 +3,7 @@
 // Character dialog show it: face name and size in points (string 10000,
 // "%s %dpt"), then " Bold" (10001) for a weight above 500 and " Italic"
 // (10002) for an italic font. For example "MS Sans Serif 8pt".
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 // pixelsPerInch: the screen's vertical logical pixels per inch. The size is
 // the font height in points, rounded as MulDiv rounds, without its sign.

@@ -2,7 +2,7 @@
 // The drill's state: the shuffled order of the marked pairs, the pair asked
 // and the one asked before, the points and the latest judgement. Owned by the
 // quiz window through its Drill.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <memory>
 

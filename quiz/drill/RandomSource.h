@@ -3,7 +3,7 @@
 // linear congruential generator (state * 214013 + 2531011) whose draws are
 // bits 16 to 30 of the state. The owner reseeds it from the clock before
 // every shuffle or test draw; tests give a clock of their own.
-#include "framework/Win32.h"
+#include "framework/core/Win32.h"
 
 class RandomSource {
  public:

@@ -3,8 +3,8 @@
 // text: code 1 (text colour) or 2 (background) with red, green and blue
 // bytes; code 3 with a font handle, 4 bytes little-endian. Operand bytes may
 // be 0, so such texts are measured with length(), never up to a NUL.
-#include "framework/RichText.h"
-#include "framework/Text.h"
+#include "framework/core/RichText.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 

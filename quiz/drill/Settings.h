@@ -4,7 +4,7 @@
 // registry layout below the program's root path (string 28010), including the
 // values that single windows read and write themselves. The record builds
 // everywhere; loading, saving and the registry helpers are Windows only.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "quiz/drill/AnswerLeniency.h"
 
 class Settings {

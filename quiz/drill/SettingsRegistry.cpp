@@ -1,6 +1,6 @@
 // Loading and saving the settings with the registry (Windows only).
-#include "framework/DisplayScale.h"
-#include "framework/RegistryKey.h"
+#include "framework/registry/RegistryKey.h"
+#include "framework/win/DisplayScale.h"
 #include "quiz/drill/Settings.h"
 
 #include <cstring>

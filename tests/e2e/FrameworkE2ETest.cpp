@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/ThreeDButton.h"
+#include "framework/win/ThreeDButton.h"
 #include "tests/e2e/CleanState.h"
 #include "tests/e2e/TargetProgram.h"
 #include "tests/e2e/WindowAccess.h"

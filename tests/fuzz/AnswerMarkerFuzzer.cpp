@@ -2,7 +2,7 @@
 // and without colours, leniently or not, in either program encoding) and
 // checks that the characters of both lines are the labels and the two texts,
 // whatever the codes in between.
-#include "framework/RichText.h"
+#include "framework/core/RichText.h"
 #include "quiz/drill/AnswerMarker.h"
 #include "wordlist/TextEncoding.h"
 

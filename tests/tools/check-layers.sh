@@ -9,7 +9,10 @@ root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 
 layers=(
   framework/host      # the host system's few calls that the window-free code needs
-  framework           # the window framework, texts, files, registry
+  framework/core      # window-free: texts, files, error reporting, Win32.h
+  framework/registry  # registry keys
+  framework/win       # the window framework: windows, dialogs, controls, drawing
+  framework/entry     # the programs' WinMain
   resources           # the quiz program's resource ids, string table tool
   resources/english   # the English resource set
   resources/finnish   # the Finnish resource set

@@ -1,7 +1,7 @@
 // Texts, files and word lists against the real system calls under Wine.
-#include "framework/DiskFile.h"
-#include "framework/FileSystem.h"
-#include "framework/Text.h"
+#include "framework/core/DiskFile.h"
+#include "framework/core/FileSystem.h"
+#include "framework/core/Text.h"
 #include "tests/wine/WineTest.h"
 #include "wordlist/WordFile.h"
 

@@ -2,7 +2,7 @@
 // processes. Each test installs into a destination folder of its own and
 // writes only under a registry key of its own in the current user's hive;
 // both are removed before and after it.
-#include "framework/AppThread.h"
+#include "framework/win/AppThread.h"
 #include "installer/phases/FilePhase.h"
 #include "installer/phases/InstallRun.h"
 #include "installer/phases/InstallUser.h"

@@ -1,7 +1,7 @@
 // The English resource set of the quiz program as the system loads it: the
 // main window's template with its real control classes, menu, keys, the wave
 // preview panel, icon, bitmaps, the probe wave and the string table.
-#include "framework/ThreeDControls.h"
+#include "framework/win/ThreeDControls.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"

@@ -1,6 +1,6 @@
 // Settings and CRegistryKey against Wine's registry, under a root key of
 // their own that each test removes before and after it runs.
-#include "framework/RegistryKey.h"
+#include "framework/registry/RegistryKey.h"
 #include "quiz/drill/Settings.h"
 #include "tests/wine/WineTest.h"
 

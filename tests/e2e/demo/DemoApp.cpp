@@ -1,7 +1,7 @@
 // The framework demo program: registers the three-dimensional controls and
 // runs DemoWindow until it is closed; the exit code is the quit message's.
-#include "framework/ThreeDControls.h"
-#include "framework/WinApp.h"
+#include "framework/win/ThreeDControls.h"
+#include "framework/win/WinApp.h"
 #include "tests/e2e/demo/DemoIds.h"
 #include "tests/e2e/demo/DemoWindow.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The demo's modal dialog: logs every command its handler receives, with the
 // prefix "m", so that the test sees which ones reached it.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "tests/e2e/demo/DemoLog.h"
 
 class DemoModal : public CWinDialog {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/WinApp.h"
+#include "framework/win/WinApp.h"
 #include "tests/e2e/demo/DemoIds.h"
 #include "tests/e2e/demo/DemoModal.h"
 

@@ -3,7 +3,7 @@
 // table IDA_DEMO. It logs the commands it receives (id:code), moves the focus
 // on commands 230 and 231, opens the modal dialog, shows a message box and
 // sets in-line coded texts into its three-dimensional statics.
-#include "framework/WinDialog.h"
+#include "framework/win/WinDialog.h"
 #include "tests/e2e/demo/DemoLog.h"
 
 class DemoWindow : public CWinDialog {

@@ -4,7 +4,7 @@
 #include "tests/unit/EncodingScope.h"
 #include "tests/unit/TempFiles.h"
 
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,0 @@
-#pragma once
-// CWinToolBar: a toolbar control, told the size of its button records.
-#include "framework/WinControl.h"
-
-class CWinToolBar : public CWinControl {
- public:
-  bool create(HWND parent, const RECT& rect, int id, DWORD style);
-};
