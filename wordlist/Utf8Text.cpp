@@ -101,6 +101,7 @@ std::string cp1252ToUtf8(const char* text, size_t size) {
 namespace {
 
 const uint64_t kHighBits = 0x8080808080808080u;
+const uint64_t kSpaces = 0x2020202020202020u;
 
 uint64_t lowBytes(size_t count) { return count >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * count)) - 1; }
 
@@ -113,14 +114,19 @@ uint64_t lastBytes(const unsigned char* in, const unsigned char* end) {
   return eight >> (8 * (8 - (end - in)));
 }
 
+// True when one of the eight bytes is a control character (below 0x20).
+bool eightHoldControl(uint64_t eight) { return ((eight - kSpaces) & ~eight & kHighBits) != 0; }
+
 // Walks UTF-8 text as code page 1252, character by character, and puts the
 // bytes at out when kStore; false at the first character that code page lacks
-// or the first byte that is not well-formed UTF-8.
+// or the first byte that is not well-formed UTF-8. Notes in *control whether
+// a control character passed, which costs little while the bytes are at hand.
 template <bool kStore>
-bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
+bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control) {
   const unsigned char* in = reinterpret_cast<const unsigned char*>(utf8);
   const unsigned char* end = in + size;
   size_t written = 0;
+  bool controls = false;
   while (in < end) {
     // Words are mostly ASCII, which stays as it is: eight bytes at a time up
     // to the first that is not, the last eight of a text of eight or more
@@ -131,6 +137,9 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
       if (left >= 8) std::memcpy(&eight, in, 8);
       else eight = lastBytes(in, end);
       if (kStore) std::memcpy(out + written, &eight, 8);
+      // Above a text's end lastBytes leaves zeros, which are no control
+      // characters of the text.
+      if (kStore) controls = controls || eightHoldControl(eight | (~lowBytes(left) & kSpaces));
       uint64_t high = eight & kHighBits & lowBytes(left);
       size_t plain = high == 0 ? (left < 8 ? left : 8) : static_cast<size_t>(__builtin_ctzll(high)) / 8;
       in += plain;
@@ -138,6 +147,7 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
       if (high == 0) continue;
     } else if (*in < 0x80) {
       if (kStore) out[written] = static_cast<char>(*in);
+      controls = controls || *in < 0x20;
       ++written;
       ++in;
       continue;
@@ -160,6 +170,7 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
     in += taken;
   }
   if (length) *length = written;
+  if (control) *control = controls;
   return true;
 }
 
@@ -167,10 +178,10 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
 
 bool fitsCp1252(const std::string& utf8) { return fitsCp1252(utf8.data(), utf8.size()); }
 
-bool fitsCp1252(const char* utf8, size_t size) { return walkCp1252<false>(utf8, size, nullptr, nullptr); }
+bool fitsCp1252(const char* utf8, size_t size) { return walkCp1252<false>(utf8, size, nullptr, nullptr, nullptr); }
 
-bool putCp1252(const char* utf8, size_t size, char* out, size_t* length) {
-  return walkCp1252<true>(utf8, size, out, length);
+bool putCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control) {
+  return walkCp1252<true>(utf8, size, out, length, control);
 }
 
 std::string fromUtf8(const std::string& utf8, bool* lost) {

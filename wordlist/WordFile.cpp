@@ -395,9 +395,10 @@ class RecordWriter {
     // write eight bytes beyond the text and its end.
     char* out = writer_.room(static_cast<unsigned>(text.length()) + 9);
     size_t length;
-    fits_ = fits_ && putCp1252(text.c_str(), text.length(), out, &length);
+    bool control;
+    fits_ = fits_ && putCp1252(text.c_str(), text.length(), out, &length, &control);
     if (!fits_) return;
-    if (holdsMarker(out, length)) storable_ = false;
+    if (control && holdsMarker(out, length)) storable_ = false;
     out[length] = kTextEnd;
     writer_.used(static_cast<unsigned>(length) + 1);
   }
@@ -422,7 +423,7 @@ class RecordWriter {
   bool convertThroughCopy(const char* text, size_t size) {
     std::vector<char> converted(size + 8);
     size_t length;
-    if (!putCp1252(text, size, converted.data(), &length)) return false;
+    if (!putCp1252(text, size, converted.data(), &length, nullptr)) return false;
     bytesOfText(converted.data(), length);
     return true;
   }
