@@ -101,65 +101,74 @@ std::string cp1252ToUtf8(const char* text, size_t size) {
 namespace {
 
 const uint64_t kHighBits = 0x8080808080808080u;
+const uint64_t kSpaces = 0x2020202020202020u;
 
-uint64_t lowBytes(size_t count) { return count >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * count)) - 1; }
-
-// The eight bytes before end, shifted so that the first of them at or after
-// in comes lowest: the text's last bytes read at once without reaching past
-// its end; what lies above them is 0.
-uint64_t lastBytes(const unsigned char* in, const unsigned char* end) {
-  uint64_t eight;
-  std::memcpy(&eight, end - 8, 8);
-  return eight >> (8 * (8 - (end - in)));
+// One character that is not ASCII, at in, in code page 1252 at out[written]
+// when kStore; in and written move past it. False when the code page lacks it
+// or the bytes are not well-formed UTF-8.
+template <bool kStore>
+bool putCharacter(const unsigned char*& in, const unsigned char* end, char* out, size_t& written) {
+  // U+0080 to U+00FF, among them the letters of Western languages, in two
+  // bytes.
+  size_t taken;
+  uint32_t character;
+  if ((in[0] & 0xFE) == 0xC2 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
+    character = (in[0] & 0x1Fu) << 6 | (in[1] & 0x3Fu);
+    taken = 2;
+  } else {
+    character = decodeUtf8(in, static_cast<size_t>(end - in), &taken);
+    if (taken == 0) return false;
+  }
+  int byte = character >= 0xA0 && character <= 0xFF ? static_cast<int>(character) : cp1252Byte(character);
+  if (byte < 0) return false;
+  if (kStore) out[written] = static_cast<char>(byte);
+  ++written;
+  in += taken;
+  return true;
 }
 
 // Walks UTF-8 text as code page 1252, character by character, and puts the
 // bytes at out when kStore; false at the first character that code page lacks
-// or the first byte that is not well-formed UTF-8.
+// or the first byte that is not well-formed UTF-8. Notes in *control whether
+// a control character (below 0x20) passed, which costs little while the bytes
+// are at hand.
 template <bool kStore>
-bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
+bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control) {
   const unsigned char* in = reinterpret_cast<const unsigned char*>(utf8);
   const unsigned char* end = in + size;
   size_t written = 0;
-  while (in < end) {
-    // Words are mostly ASCII, which stays as it is: eight bytes at a time up
-    // to the first that is not, the last eight of a text of eight or more
-    // overlapping those before.
-    size_t left = static_cast<size_t>(end - in);
-    if (left >= 8 || size >= 8) {
-      uint64_t eight;
-      if (left >= 8) std::memcpy(&eight, in, 8);
-      else eight = lastBytes(in, end);
-      if (kStore) std::memcpy(out + written, &eight, 8);
-      uint64_t high = eight & kHighBits & lowBytes(left);
-      size_t plain = high == 0 ? (left < 8 ? left : 8) : static_cast<size_t>(__builtin_ctzll(high)) / 8;
-      in += plain;
-      written += plain;
-      if (high == 0) continue;
-    } else if (*in < 0x80) {
-      if (kStore) out[written] = static_cast<char>(*in);
-      ++written;
-      ++in;
+  // Bytes below 0x20 get their high bit set here; those above one may too.
+  uint64_t controls = 0;
+  // Words are mostly ASCII, which stays as it is: eight bytes at a time up
+  // to the first that is not, while eight are left.
+  while (end - in >= 8) {
+    uint64_t eight;
+    std::memcpy(&eight, in, 8);
+    if (kStore) std::memcpy(out + written, &eight, 8);
+    controls |= (eight - kSpaces) & ~eight;
+    uint64_t high = eight & kHighBits;
+    if (high == 0) {
+      in += 8;
+      written += 8;
       continue;
     }
-    // U+0080 to U+00FF, among them the letters of Western languages, in two
-    // bytes.
-    size_t taken;
-    uint32_t character;
-    if ((in[0] & 0xFE) == 0xC2 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
-      character = (in[0] & 0x1Fu) << 6 | (in[1] & 0x3Fu);
-      taken = 2;
-    } else {
-      character = decodeUtf8(in, static_cast<size_t>(end - in), &taken);
-      if (taken == 0) return false;
+    size_t plain = static_cast<size_t>(__builtin_ctzll(high)) / 8;
+    in += plain;
+    written += plain;
+    if (!putCharacter<kStore>(in, end, out, written)) return false;
+  }
+  while (in < end) {
+    if (*in >= 0x80) {
+      if (!putCharacter<kStore>(in, end, out, written)) return false;
+      continue;
     }
-    int byte = character >= 0xA0 && character <= 0xFF ? static_cast<int>(character) : cp1252Byte(character);
-    if (byte < 0) return false;
-    if (kStore) out[written] = static_cast<char>(byte);
+    if (*in < 0x20) controls |= kHighBits;
+    if (kStore) out[written] = static_cast<char>(*in);
     ++written;
-    in += taken;
+    ++in;
   }
   if (length) *length = written;
+  if (control) *control = (controls & kHighBits) != 0;
   return true;
 }
 
@@ -167,10 +176,10 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length) {
 
 bool fitsCp1252(const std::string& utf8) { return fitsCp1252(utf8.data(), utf8.size()); }
 
-bool fitsCp1252(const char* utf8, size_t size) { return walkCp1252<false>(utf8, size, nullptr, nullptr); }
+bool fitsCp1252(const char* utf8, size_t size) { return walkCp1252<false>(utf8, size, nullptr, nullptr, nullptr); }
 
-bool putCp1252(const char* utf8, size_t size, char* out, size_t* length) {
-  return walkCp1252<true>(utf8, size, out, length);
+bool putCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control) {
+  return walkCp1252<true>(utf8, size, out, length, control);
 }
 
 std::string fromUtf8(const std::string& utf8, bool* lost) {
