@@ -61,31 +61,6 @@ void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, Tex
   }
 }
 
-// Copies bytes in blocks of sixteen, to and from places with room for up to
-// fifteen more: a word takes one or two blocks, no call of a copy routine.
-void copyInBlocks(char* to, const char* from, size_t size) {
-  for (size_t at = 0; at < size; at += 16) std::memcpy(to + at, from + at, 16);
-}
-
-// A record with its words exchanged, straight into the writer's buffer. The
-// reader's spare bytes let the last block reach past the record.
-void writeExchanged(CBufferedWriter& writer, const PairRecordReader::Record& record) {
-  size_t secondSize = static_cast<size_t>(record.mark - record.second);
-  size_t firstSize = static_cast<size_t>(record.second - record.first);
-  size_t size = record.size();
-  if (size + 15 > CBufferedWriter::kSize) {
-    writer.write(record.second, static_cast<unsigned>(secondSize));
-    writer.write(record.first, static_cast<unsigned>(firstSize));
-    writer.write(record.mark, kPairRecordTail);
-    return;
-  }
-  char* out = writer.room(static_cast<unsigned>(size + 15));
-  copyInBlocks(out, record.second, secondSize);
-  copyInBlocks(out + secondSize, record.first, firstSize);
-  std::memcpy(out + secondSize + firstSize, record.mark, kPairRecordTail);
-  writer.used(static_cast<unsigned>(size));
-}
-
 // Copies the records up to the end marker, which must be there, and keeps
 // what follows it.
 bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
@@ -93,7 +68,11 @@ bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextE
   if (source.reader.encoding() != encoding) {
     copyConverted(writer, source, order, encoding);
   } else if (order == WordOrder::Reversed) {
-    while (source.reader.next(&record)) writeExchanged(writer, record);
+    while (source.reader.next(&record)) {
+      writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
+      writer.write(record.first, static_cast<unsigned>(record.second - record.first));
+      writer.write(record.mark, kPairRecordTail);
+    }
   } else {
     const char* records;
     size_t size;

@@ -9,7 +9,7 @@
 namespace {
 
 const size_t kBufferSize = 64 * 1024;
-const size_t kSpareBytes = 16;
+const size_t kSpareBytes = 8;
 const int kHeaderTexts = 4;
 
 }  // namespace

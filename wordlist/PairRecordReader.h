@@ -27,8 +27,6 @@ class PairRecordReader {
 
   // One record in the buffer, valid until the next call: the first word, its
   // 0x03, the second word, its 0x03, then the mark byte and the byte after it.
-  // Sixteen bytes after a record may be read, so that it can be copied in
-  // blocks.
   struct Record {
     const char* first;
     const char* second;

@@ -357,29 +357,18 @@ bool eightHoldMarker(const char* bytes) {
   return ((eight - kOnes) & ~eight & kHighBits) != 0;
 }
 
-// Whether a text holds a marker, looked at eight bytes at a time, the last
-// eight overlapping the ones before; when kCopy, the text is copied to out on
-// the way, while its bytes are at hand.
-template <bool kCopy>
-bool walkForMarker(const char* bytes, size_t size, char* out) {
-  bool marker = false;
+// Looks at texts of eight bytes or more eight at a time, the last eight
+// overlapping the ones before.
+bool holdsMarker(const char* bytes, size_t size) {
   if (size < 8) {
-    for (size_t at = 0; at < size; ++at) {
-      if (kCopy) out[at] = bytes[at];
-      marker = marker || (bytes[at] & ~1) == kEndMarker;
-    }
-    return marker;
+    for (size_t at = 0; at < size; ++at)
+      if ((bytes[at] & ~1) == kEndMarker) return true;
+    return false;
   }
-  for (size_t at = 0; at + 8 < size; at += 8) {
-    if (kCopy) std::memcpy(out + at, bytes + at, 8);
-    marker = marker || eightHoldMarker(bytes + at);
-  }
-  if (kCopy) std::memcpy(out + size - 8, bytes + size - 8, 8);
-  return marker || eightHoldMarker(bytes + size - 8);
+  for (size_t at = 0; at + 8 < size; at += 8)
+    if (eightHoldMarker(bytes + at)) return true;
+  return eightHoldMarker(bytes + size - 8);
 }
-
-bool holdsMarker(const char* bytes, size_t size) { return walkForMarker<false>(bytes, size, nullptr); }
-bool copyHoldsMarker(const char* bytes, size_t size, char* out) { return walkForMarker<true>(bytes, size, out); }
 
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
@@ -394,23 +383,8 @@ class RecordWriter {
 
   template <class Text>
   void text(const Text& text) {
-    if (!toCp1252_) {
-      bytesOfText(text.c_str(), text.length());
-      return;
-    }
-    if (text.length() > kLongestInRoom) {
-      fits_ = fits_ && convertThroughCopy(text.c_str(), text.length());
-      return;
-    }
-    // Converted straight into the writer's buffer, its end marker after it.
-    char* out = writer_.room(static_cast<unsigned>(text.length()) + 1);
-    size_t length;
-    bool control;
-    fits_ = fits_ && putCp1252(text.c_str(), text.length(), out, &length, &control);
-    if (!fits_) return;
-    if (control && holdsMarker(out, length)) storable_ = false;
-    out[length] = kTextEnd;
-    writer_.used(static_cast<unsigned>(length) + 1);
+    if (toCp1252_) convertedText(text.c_str(), text.length());
+    else bytesOfText(text.c_str(), text.length());
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
@@ -421,16 +395,25 @@ class RecordWriter {
 
  private:
   void bytesOfText(const char* bytes, size_t size) {
+    if (holdsMarker(bytes, size)) storable_ = false;
+    writer_.write(bytes, static_cast<unsigned>(size));
+    writer_.write(kTextEnd);
+  }
+
+  void convertedText(const char* text, size_t size) {
     if (size > kLongestInRoom) {
-      if (holdsMarker(bytes, size)) storable_ = false;
-      writer_.write(bytes, static_cast<unsigned>(size));
-      writer_.write(kTextEnd);
+      fits_ = fits_ && convertThroughCopy(text, size);
       return;
     }
+    // Converted straight into the writer's buffer, its end marker after it.
     char* out = writer_.room(static_cast<unsigned>(size) + 1);
-    if (copyHoldsMarker(bytes, size, out)) storable_ = false;
-    out[size] = kTextEnd;
-    writer_.used(static_cast<unsigned>(size) + 1);
+    size_t length;
+    bool control;
+    fits_ = fits_ && putCp1252(text, size, out, &length, &control);
+    if (!fits_) return;
+    if (control && holdsMarker(out, length)) storable_ = false;
+    out[length] = kTextEnd;
+    writer_.used(static_cast<unsigned>(length) + 1);
   }
 
   // Texts longer than half the writer's buffer, words of many thousand
