@@ -141,6 +141,32 @@ TEST(Utf8TextTest, InCodePage1252FoldingAndMarksStayAsTheyWere) {
   EXPECT_EQ(withoutMarks("\x8A\x9E\x9F\xC0\xC6\xD0\xD7\xD8\xDF\xE9\xF8\xFF"), "SzYA\xC6\xD0\xD7O\xDF" "eoy");
 }
 
+// The conversion for saving walks eight bytes at a time and the rest byte by
+// byte: one character of each kind at every place of texts around those
+// lengths, against the character-by-character conversion.
+TEST(Utf8TextTest, PutsCodePage1252AtEveryPlaceOfAText) {
+  struct Kind {
+    std::string utf8;
+    bool fits, control;
+  } kinds[] = {{u8"ä", true, false}, {u8"€", true, false}, {"\t", true, true},
+               {u8"ж", false, false}, {"\xC3", false, false}};
+  for (const Kind& kind : kinds)
+    for (size_t length = 1; length <= 20; ++length)
+      for (size_t at = 0; at < length; ++at) {
+        std::string text = std::string(at, 'a') + kind.utf8 + std::string(length - at - 1, 'b');
+        std::vector<char> out(text.size());
+        size_t written = 0;
+        bool control = false;
+        bool fits = putCp1252(text.data(), text.size(), out.data(), &written, &control);
+        ASSERT_EQ(fits, kind.fits) << kind.utf8 << " " << length << " " << at;
+        ASSERT_EQ(fitsCp1252(text), kind.fits);
+        if (!fits) continue;
+        std::vector<int> badLines;
+        EXPECT_EQ(std::string(out.data(), written), utf8ToCp1252(text.data(), text.size(), &badLines));
+        EXPECT_EQ(control, kind.control) << length << " " << at;
+      }
+}
+
 TEST(Utf8TextTest, ConvertsToUtf16AndBackWithoutLoss) {
   EncodingScope utf8(TextEncoding::kUtf8);
   std::string text = u8"Straße ΑΩ Москва 日本 😀";
