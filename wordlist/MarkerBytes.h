@@ -5,5 +5,10 @@
 // code. A typed text therefore loses those bytes before it is stored.
 #include "framework/core/Text.h"
 
+#include <cstddef>
+
 // Removes every byte 0x01, 0x02 and 0x03 from text.
 void dropMarkerBytes(CText* text);
+// True when size bytes from bytes hold 0x02 or 0x03, which a word file
+// cannot store inside a text.
+bool holdsWordFileMarker(const char* bytes, size_t size);

@@ -1,6 +1,7 @@
 #include "wordlist/PairList.h"
 
 #include "framework/core/Win32.h"
+#include "wordlist/MarkerBytes.h"
 #include "wordlist/Utf8Text.h"
 
 #include <cstring>
@@ -21,6 +22,12 @@ void CPairList::link(WordPair* pair) {
   last_ = pair;
 }
 
+void CPairList::noteMarkers(const char* firstWord, size_t firstLength, const char* secondWord,
+                            size_t secondLength) {
+  if (holdsWordFileMarker(firstWord, firstLength) || holdsWordFileMarker(secondWord, secondLength))
+    mayHoldFileMarkers_ = true;
+}
+
 int CPairList::append(const char* firstWord, const char* secondWord, unsigned char mark) {
   if (!firstWord) firstWord = "";
   if (!secondWord) secondWord = "";
@@ -28,6 +35,7 @@ int CPairList::append(const char* firstWord, const char* secondWord, unsigned ch
   const char* first = store_.copy(firstWord, firstLength);
   const char* second = first ? store_.copy(secondWord, secondLength) : nullptr;
   if (!second) return -1;
+  noteMarkers(first, firstLength, second, secondLength);
   return appendInPlace(first, static_cast<unsigned>(firstLength), second,
                        static_cast<unsigned>(secondLength), mark);
 }
@@ -51,6 +59,7 @@ bool CPairList::setWords(WordPair* pair, const char* firstWord, const char* seco
   const char* first = store_.copy(firstWord, firstLength);
   const char* second = first ? store_.copy(secondWord, secondLength) : nullptr;
   if (!second) return false;
+  noteMarkers(first, firstLength, second, secondLength);
   pair->firstWord.text_ = first;
   pair->firstWord.length_ = static_cast<unsigned>(firstLength);
   pair->secondWord.text_ = second;
@@ -81,6 +90,7 @@ PairHistory* CPairList::allocateHistories(size_t count) {
 void CPairList::clear() {
   store_.clear();
   count_ = 0;
+  mayHoldFileMarkers_ = false;
   head_ = cursor_ = last_ = nullptr;
 }
 
@@ -147,9 +157,11 @@ void CPairList::takeFrom(CPairList& other) {
   clear();
   store_.swap(other.store_);
   count_ = other.count_;
+  mayHoldFileMarkers_ = other.mayHoldFileMarkers_;
   head_ = other.head_;
   cursor_ = other.cursor_;
   last_ = other.last_;
   other.count_ = 0;
+  other.mayHoldFileMarkers_ = false;
   other.head_ = other.cursor_ = other.last_ = nullptr;
 }

@@ -23,7 +23,8 @@ class CPairList {
   // or -1 when memory cannot be had (nothing is linked then).
   int append(const char* firstWord, const char* secondWord, unsigned char mark);
   // Appends a pair whose words already lie, each ended by a 0, in a block
-  // given to adoptBlock; the words are used in place. Answers as append.
+  // given to adoptBlock; the words are used in place. They come from a word
+  // file's records, so neither holds 0x02 or 0x03. Answers as append.
   int appendInPlace(const char* firstWord, unsigned firstLength, const char* secondWord,
                     unsigned secondLength, unsigned char mark);
   // The list keeps block until it is cleared; false (and the block freed)
@@ -43,6 +44,10 @@ class CPairList {
   PairHistory* allocateHistories(size_t count);
   void clear();
   int count() const { return count_; }
+  // False while no word appended or set since the list was last cleared
+  // held 0x02 or 0x03, the bytes a word file cannot store in a word; saving
+  // then need not search the words for them.
+  bool mayHoldFileMarkers() const { return mayHoldFileMarkers_; }
 
   unsigned char markOf(int id);  // 0 when not found
   bool setMark(int id, unsigned char value);
@@ -71,8 +76,10 @@ class CPairList {
  private:
   WordPair* newPair(unsigned char mark);
   void link(WordPair* pair);
+  void noteMarkers(const char* firstWord, size_t firstLength, const char* secondWord, size_t secondLength);
 
   int count_ = 0;
+  bool mayHoldFileMarkers_ = false;
   WordPair* head_ = nullptr;
   WordPair* cursor_ = nullptr;
   WordPair* last_ = nullptr;  // so that appending does not walk the list

@@ -29,7 +29,8 @@ bool PairRecordReader::passHeader(CText* const* texts) {
   if (!isWordFileStart(buffer_.get() + begin_, &encoding_)) return fail(State::Damaged);
   begin_ += sizeof kWordFileFixedBytes;
   for (int text = 0; text < kHeaderTexts;) {
-    if (const char* end = textEnd(begin_)) {
+    const char* end;
+    if (textEnds(begin_, &end, 1)) {
       const char* start = buffer_.get() + begin_;
       unsigned length = static_cast<unsigned>(end - start);
       if (texts && length > longestWordFileText(encoding_)) return fail(State::Damaged);
@@ -75,13 +76,13 @@ bool PairRecordReader::nextRecords(const char** bytes, size_t* size) {
 
 bool PairRecordReader::take(Record* record) {
   const char* bytes = buffer_.get();
-  const char* firstEnd = textEnd(begin_);
-  const char* secondEnd = firstEnd ? textEnd(static_cast<size_t>(firstEnd + 1 - bytes)) : nullptr;
-  const char* end = secondEnd ? secondEnd + 1 + kPairRecordTail : nullptr;
-  if (!end || static_cast<size_t>(end - bytes) > firstMarker_) return false;
+  const char* ends[2];
+  if (!textEnds(begin_, ends, 2)) return false;
+  const char* end = ends[1] + 1 + kPairRecordTail;
+  if (static_cast<size_t>(end - bytes) > firstMarker_) return false;
   record->first = bytes + begin_;
-  record->second = firstEnd + 1;
-  record->mark = secondEnd + 1;
+  record->second = ends[0] + 1;
+  record->mark = ends[1] + 1;
   begin_ = static_cast<size_t>(end - bytes);
   ++recordCount_;
   return true;
@@ -135,22 +136,24 @@ bool PairRecordReader::fail(State state) {
   return false;
 }
 
-// Words are short: eight bytes are looked at together, for a 0x03 among them
-// (which becomes 0 after the xor), and only then one by one. The buffer's
-// spare bytes after the bytes read let the last eight reach past them.
-const char* PairRecordReader::textEnd(size_t from) const {
-  const uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+// Words are short: eight bytes are looked at together, each 0x03 among them
+// marked exactly (it becomes 0 after the xor, and only a 0 keeps its high
+// bit clear through the sum and the or). The buffer's spare bytes after the
+// bytes read let the last eight reach past them.
+bool PairRecordReader::textEnds(size_t from, const char** ends, int count) const {
+  const uint64_t kOnes = 0x0101010101010101u, kLowBits = 0x7F7F7F7F7F7F7F7Fu;
   const char* limit = buffer_.get() + firstMarker_;
+  int found = 0;
   for (const char* position = buffer_.get() + from; position < limit; position += 8) {
     uint64_t eight;
     std::memcpy(&eight, position, 8);
     eight ^= kOnes * kWordFileTextEnd;
-    // The lowest byte marked here is the first 0x03; those above it may be
-    // marked wrongly.
-    if ((eight - kOnes) & ~eight & kHighBits) {
-      while (*position != kWordFileTextEnd) ++position;
-      return position < limit ? position : nullptr;
+    for (uint64_t marks = ~(((eight & kLowBits) + kLowBits) | eight | kLowBits); marks; marks &= marks - 1) {
+      const char* end = position + __builtin_ctzll(marks) / 8;
+      if (end >= limit) return false;
+      ends[found++] = end;
+      if (found == count) return true;
     }
   }
-  return nullptr;
+  return false;
 }

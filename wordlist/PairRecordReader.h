@@ -59,9 +59,9 @@ class PairRecordReader {
   bool take(Record* record);
   bool fill();
   bool fail(State state);
-  // The 0x03 ending the text that starts at offset from, before the first
-  // 0x02; null when there is none in the buffer.
-  const char* textEnd(size_t from) const;
+  // The first count 0x03s (one or two) from offset from on, before the first
+  // 0x02, into ends; false when the buffer holds fewer.
+  bool textEnds(size_t from, const char** ends, int count) const;
 
   CDiskFile* file_;
   DWORD unread_ = 0;

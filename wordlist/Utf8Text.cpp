@@ -105,25 +105,29 @@ const uint64_t kSpaces = 0x2020202020202020u;
 
 // One character that is not ASCII, at in, in code page 1252 at out[written]
 // when kStore; in and written move past it. False when the code page lacks it
-// or the bytes are not well-formed UTF-8.
+// or the bytes are not well-formed UTF-8. Out of line, since the letters of
+// Western languages take the short way in putCharacter.
 template <bool kStore>
-bool putCharacter(const unsigned char*& in, const unsigned char* end, char* out, size_t& written) {
-  // U+0080 to U+00FF, among them the letters of Western languages, in two
-  // bytes.
+__attribute__((noinline)) bool putOtherCharacter(const unsigned char*& in, const unsigned char* end, char* out,
+                                                 size_t& written) {
   size_t taken;
-  uint32_t character;
-  if ((in[0] & 0xFE) == 0xC2 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
-    character = (in[0] & 0x1Fu) << 6 | (in[1] & 0x3Fu);
-    taken = 2;
-  } else {
-    character = decodeUtf8(in, static_cast<size_t>(end - in), &taken);
-    if (taken == 0) return false;
-  }
-  int byte = character >= 0xA0 && character <= 0xFF ? static_cast<int>(character) : cp1252Byte(character);
-  if (byte < 0) return false;
+  int byte = cp1252Byte(decodeUtf8(in, static_cast<size_t>(end - in), &taken));
+  if (taken == 0 || byte < 0) return false;
   if (kStore) out[written] = static_cast<char>(byte);
   ++written;
   in += taken;
+  return true;
+}
+
+// As putOtherCharacter. U+00A0 to U+00FF, among them the letters of Western
+// languages, are two bytes that give the code page's byte with no lookup.
+template <bool kStore>
+inline bool putCharacter(const unsigned char*& in, const unsigned char* end, char* out, size_t& written) {
+  if (end - in < 2 || (in[1] & 0xC0) != 0x80 || !(in[0] == 0xC3 || (in[0] == 0xC2 && in[1] >= 0xA0)))
+    return putOtherCharacter<kStore>(in, end, out, written);
+  if (kStore) out[written] = static_cast<char>((in[0] & 0x03) << 6 | (in[1] & 0x3F));
+  ++written;
+  in += 2;
   return true;
 }
 
@@ -156,6 +160,20 @@ bool walkCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* 
     in += plain;
     written += plain;
     if (!putCharacter<kStore>(in, end, out, written)) return false;
+  }
+  // Fewer than eight left of a text of eight or more: when the last eight
+  // bytes are ASCII, those already walked among them are too, and took the
+  // last places before written.
+  size_t left = static_cast<size_t>(end - in);
+  if (left > 0 && size >= 8) {
+    uint64_t eight;
+    std::memcpy(&eight, end - 8, 8);
+    if ((eight & kHighBits) == 0) {
+      if (kStore) std::memcpy(out + written + left - 8, &eight, 8);
+      controls |= (eight - kSpaces) & ~eight;
+      in = end;
+      written += left;
+    }
   }
   while (in < end) {
     if (*in >= 0x80) {

@@ -5,6 +5,7 @@
 #include "resources/QuizResourceIds.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
+#include "wordlist/MarkerBytes.h"
 #include "wordlist/PairRecordReader.h"
 #include "wordlist/QzlReader.h"
 #include "wordlist/TextConverter.h"
@@ -348,33 +349,12 @@ FileResult readByFirstBytes(WordList& list, const InvalidLineQuestion& question)
   return readText(list, false, question);
 }
 
-// True when eight bytes hold 0x02 or 0x03: with its lowest bit cleared, such
-// a byte becomes 0x02, and 0 after the xor.
-bool eightHoldMarker(const char* bytes) {
-  uint64_t eight;
-  std::memcpy(&eight, bytes, 8);
-  eight = (eight & ~kOnes) ^ (kOnes * kEndMarker);
-  return ((eight - kOnes) & ~eight & kHighBits) != 0;
-}
-
-// Looks at texts of eight bytes or more eight at a time, the last eight
-// overlapping the ones before.
-bool holdsMarker(const char* bytes, size_t size) {
-  if (size < 8) {
-    for (size_t at = 0; at < size; ++at)
-      if ((bytes[at] & ~1) == kEndMarker) return true;
-    return false;
-  }
-  for (size_t at = 0; at + 8 < size; at += 8)
-    if (eightHoldMarker(bytes + at)) return true;
-  return eightHoldMarker(bytes + size - 8);
-}
-
 // The file marks its texts with 0x02 and 0x03 and cannot escape them: a text
 // holding one would be read back as other texts, or not at all. Such a text
-// is not written and makes the whole write fail. Each text goes from the
-// program's encoding into the file's; the first that the file's encoding
-// cannot hold stops the writing.
+// is not written and makes the whole write fail; the texts are searched for
+// one while searching is on. Each text goes from the program's encoding into
+// the file's; the first that the file's encoding cannot hold stops the
+// writing.
 class RecordWriter {
  public:
   RecordWriter(CDiskFile* file, TextEncoding encoding)
@@ -388,6 +368,8 @@ class RecordWriter {
   }
   void byte(char value) { writer_.write(value); }
   void bytes(const char* bytes, size_t size) { writer_.write(bytes, static_cast<unsigned>(size)); }
+  // Off for the words of a pair list that knows none of them holds a marker.
+  void searchMarkers(bool search) { searchMarkers_ = search; }
   bool storable() const { return storable_; }
   // False once a text did not fit the file's encoding.
   bool fits() const { return fits_; }
@@ -395,7 +377,7 @@ class RecordWriter {
 
  private:
   void bytesOfText(const char* bytes, size_t size) {
-    if (holdsMarker(bytes, size)) storable_ = false;
+    if (searchMarkers_ && holdsWordFileMarker(bytes, size)) storable_ = false;
     writer_.write(bytes, static_cast<unsigned>(size));
     writer_.write(kTextEnd);
   }
@@ -411,7 +393,7 @@ class RecordWriter {
     bool control;
     fits_ = fits_ && putCp1252(text, size, out, &length, &control);
     if (!fits_) return;
-    if (control && holdsMarker(out, length)) storable_ = false;
+    if (searchMarkers_ && control && holdsWordFileMarker(out, length)) storable_ = false;
     out[length] = kTextEnd;
     writer_.used(static_cast<unsigned>(length) + 1);
   }
@@ -430,6 +412,7 @@ class RecordWriter {
 
   CBufferedWriter writer_;
   bool toCp1252_;
+  bool searchMarkers_ = true;
   bool storable_ = true;
   bool fits_ = true;
 };
@@ -495,6 +478,7 @@ Written writeRecords(const WordList& list, CDiskFile* file, TextEncoding encodin
   writer.bytes(wordFileFixedBytes(encoding), kFixedSize);
   for (const CText* text : {&list.firstLanguage, &list.secondLanguage, &list.author, &list.information})
     writer.text(*text);
+  writer.searchMarkers(list.pairs.mayHoldFileMarkers());
   HistoryCount histories;
   for (WordPair* pair = list.pairs.head(); pair && writer.storable() && writer.fits(); pair = pair->next) {
     writer.text(pair->firstWord);

@@ -174,6 +174,15 @@ TEST_F(WordFileTest, FindsAMarkerAnywhereInAWord) {
           list_.pairs.append("x", word.c_str(), 1);
           EXPECT_EQ(save(list_), FileResult::CannotWrite) << length << " " << at;
         }
+  // A list read from a word file holds no marker until a word changes into
+  // one, which it still knows after another list held its pairs.
+  std::string clean = folder_.write("clean.wdl", header() + pair("a", "b", 1) + "\x02");
+  ASSERT_EQ(open(list_, clean.c_str(), kFormatNone, kSkip), FileResult::Ok);
+  ASSERT_TRUE(list_.pairs.setWords(list_.pairs.head(), "a", "b\x03"));
+  CPairList held;
+  held.takeFrom(list_.pairs);
+  list_.pairs.takeFrom(held);
+  EXPECT_EQ(save(list_), FileResult::CannotWrite);
 }
 
 TEST_F(WordFileTest, ARoundTripKeepsEverything) {
