@@ -12,6 +12,18 @@ const size_t kBufferSize = 64 * 1024;
 const size_t kSpareBytes = 8;
 const int kHeaderTexts = 4;
 
+// Words are short: eight bytes are looked at together, each 0x03 among them
+// marked by its high bit, exactly (it becomes 0 after the xor, and only a 0
+// keeps its high bit clear through the sum and the or). The buffer's spare
+// bytes after the bytes read let the last eight reach past them.
+uint64_t textEndsIn(const char* position) {
+  const uint64_t kOnes = 0x0101010101010101u, kLowBits = 0x7F7F7F7F7F7F7F7Fu;
+  uint64_t eight;
+  std::memcpy(&eight, position, 8);
+  eight ^= kOnes * kWordFileTextEnd;
+  return ~(((eight & kLowBits) + kLowBits) | eight | kLowBits);
+}
+
 }  // namespace
 
 PairRecordReader::PairRecordReader(CDiskFile* file) : file_(file) {}
@@ -68,10 +80,37 @@ bool PairRecordReader::nextRecords(const char** bytes, size_t* size) {
   Record record;
   if (!next(&record)) return false;
   *bytes = record.first;
-  while (take(&record)) {
-  }
+  takeWholeRecords();
   *size = static_cast<size_t>(buffer_.get() + begin_ - *bytes);
   return true;
+}
+
+// The records from begin_ on that lie whole before the first 0x02, in one
+// walk over their bytes: each record's second 0x03 ends its texts, and the
+// two bytes after it are its tail, whatever they hold.
+void PairRecordReader::takeWholeRecords() {
+  const char* bytes = buffer_.get();
+  const char* limit = bytes + firstMarker_;
+  const char* taken = bytes + begin_;  // the end of the last whole record
+  bool inSecond = false;
+  for (const char* position = taken; position < limit; position += 8) {
+    for (uint64_t marks = textEndsIn(position); marks; marks &= marks - 1) {
+      const char* end = position + __builtin_ctzll(marks) / 8;
+      if (end < taken) continue;  // in the tail of the record before
+      if (!inSecond) {
+        inSecond = true;
+        continue;
+      }
+      inSecond = false;
+      if (end + 1 + kPairRecordTail > limit) {
+        begin_ = static_cast<size_t>(taken - bytes);
+        return;
+      }
+      taken = end + 1 + kPairRecordTail;
+      ++recordCount_;
+    }
+  }
+  begin_ = static_cast<size_t>(taken - bytes);
 }
 
 bool PairRecordReader::take(Record* record) {
@@ -136,19 +175,11 @@ bool PairRecordReader::fail(State state) {
   return false;
 }
 
-// Words are short: eight bytes are looked at together, each 0x03 among them
-// marked exactly (it becomes 0 after the xor, and only a 0 keeps its high
-// bit clear through the sum and the or). The buffer's spare bytes after the
-// bytes read let the last eight reach past them.
 bool PairRecordReader::textEnds(size_t from, const char** ends, int count) const {
-  const uint64_t kOnes = 0x0101010101010101u, kLowBits = 0x7F7F7F7F7F7F7F7Fu;
   const char* limit = buffer_.get() + firstMarker_;
   int found = 0;
   for (const char* position = buffer_.get() + from; position < limit; position += 8) {
-    uint64_t eight;
-    std::memcpy(&eight, position, 8);
-    eight ^= kOnes * kWordFileTextEnd;
-    for (uint64_t marks = ~(((eight & kLowBits) + kLowBits) | eight | kLowBits); marks; marks &= marks - 1) {
+    for (uint64_t marks = textEndsIn(position); marks; marks &= marks - 1) {
       const char* end = position + __builtin_ctzll(marks) / 8;
       if (end >= limit) return false;
       ends[found++] = end;

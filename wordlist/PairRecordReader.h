@@ -57,6 +57,8 @@ class PairRecordReader {
  private:
   // The record at begin_ when it lies whole in the buffer.
   bool take(Record* record);
+  // Takes every further record that lies whole in the buffer.
+  void takeWholeRecords();
   bool fill();
   bool fail(State state);
   // The first count 0x03s (one or two) from offset from on, before the first
