@@ -398,9 +398,9 @@ class RecordWriter {
     writer_.used(static_cast<unsigned>(length) + 1);
   }
 
-  // Texts longer than half the writer's buffer, words of many thousand
+  // Texts longer than the room the writer hands out, words of many thousand
   // characters, go through a copy of their own.
-  static const size_t kLongestInRoom = CBufferedWriter::kSize / 2;
+  static const size_t kLongestInRoom = CBufferedWriter::kMostRoom - 1;
 
   bool convertThroughCopy(const char* text, size_t size) {
     std::vector<char> converted(size);

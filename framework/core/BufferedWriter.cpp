@@ -1,7 +1,7 @@
 #include "framework/core/BufferedWriter.h"
 
 CBufferedWriter::CBufferedWriter(CDiskFile* file, CFileError* error)
-    : file_(file), error_(error), buffer_(new char[kSize]) {}
+    : file_(file), error_(error), buffer_(new char[kSize + kMostRoom]) {}
 
 // Fills the buffer and writes it; a piece at least as long as the buffer then
 // goes to the file directly, without a copy.
@@ -10,7 +10,7 @@ void CBufferedWriter::writeThrough(const void* data, unsigned count) {
   unsigned room = kSize - used_;
   std::memcpy(buffer_.get() + used_, bytes, room);
   used_ = kSize;
-  if (!flush()) return;
+  writeWhole();
   bytes += room;
   count -= room;
   if (count >= kSize) {
@@ -19,6 +19,12 @@ void CBufferedWriter::writeThrough(const void* data, unsigned count) {
   }
   std::memcpy(buffer_.get(), bytes, count);
   used_ = count;
+}
+
+void CBufferedWriter::writeWhole() {
+  if (ok_) ok_ = file_->write(buffer_.get(), kSize, error_);
+  used_ -= kSize;
+  std::memcpy(buffer_.get(), buffer_.get() + kSize, used_);
 }
 
 bool CBufferedWriter::flush() {

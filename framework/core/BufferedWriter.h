@@ -11,12 +11,14 @@
 class CBufferedWriter {
  public:
   static const unsigned kSize = 64 * 1024;
+  // The most that room() hands out.
+  static const unsigned kMostRoom = kSize / 2;
 
   CBufferedWriter(CDiskFile* file, CFileError* error);
 
   // The common short write only copies; the rest goes out of line.
   void write(const void* data, unsigned count) {
-    if (count <= kSize - used_) {
+    if (count < kSize - used_) {
       std::memcpy(buffer_.get() + used_, data, count);
       used_ += count;
     } else {
@@ -25,27 +27,30 @@ class CBufferedWriter {
   }
   void write(const CText& text) { write(text.c_str(), text.length()); }
   void write(char byte) {
-    if (used_ < kSize) buffer_[used_++] = byte;
-    else writeThrough(&byte, 1);
+    buffer_[used_++] = byte;
+    if (used_ == kSize) writeWhole();
   }
-  // Room for count bytes (at most kSize) after what is collected, which is
-  // written first when the buffer lacks that room; the caller fills it and
-  // then says how many of its bytes it used.
-  char* room(unsigned count) {
-    if (count > kSize - used_) flush();
-    return buffer_.get() + used_;
+  // Room for count bytes (at most kMostRoom) after what is collected; the
+  // caller fills it and then says how many of its bytes it used.
+  char* room(unsigned) { return buffer_.get() + used_; }
+  void used(unsigned count) {
+    used_ += count;
+    if (used_ >= kSize) writeWhole();
   }
-  void used(unsigned count) { used_ += count; }
   // Writes what is collected; answers whether every write so far succeeded.
   bool flush();
   bool ok() const { return ok_; }
 
  private:
   void writeThrough(const void* data, unsigned count);
+  // Writes the buffer's first kSize bytes and keeps what lies beyond them, so
+  // that the file is written in whole buffers: a piece that ends inside a
+  // page costs the system more than a longer one.
+  void writeWhole();
 
   CDiskFile* file_;
   CFileError* error_;
   std::unique_ptr<char[]> buffer_;
-  unsigned used_ = 0;
+  unsigned used_ = 0;  // below kSize between calls
   bool ok_ = true;
 };

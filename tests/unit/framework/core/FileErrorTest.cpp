@@ -1,3 +1,4 @@
+#include "framework/core/BufferedWriter.h"
 #include "framework/core/DiskFile.h"
 #include "framework/core/FileError.h"
 #include "framework/core/FileSystem.h"
@@ -70,6 +71,50 @@ TEST(DiskFile, CreateTruncatesUnlessAskedToKeep) {
     EXPECT_TRUE(file.write("new", 3, nullptr));
   }
   EXPECT_EQ(TempFolder::read(path), "new");
+}
+
+// Pieces of every kind, each crossing the end of the buffer somewhere: room
+// filled past it, single bytes up to it, and a piece longer than it.
+TEST(BufferedWriter, KeepsEveryByteInOrderAcrossItsBuffers) {
+  TempFolder folder;
+  std::string path = folder.path("out");
+  CDiskFile file;
+  ASSERT_TRUE(file.open(path.c_str(), CDiskFile::kCreate | CDiskFile::kWrite, nullptr));
+  CBufferedWriter writer(&file, nullptr);
+  std::string expected;
+  auto fill = [&](unsigned count, unsigned used) {
+    char* room = writer.room(count);
+    for (unsigned i = 0; i < used; ++i) room[i] = static_cast<char>('a' + (expected.size() + i) % 26);
+    expected.append(room, used);
+    writer.used(used);
+  };
+  for (int round = 0; round < 5; ++round) fill(CBufferedWriter::kMostRoom, CBufferedWriter::kMostRoom - round);
+  while (expected.size() % CBufferedWriter::kSize != 0) {
+    writer.write(static_cast<char>(expected.size() % 251));
+    expected += static_cast<char>(expected.size() % 251);
+  }
+  auto put = [&](const std::string& piece) {
+    writer.write(piece.data(), static_cast<unsigned>(piece.size()));
+    expected += piece;
+  };
+  // Up to the buffer's end exactly, by a write and by room, each time
+  // followed by single bytes and another write.
+  fill(100, 7);
+  put(std::string(CBufferedWriter::kSize - 7, 'E'));
+  writer.write('x');
+  expected += 'x';
+  put(std::string(CBufferedWriter::kSize - 1, 'F'));
+  fill(CBufferedWriter::kMostRoom, CBufferedWriter::kMostRoom);
+  fill(CBufferedWriter::kMostRoom, CBufferedWriter::kMostRoom);
+  writer.write('y');
+  expected += 'y';
+  put(std::string(1000, 'G'));
+  std::string longPiece(3 * CBufferedWriter::kSize + 5, 'L');
+  put(longPiece);
+  fill(CBufferedWriter::kMostRoom, 1000);
+  ASSERT_TRUE(writer.flush());
+  file.close();
+  EXPECT_TRUE(TempFolder::read(path) == expected);
 }
 
 TEST(DiskFile, OpeningAMissingFileNamesIt) {
