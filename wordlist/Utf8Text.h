@@ -36,8 +36,9 @@ bool fitsCp1252(const std::string& utf8);
 bool fitsCp1252(const char* utf8, size_t size);
 // Puts the UTF-8 text in code page 1252 at out, which has room for size
 // bytes, and its length there in *length; answers false as soon as a
-// character does not fit that code page (as fitsCp1252 has it). *control says
-// whether the text holds a control character (below 0x20).
+// character does not fit that code page (as fitsCp1252 has it). *control,
+// when control is given, says whether the text holds a control character
+// (below 0x20).
 bool putCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control);
 
 // UTF-8 text in the program's encoding: as it is in UTF-8; in code page 1252

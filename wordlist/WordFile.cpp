@@ -391,7 +391,7 @@ class RecordWriter {
     char* out = writer_.room(static_cast<unsigned>(size) + 1);
     size_t length;
     bool control;
-    fits_ = fits_ && putCp1252(text, size, out, &length, &control);
+    fits_ = fits_ && putCp1252(text, size, out, &length, searchMarkers_ ? &control : nullptr);
     if (!fits_) return;
     if (searchMarkers_ && control && holdsWordFileMarker(out, length)) storable_ = false;
     out[length] = kTextEnd;
