@@ -34,12 +34,8 @@ std::string cp1252ToUtf8(const char* text, size_t size);
 // (a byte that is not well-formed UTF-8 has none).
 bool fitsCp1252(const std::string& utf8);
 bool fitsCp1252(const char* utf8, size_t size);
-// Puts the UTF-8 text in code page 1252 at out, which has room for size
-// bytes, and its length there in *length; answers false as soon as a
-// character does not fit that code page (as fitsCp1252 has it). *control,
-// when control is given, says whether the text holds a control character
-// (below 0x20).
-bool putCp1252(const char* utf8, size_t size, char* out, size_t* length, bool* control);
+// putCp1252, which puts such text in code page 1252, is in
+// wordlist/Cp1252Walk.h.
 
 // UTF-8 text in the program's encoding: as it is in UTF-8; in code page 1252
 // with '?' for each character the code page lacks, *lost (may be null) then

@@ -3,6 +3,7 @@
 #include "framework/core/BufferedWriter.h"
 #include "framework/core/ReplacingFile.h"
 #include "resources/QuizResourceIds.h"
+#include "wordlist/Cp1252Walk.h"
 #include "wordlist/FileContents.h"
 #include "wordlist/HistoryBlock.h"
 #include "wordlist/MarkerBytes.h"
@@ -411,7 +412,7 @@ class RecordWriter {
     // Converted straight into the writer's buffer, its end marker after it.
     char* out = writer_.room(static_cast<unsigned>(size) + 1);
     size_t length;
-    bool control;
+    bool control = false;
     fits_ = fits_ && putCp1252(text, size, out, &length, searchMarkers_ ? &control : nullptr);
     if (!fits_) return;
     if (searchMarkers_ && control && holdsWordFileMarker(out, length)) storable_ = false;

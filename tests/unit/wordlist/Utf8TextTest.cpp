@@ -1,4 +1,5 @@
 #include "wordlist/Utf8Text.h"
+#include "wordlist/Cp1252Walk.h"
 #include "wordlist/WordFile.h"
 
 #include "tests/unit/EncodingScope.h"
