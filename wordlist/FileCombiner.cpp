@@ -61,31 +61,6 @@ void copyConverted(CBufferedWriter& writer, Source& source, WordOrder order, Tex
   }
 }
 
-// Copies size bytes eight at a time: up to seven more are read after them,
-// and written after them into room that later pieces write over.
-char* copyInEights(char* out, const char* in, size_t size) {
-  for (size_t at = 0; at < size; at += 8) std::memcpy(out + at, in + at, 8);
-  return out + size;
-}
-
-// A record with its words exchanged, put together in the writer's room. The
-// reader's buffer holds eight bytes after its last record, and the writer's
-// room eight more than the record, for the copies in eights.
-void copyExchanged(CBufferedWriter& writer, const PairRecordReader::Record& record) {
-  size_t size = record.size();
-  if (size + 8 > CBufferedWriter::kMostRoom) {
-    writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
-    writer.write(record.first, static_cast<unsigned>(record.second - record.first));
-    writer.write(record.mark, kPairRecordTail);
-    return;
-  }
-  char* out = writer.room(static_cast<unsigned>(size + 8));
-  out = copyInEights(out, record.second, static_cast<size_t>(record.mark - record.second));
-  out = copyInEights(out, record.first, static_cast<size_t>(record.second - record.first));
-  copyInEights(out, record.mark, kPairRecordTail);
-  writer.used(static_cast<unsigned>(size));
-}
-
 // Copies the records up to the end marker, which must be there, and keeps
 // what follows it.
 bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextEncoding encoding) {
@@ -93,7 +68,11 @@ bool copyRecords(CBufferedWriter& writer, Source& source, WordOrder order, TextE
   if (source.reader.encoding() != encoding) {
     copyConverted(writer, source, order, encoding);
   } else if (order == WordOrder::Reversed) {
-    while (source.reader.next(&record)) copyExchanged(writer, record);
+    while (source.reader.next(&record)) {
+      writer.write(record.second, static_cast<unsigned>(record.mark - record.second));
+      writer.write(record.first, static_cast<unsigned>(record.second - record.first));
+      writer.write(record.mark, kPairRecordTail);
+    }
   } else {
     const char* records;
     size_t size;

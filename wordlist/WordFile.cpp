@@ -379,29 +379,8 @@ class RecordWriter {
  private:
   void bytesOfText(const char* bytes, size_t size) {
     if (searchMarkers_ && holdsWordFileMarker(bytes, size)) storable_ = false;
-    if (size > kLongestInRoom) {
-      writer_.write(bytes, static_cast<unsigned>(size));
-      writer_.write(kTextEnd);
-      return;
-    }
-    char* out = writer_.room(static_cast<unsigned>(size) + 1);
-    copyText(out, bytes, size);
-    out[size] = kTextEnd;
-    writer_.used(static_cast<unsigned>(size) + 1);
-  }
-
-  // Most words are eight to sixteen bytes, which two copies of eight that
-  // may overlap take without a call.
-  static void copyText(char* out, const char* in, size_t size) {
-    if (size < 8 || size > 16) {
-      std::memcpy(out, in, size);
-      return;
-    }
-    uint64_t head, tail;
-    std::memcpy(&head, in, 8);
-    std::memcpy(&tail, in + size - 8, 8);
-    std::memcpy(out, &head, 8);
-    std::memcpy(out + size - 8, &tail, 8);
+    writer_.write(bytes, static_cast<unsigned>(size));
+    writer_.write(kTextEnd);
   }
 
   void convertedText(const char* text, size_t size) {
