@@ -109,6 +109,7 @@ TEST(BufferedWriter, KeepsEveryByteInOrderAcrossItsBuffers) {
   writer.write('y');
   expected += 'y';
   put(std::string(1000, 'G'));
+  for (unsigned size = 0; size <= 20; ++size) put(std::string(expected.end() - 40, expected.end() - 40 + size));
   std::string longPiece(3 * CBufferedWriter::kSize + 5, 'L');
   put(longPiece);
   fill(CBufferedWriter::kMostRoom, 1000);
