@@ -227,8 +227,12 @@ BenchRatio openCyrillicRatio("open 1,000,000 Cyrillic pairs / read floor", "BM_O
                              "BM_ReadFloorCyrillic", 3.0);
 BenchRatio openAccentedRatio("open code page 1252 list, program in UTF-8 / in code page 1252",
                              "BM_OpenAccentedInUtf8", "BM_OpenAccented", 1.1);
+// Saving in UTF-8 walks each word into code page 1252 where the program in
+// code page 1252 copies it: printed for its share, with no goal. Copying
+// instead would mean keeping each word's file bytes beside it, which costs
+// opening more than it saves here.
 BenchRatio saveAccentedRatio("save code page 1252 list, program in UTF-8 / in code page 1252",
-                             "BM_SaveAccentedInUtf8", "BM_SaveAccented", 1.1);
+                             "BM_SaveAccentedInUtf8", "BM_SaveAccented", 0);
 BenchRatio markDueTime("Mark Due Words, 1,000,000 pairs (seconds)", "BM_MarkDueWords", "", 0.1);
 
 }  // namespace
