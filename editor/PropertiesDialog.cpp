@@ -4,6 +4,7 @@
 #include "resources/QuizResourceIds.h"
 #include "wordlist/LanguageTable.h"
 #include "wordlist/MarkerBytes.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <initializer_list>
 #include <utility>
@@ -26,6 +27,11 @@ LRESULT PropertiesDialog::onInitDialog(HWND) {
   for (int box : {IDC_PROPERTIES_FIRST_LANGUAGE, IDC_PROPERTIES_SECOND_LANGUAGE})
     for (int i = 0; i < languages.count(); ++i)
       SendDlgItemMessageA(hwnd, box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(languages.name(i).c_str()));
+  // No longer than a word file's reader takes, or the list would not open again.
+  for (int box : {IDC_PROPERTIES_FIRST_LANGUAGE, IDC_PROPERTIES_SECOND_LANGUAGE})
+    SendDlgItemMessageA(hwnd, box, CB_LIMITTEXT, kLongestWordFileText, 0);
+  for (int edit : {IDC_PROPERTIES_AUTHOR, IDC_PROPERTIES_INFORMATION})
+    SendDlgItemMessageA(hwnd, edit, EM_LIMITTEXT, kLongestWordFileText, 0);
   SetDlgItemTextA(hwnd, IDC_PROPERTIES_FIRST_LANGUAGE, list_.firstLanguage.c_str());
   SetDlgItemTextA(hwnd, IDC_PROPERTIES_SECOND_LANGUAGE, list_.secondLanguage.c_str());
   SetDlgItemTextA(hwnd, IDC_PROPERTIES_AUTHOR, list_.author.c_str());

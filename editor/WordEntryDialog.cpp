@@ -6,6 +6,7 @@
 #include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "wordlist/MarkerBytes.h"
+#include "wordlist/WordFileLayout.h"
 
 namespace {
 
@@ -46,6 +47,8 @@ void WordEntryDialog::setUpEdits() {
   const CDisplayScale scale = CDisplayScale::of(hwnd);
   const int height = scale(lineHeightFor(settings_.Font, kTallestEdit));
   for (int id : {IDC_WORDS_FIRST, IDC_WORDS_SECOND}) {
+    // No longer than a word file's reader takes, or the list would not open again.
+    SendDlgItemMessageA(hwnd, id, EM_LIMITTEXT, kLongestWordFileText, 0);
     if (font) SendDlgItemMessageA(hwnd, id, WM_SETFONT, font, TRUE);
     placeControl(id, kKeep, kKeep, scale(kEditWidth), height);
   }

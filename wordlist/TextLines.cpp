@@ -1,15 +1,8 @@
 #include "wordlist/TextLines.h"
 
-#include "wordlist/Utf8Text.h"
 #include "wordlist/WordBytes.h"
 
 namespace {
-
-// Words of the program's UTF-8 count in characters: each is one byte in code
-// page 1252 or at most four in a word file in UTF-8.
-bool wordTooLong(const std::string& word) {
-  return word.size() > kLongestWordFileText && characterCount(word) > kLongestWordFileText;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
@@ -87,4 +80,6 @@ bool splitTextLines(const char* text, size_t length, const std::function<bool(co
   return LineSplitter(text, length).split(onLine);
 }
 
-bool TextLine::tooLong() const { return wordTooLong(first) || wordTooLong(second); }
+bool TextLine::tooLong() const {
+  return !fitsWordFile(first.data(), first.size()) || !fitsWordFile(second.data(), second.size());
+}

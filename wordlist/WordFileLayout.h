@@ -42,6 +42,13 @@ inline bool fitsWordFileText(const char* text, unsigned length, TextEncoding enc
   return characters <= kLongestWordFileText;
 }
 
+// True when a word in the program's encoding can be saved and read back: at
+// most 32000 characters, which a word file in either encoding takes. Every
+// way into a list that does not go through a word file's reader checks this.
+inline bool fitsWordFile(const char* word, size_t length) {
+  return length <= kLongestUtf8WordFileText && fitsWordFileText(word, static_cast<unsigned>(length), programEncoding());
+}
+
 // True when the 8 bytes at first are either kind of fixed bytes; *encoding
 // then says in which the file's texts are.
 inline bool isWordFileStart(const char* first, TextEncoding* encoding) {

@@ -2,6 +2,7 @@
 
 #include "wordlist/TextConverter.h"
 #include "wordlist/Utf8Text.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <cstdint>
 #include <cstring>
@@ -84,12 +85,17 @@ bool readWordlistBlock(const char* block, size_t size,
   if (!walkRecords(block + kHeaderSize, end, count, nullptr)) return false;
   TextEncoding encoding = bytes[1] == kUtf8TagEnd ? TextEncoding::kUtf8 : TextEncoding::kCp1252;
   TextConverter converter(encoding, programEncoding());
-  if (!converter.converts()) return walkRecords(block + kHeaderSize, end, count, &onRow);
+  std::function<bool(const char*, const char*, bool)> onFitting = [&](const char* first, const char* second,
+                                                                      bool checked) {
+    if (!fitsWordFile(first, std::strlen(first)) || !fitsWordFile(second, std::strlen(second))) return true;
+    return onRow(first, second, checked);
+  };
+  if (!converter.converts()) return walkRecords(block + kHeaderSize, end, count, &onFitting);
   std::function<bool(const char*, const char*, bool)> onConverted = [&](const char* first, const char* second,
                                                                          bool checked) {
     std::string firstConverted = converter.convert(first, std::strlen(first));
     std::string secondConverted = converter.convert(second, std::strlen(second));
-    return onRow(firstConverted.c_str(), secondConverted.c_str(), checked);
+    return onFitting(firstConverted.c_str(), secondConverted.c_str(), checked);
   };
   return walkRecords(block + kHeaderSize, end, count, &onConverted);
 }

@@ -27,6 +27,7 @@ bool isWordlistBlock(const char* block, size_t size);
 // words in the program's encoding (0-terminated, valid during the call; a
 // character the program's code page lacks becomes '?') and whether its mark
 // byte is 1, in order, and answers false to stop; the result is then false
-// too.
+// too. A record with a word longer than a word file holds is left out, as a
+// pasted line of text with one is.
 bool readWordlistBlock(const char* block, size_t size,
                        const std::function<bool(const char* first, const char* second, bool checked)>& onRow);

@@ -11,6 +11,7 @@
 #include "tests/e2e/QuizSession.h"
 #include "tests/e2e/WindowAccess.h"
 #include "tests/wine/WineTest.h"
+#include "wordlist/WordFileLayout.h"
 
 using namespace e2e;
 
@@ -256,6 +257,9 @@ WINE_TEST(theCharacterDialogServesTheAnswerBoxesAndStaysOnScreen) {
   HWND properties = quiz.window("Properties", "#32770", quiz.main);
   if (!properties) return;
   CHECK_EQ(text(control(properties, IDC_PROPERTIES_AUTHOR)), "Tester");
+  HWND languageEdit = FindWindowExA(control(properties, IDC_PROPERTIES_FIRST_LANGUAGE), nullptr, "Edit", nullptr);
+  for (HWND edit : {control(properties, IDC_PROPERTIES_INFORMATION), languageEdit})
+    CHECK_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), static_cast<LRESULT>(kLongestWordFileText));
   pressButton(properties, IDC_PROPERTIES_OK);
   quiz.program.waitForGone(properties);
 

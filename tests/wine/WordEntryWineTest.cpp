@@ -8,6 +8,7 @@
 #include "quiz/drill/Settings.h"
 #include "resources/QuizResourceIds.h"
 #include "tests/wine/WineTest.h"
+#include "wordlist/WordFileLayout.h"
 
 #include <cstring>
 #include <functional>
@@ -110,6 +111,7 @@ void checkEdits(HWND dialog, const Settings& settings, LONG height) {
     CHECK_EQ(windowSize(edit).cx, 170L);
     CHECK_EQ(windowSize(edit).cy, height);
     CHECK(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)) == settings.fontHandle);
+    CHECK_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), static_cast<LRESULT>(kLongestWordFileText));
   }
 }
 

@@ -308,3 +308,25 @@ TEST_F(EditorTest, FindAndTheBlockWorkOnCharactersOfEveryScript) {
   ASSERT_TRUE(paste(block));
   EXPECT_EQ(std::string(rows_.at(rows_.count() - 1).firstWord.c_str()), "???");
 }
+
+TEST_F(EditorTest, APastedBlockLeavesOutWordsLongerThanAWordFileHolds) {
+  EncodingScope utf8(TextEncoding::kUtf8);
+  std::string letters;
+  for (unsigned i = 0; i < kLongestWordFileText; ++i) letters += u8"ж";
+  const std::string longest(kLongestWordFileText, 'a');
+  list_.pairs.append(letters.c_str(), "fits", 1);
+  list_.pairs.append((letters + u8"ж").c_str(), "one letter too many", 1);
+  list_.pairs.append("latin", (longest + "a").c_str(), 1);
+  rows_.takeFrom(list_);
+  const std::string block = makeWordlistBlock(rows_, {0, 1, 2});
+  ASSERT_TRUE(paste(block));
+  ASSERT_EQ(rows_.count(), 4);
+  EXPECT_EQ(rows_.at(3).secondWord, "fits");  // 32000 letters in twice as many bytes
+
+  EncodingScope cp1252(TextEncoding::kCp1252);
+  ASSERT_TRUE(paste(block));  // converted: a '?' for each letter
+  ASSERT_EQ(rows_.count(), 5);
+  EXPECT_EQ(rows_.at(4).firstWord.length(), kLongestWordFileText);
+  ASSERT_TRUE(paste(makeWordlistBlock(rows_, {2})));  // the code page's own block, not converted
+  EXPECT_EQ(rows_.count(), 5);
+}
