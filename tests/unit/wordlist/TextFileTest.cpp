@@ -1,6 +1,7 @@
 #include "wordlist/WordFile.h"
 #include "wordlist/WordFileLayout.h"
 
+#include "tests/unit/EncodingScope.h"
 #include "tests/unit/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -79,7 +80,7 @@ TEST_F(TextFileTest, InvalidLinesAskWhetherToGoOn) {
   EXPECT_EQ(list_.author, "kept");
 }
 
-// A word file holds words of up to 32000 bytes; a list that took a longer
+// A word file holds words of up to 32000 characters; a list that took a longer
 // one could be saved but never opened again.
 TEST_F(TextFileTest, LinesWithWordsTooLongForAWordFileAreAskedAboutByNumberAndLeftOut) {
   using Reason = InvalidLine::Reason;
@@ -112,6 +113,20 @@ TEST_F(TextFileTest, LinesWithWordsTooLongForAWordFileAreAskedAboutByNumberAndLe
     EXPECT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
   }
   EXPECT_EQ(read("x\t" + tooLong + "\ncat\tkissa\n", false), FileResult::UnknownFormat);
+
+  // In UTF-8 the limit counts characters: 32000 letters of two bytes each fit.
+  EncodingScope utf8(TextEncoding::kUtf8);
+  std::string letters;
+  for (unsigned i = 0; i < kLongestWordFileText; ++i) letters += u8"ж";
+  asked_.clear();
+  ASSERT_EQ(read("\xEF\xBB\xBF" "x\t" + letters + u8"ж\n" + letters + "\ty\n"), FileResult::Ok);
+  ASSERT_EQ(asked_.size(), 1u);
+  EXPECT_EQ(asked_[0].number, 1);
+  ASSERT_EQ(list_.pairs.count(), 1);
+  ASSERT_EQ(writeWordFile(list_), FileResult::Ok);
+  WordList back;
+  ASSERT_EQ(open(back, list_.fileName.c_str(), kFormatNone, [](const InvalidLine&) { return true; }), FileResult::Ok);
+  EXPECT_EQ(back.pairs.head()->firstWord.length(), letters.size());
 }
 
 TEST_F(TextFileTest, RefusesBinaryFilesAndDropsReservedBytes) {
