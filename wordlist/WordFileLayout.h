@@ -43,8 +43,8 @@ inline bool fitsWordFileText(const char* text, unsigned length, TextEncoding enc
 }
 
 // True when a word in the program's encoding can be saved and read back: at
-// most 32000 characters, which a word file in either encoding takes. Every
-// way into a list that does not go through a word file's reader checks this.
+// most 32000 characters, which a word file in either encoding takes. Pasted
+// and imported words are checked with it; the word edits take no more.
 inline bool fitsWordFile(const char* word, size_t length) {
   return length <= kLongestUtf8WordFileText && fitsWordFileText(word, static_cast<unsigned>(length), programEncoding());
 }
